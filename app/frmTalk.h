@@ -1,0 +1,132 @@
+#pragma once
+// frmTalk, the main window: the whole working surface of Pelumo.
+//
+// Architecture. The window owns every control (named as the layout tables name
+// them), the program state (one ProgramState, the only copy) and the window's
+// own press variables. Its handlers are member functions defined in the folder
+// of the subsystem they belong to:
+//   app/        frmTalk.cpp (controls and layout), StartUp.cpp (start-up,
+//               activation, exit, options button), SpeechCommands.cpp
+//   board/      BoardCommands.cpp (building the board), BoardPresses.cpp,
+//               SelectionScreen.cpp, PhraseCandidates.cpp
+//   editing/    EditKeys.cpp (editing keys, layouts, copy and paste),
+//               ListStepping.cpp (list keys and decide)
+//   phrasebook/ phrase file, phrase commands and the diary
+// Rules that need no widget live under */core/ and are called from here.
+// Everything runs on the GUI thread; the only nested event processing is in
+// the press-and-hold loops, which must stay safe when the window closes or a
+// dialog opens in the middle of them.
+#include "app/core/ProgramState.h"
+#include "platform/Agent.h"
+#include "platform/Clock.h"
+#include "platform/CommandButton.h"
+#include "platform/Devices.h"
+#include "platform/FlexGrid.h"
+#include "platform/ScaledLayout.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextBox.h"
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+namespace pelumo {
+
+// What the window needs of the machine, so tests can hand in their own.
+struct Services {
+    SettingsStore &settings;
+    Clock &clock;
+    Beeper &beeper;
+    Clipboard &clipboard;
+    AgentCharacter &agent;
+    QString programDir;   // the folder holding the program file
+};
+
+class frmTalk : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTalk(Services services, QWidget *parent = nullptr);
+    ~frmTalk() override;
+
+    ProgramState state;
+    Services services;
+    ScaledLayout layout;
+
+    // Window-level press variables.
+    qint32 PressedRow = 0, PressedCol = 0;
+    qint32 PressedRow2 = 0, PressedCol2 = 0;
+    bool ButtonHeld = false;
+
+    // Controls, top to bottom of the stacking order's base.
+    Frame *fraText;
+    TextBox *txtTalk;
+    CommandButton *cmdWide, *cmdCopy, *cmdPaste;
+    FlexGrid *grdBoard, *grdSp, *grdEx, *grdDay;
+    CommandButton *cmdOpt, *cmdEnd, *cmdSamp, *cmdSampADD, *cmdSampDel;
+    Frame *fraDay, *fraTalk, *fraRes;
+    std::array<CommandButton *, 5> cmdRes;
+    CommandButton *cmdStart;
+    CommandButton *cmdUp, *cmdDown, *cmdDec;
+    CommandButton *cmdRevise, *cmdBack;
+    CommandButton *cmdRead, *cmdKey;
+    QLabel *txtHide;
+    Frame *fraSet;
+    FlexGrid *grdBoard2;
+    CommandButton *cmdspace, *cmdEnd2;
+
+    // The form's outer height in twips, as the wide text layout reads it.
+    int formHeight() const;
+    void beepIfWanted();   // the key-confirmation beep, when KeyBeep is "1"
+
+    // --- Application shell --------------------------------------------------
+    void Form_Load();
+    void Form_Activate();
+    void cmdEnd_Click();
+    void cmdOpt_Click();
+    void LoadOptions();
+    void ApplyTextSize();
+
+    // --- Letter boards and character entry ----------------------------------
+    void BuildBoard();
+    void cmdKey_Click();
+    void grdBoard_MouseDown();
+    void grdBoard_Click();
+    void InsertBoardText();
+    void BuildSelectionBoard(qint32 col, qint32 row);
+    void FillKanaVariants(QString ch, qint32 row);
+    void grdBoard2_MouseDown();
+    void grdBoard2_Click();
+    void cmdspace_Click();
+    void cmdEnd2_Click();
+    void CheckAutoPhrases(const QString &text);
+    void SpeakKey(const QString &Text, double Delay, const QString &Stage);
+
+    // --- Text editing and list navigation -----------------------------------
+    void cmdRes_MouseDown(int Index);
+    void cmdRes_MouseUp(int Index);
+    void cmdWide_Click();
+    void cmdCopy_Click();
+    void cmdPaste_Click();
+    void SetNarrowLayout();   // caption "広げる", heights 2445 and 2295
+    void SetWideLayout();     // heights from the form height; caption untouched
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createTextArea();
+    void createBoards();
+    void createButtons();
+    void createPanels();
+    void createSelectionScreen();
+    void connectHandlers();
+    void RepeatEditKey(qint16 Index);
+    bool editStep(int index);   // one step of an editing key; false ends the repeat
+
+    bool m_closing = false;
+};
+
+} // namespace pelumo

@@ -1,0 +1,24 @@
+#pragma once
+// The message and its end marker.
+#include <QString>
+#include <optional>
+
+namespace pelumo {
+
+inline constexpr QChar kEndMarker = u'_';
+inline constexpr int kMaxMessageLength = 500;
+
+struct Insertion {
+    QString text;
+    int caret = 0;
+};
+
+// Board text inserted at the caret, the end marker appended when missing, the
+// caret right after the inserted text. Empty when the result would be longer
+// than the message may be: the entry is refused whole, never cut.
+std::optional<Insertion> insertBoardText(const QString &message, int caret, const QString &entry);
+
+// Leading and trailing blanks removed: U+0020 and the ideographic space U+3000.
+QString trimBlanks(const QString &text);
+
+} // namespace pelumo

@@ -1,0 +1,6 @@
+#include "platform/Logging.h"
+
+Q_LOGGING_CATEGORY(lcSettings, "pelumo.settings", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcFiles, "pelumo.files", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSpeech, "pelumo.speech", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcStartup, "pelumo.startup", QtWarningMsg)
