@@ -21,7 +21,7 @@ void frmTalk::grdBoard_MouseDown()
     }
     g->setRow(PressedRow);
     g->setCol(PressedCol);
-    const bool confirming = g->textMatrix(PressedRow, PressedCol) == state.WorkText;
+    const bool confirming = confirmsFirstPress(g->textMatrix(PressedRow, PressedCol), state.WorkText);
     g->setCellBackColor(confirming ? colors::LightGrey : colors::LightGreen);
     g->setEnabled(true);
     g->setRedraw(true);
@@ -63,7 +63,7 @@ void frmTalk::grdBoard_Click()
         openSelectionScreen();
         break;
     case 1:
-        if (cellText == state.WorkText)
+        if (confirmsFirstPress(cellText, state.WorkText))
             openSelectionScreen();
         else
             rememberFirstPress();
@@ -73,7 +73,7 @@ void frmTalk::grdBoard_Click()
         enter();
         break;
     case 3:
-        if (cellText == state.WorkText)
+        if (confirmsFirstPress(cellText, state.WorkText))
             enter();
         else
             rememberFirstPress();

@@ -1,6 +1,7 @@
 // The enlarged 3 x 3 selection screen around a pressed board cell.
 #include "app/frmTalk.h"
 #include "board/core/KanaVariants.h"
+#include "editing/core/Message.h"
 
 namespace pelumo {
 namespace {
@@ -62,7 +63,7 @@ void frmTalk::grdBoard2_MouseDown()
     }
     g->setRow(PressedRow2);
     g->setCol(PressedCol2);
-    const bool confirming = g->textMatrix(PressedRow2, PressedCol2) == state.SelectedChar;
+    const bool confirming = confirmsFirstPress(g->textMatrix(PressedRow2, PressedCol2), state.SelectedChar);
     g->setCellBackColor(confirming ? colors::LightGrey : colors::LightGreen);
     g->setEnabled(true);
     g->setRedraw(true);
@@ -94,7 +95,7 @@ void frmTalk::grdBoard2_Click()
         enter();
         break;
     case 1:
-        if (cellText != state.SelectedChar) {
+        if (!confirmsFirstPress(cellText, state.SelectedChar)) {
             state.SelectedChar = cellText;
             SpeakKey(state.SelectedChar, 0.5, QStringLiteral("1"));
         } else {
@@ -114,7 +115,7 @@ void frmTalk::grdBoard2_Click()
 void frmTalk::cmdspace_Click()
 {
     beepIfWanted();
-    txtHide->setText(cmdKey->caption() == QLatin1String("英数") ? QStringLiteral(" ")
+    txtHide->setText(cmdKey->caption() == QStringLiteral("英数") ? QStringLiteral(" ")
                                                                  : QStringLiteral("\u3000"));
     InsertBoardText();
 }

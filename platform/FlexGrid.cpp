@@ -16,7 +16,7 @@ FlexGrid::FlexGrid(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     m_rowHeight = fontMetrics().height() + 3;
-    resize(2, 2);
+    resizeCells(2, 2);
 }
 
 bool FlexGrid::contains(int row, int col) const
@@ -24,7 +24,7 @@ bool FlexGrid::contains(int row, int col) const
     return row >= 0 && row < m_rows && col >= 0 && col < m_cols;
 }
 
-void FlexGrid::resize(int rows, int cols)
+void FlexGrid::resizeCells(int rows, int cols)
 {
     rows = qMax(0, rows);
     cols = qMax(0, cols);
@@ -46,8 +46,8 @@ void FlexGrid::resize(int rows, int cols)
     invalidateAll();
 }
 
-void FlexGrid::setRows(int rows) { resize(rows, m_cols); }
-void FlexGrid::setCols(int cols) { resize(m_rows, cols); }
+void FlexGrid::setRows(int rows) { resizeCells(rows, m_cols); }
+void FlexGrid::setCols(int cols) { resizeCells(m_rows, cols); }
 
 QString FlexGrid::textMatrix(int row, int col) const
 {

@@ -86,7 +86,7 @@ private:
     Cell &cell(int row, int col) { return m_cells[row * m_cols + col]; }
     const Cell &cell(int row, int col) const { return m_cells[row * m_cols + col]; }
     bool contains(int row, int col) const;
-    void resize(int rows, int cols);
+    void resizeCells(int rows, int cols);
     int columnLeft(int col) const;
     int columnPixels(int col) const;
     bool hitTest(const QPoint &pos, int *row, int *col) const;

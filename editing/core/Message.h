@@ -18,6 +18,14 @@ struct Insertion {
 // than the message may be: the entry is refused whole, never cut.
 std::optional<Insertion> insertBoardText(const QString &message, int caret, const QString &entry);
 
+// A press confirms the first of a two-press sequence when it repeats the
+// remembered entry. Nothing remembered (the start value) confirms nothing, so
+// an empty cell can never complete a sequence.
+inline bool confirmsFirstPress(const QString &pressed, const QString &remembered)
+{
+    return !remembered.isEmpty() && pressed == remembered;
+}
+
 // Leading and trailing blanks removed: U+0020 and the ideographic space U+3000.
 QString trimBlanks(const QString &text);
 

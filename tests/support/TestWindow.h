@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 namespace pelumo::test {
@@ -16,8 +17,15 @@ public:
     double now = 1000.0;
     QDate date = QDate(2026, 12, 7);
     int sleeps = 0;
+    std::function<void()> onSleep;   // runs in each sleep, e.g. to release a held key
     double monotonicSeconds() const override { return now; }
-    void sleep(int ms) override { ++sleeps; now += ms / 1000.0; }
+    void sleep(int ms) override
+    {
+        ++sleeps;
+        now += ms / 1000.0;
+        if (onSleep)
+            onSleep();
+    }
     QDate today() const override { return date; }
 };
 
@@ -57,7 +65,7 @@ public:
 // settings file before Form_Load reads them.
 class TestWindow {
 public:
-    explicit TestWindow(const QList<QPair<QString, QString>> &options = {})
+    explicit TestWindow(std::initializer_list<std::pair<QString, QString>> options = {})
     {
         installFontSubstitutions();
         qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());

@@ -1,0 +1,102 @@
+#include "app/core/Options.h"
+#include <QHash>
+#include <QTest>
+
+using namespace pelumo;
+
+namespace {
+Options readFrom(const QHash<QString, QString> &stored)
+{
+    return readOptions([&stored](const QString &key, const QString &fallback) {
+        return stored.value(key, fallback);
+    });
+}
+}
+
+class OptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyStoreGivesDefaults()
+    {
+        const Options o = readFrom({});
+        QCOMPARE(o.FirstScreenMode, QString("0"));
+        QCOMPARE(o.SelectScreenMode, QString("0"));
+        QCOMPARE(o.VoiceMode, QString("0"));
+        QCOMPARE(o.KeyBeep, QString("0"));
+        QCOMPARE(o.LargeLetters, QString("0"));
+        QCOMPARE(o.AutoPhrases, QString("1"));
+        QCOMPARE(o.BoardLastColumn, 9);
+        QCOMPARE(o.PhraseMatchLength, qint16(2));
+    }
+
+    void storedValues_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("reads");
+        QTest::newRow("OPT1 3") << "OPT1" << "3" << "3";
+        QTest::newRow("OPT1 7 out of range") << "OPT1" << "7" << "0";
+        QTest::newRow("OPT1 -1") << "OPT1" << "-1" << "0";
+        QTest::newRow("OPT1 text") << "OPT1" << "abc" << "0";
+        QTest::newRow("OPT1 01 canonical") << "OPT1" << "01" << "1";
+        QTest::newRow("OPT2 1") << "OPT2" << "1" << "1";
+        QTest::newRow("OPT2 2") << "OPT2" << "2" << "0";
+        QTest::newRow("OPT3 3") << "OPT3" << "3" << "3";
+        QTest::newRow("OPT3 4") << "OPT3" << "4" << "0";
+        QTest::newRow("Beep 1") << "Beep" << "1" << "1";
+        QTest::newRow("Beep spaced") << "Beep" << " 1 " << "1";
+        QTest::newRow("Beep 5") << "Beep" << "5" << "0";
+        QTest::newRow("Moji 1") << "Moji" << "1" << "1";
+        QTest::newRow("Samp 0") << "Samp" << "0" << "0";
+        QTest::newRow("Samp 2") << "Samp" << "2" << "1";
+        QTest::newRow("Samp empty") << "Samp" << "" << "1";
+    }
+    void storedValues()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, reads);
+        const Options o = readFrom({{key, stored}});
+        const QHash<QString, QString> held = {
+            {"OPT1", o.FirstScreenMode}, {"OPT2", o.SelectScreenMode}, {"OPT3", o.VoiceMode},
+            {"Beep", o.KeyBeep}, {"Moji", o.LargeLetters}, {"Samp", o.AutoPhrases}};
+        QCOMPARE(held.value(key), reads);
+    }
+
+    void boardColumns_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("lastColumn");
+        QTest::newRow("9") << "9" << 9;
+        QTest::newRow("10 is the standard board") << "10" << 9;
+        QTest::newRow("12") << "12" << 12;
+        QTest::newRow("14") << "14" << 14;
+        QTest::newRow("8 too narrow") << "8" << 9;
+        QTest::newRow("15 too wide") << "15" << 9;
+        QTest::newRow("not a number") << "x" << 9;
+    }
+    void boardColumns()
+    {
+        QFETCH(QString, stored);
+        QTEST(int(readFrom({{"gMaxC", stored}}).BoardLastColumn), "lastColumn");
+    }
+
+    void phraseMatchLength_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("length");
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("5") << "5" << 5;
+        QTest::newRow("0") << "0" << 2;
+        QTest::newRow("9") << "9" << 2;
+        QTest::newRow("70000 overflow") << "70000" << 2;
+    }
+    void phraseMatchLength()
+    {
+        QFETCH(QString, stored);
+        QTEST(int(readFrom({{"Sample", stored}}).PhraseMatchLength), "length");
+    }
+};
+
+QTEST_APPLESS_MAIN(OptionsTest)
+#include "options_test.moc"

@@ -1,0 +1,146 @@
+#include "support/TestWindow.h"
+#include <QProcess>
+#include <QFontInfo>
+
+using namespace pelumo;
+using pelumo::test::TestWindow;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyStoreStartsWithDefaults()
+    {
+        TestWindow w;
+        frmTalk &f = w.start();
+        QCOMPARE(f.windowTitle(), QString("Pelumo!  Ver 1.2"));
+        QCOMPARE(f.state.FirstScreenMode, QString("0"));
+        QCOMPARE(f.state.AutoPhrases, QString("1"));
+        QCOMPARE(f.state.BoardLastColumn, 9);
+        QCOMPARE(f.state.PhraseMatchLength, qint16(2));
+        QCOMPARE(f.cmdKey->caption(), QString("ひら"));
+        QCOMPARE(f.grdBoard->rows(), 5);
+        QCOMPARE(f.grdBoard->cols(), 10);
+        QCOMPARE(f.grdBoard->colWidth(0), 1530);
+        QCOMPARE(f.grdBoard->textMatrix(0, 9), QString("あ"));
+        QCOMPARE(f.grdBoard->textMatrix(4, 0), QString("、"));
+        QCOMPARE(f.layout.fontPoints(f.txtTalk), 55.0);
+        QCOMPARE(f.txtTalk->text(), QString());
+        QCOMPARE(screenMousePointer(), 0);
+        QVERIFY(f.grdBoard->isVisible());
+        QVERIFY(f.fraRes->isVisible());
+        for (QWidget *hidden : std::initializer_list<QWidget *>{
+                 f.grdSp, f.grdEx, f.grdDay, f.fraSet, f.fraTalk, f.fraDay, f.cmdSampDel, f.txtHide})
+            QVERIFY(!hidden->isVisible());
+        QVERIFY(QFileInfo(f.state.AppDir).isDir());
+        QVERIFY(f.state.AppDir.startsWith(w.dir.path()));
+    }
+
+    void storedOptionsShapeTheBoardAndText_data()
+    {
+        QTest::addColumn<QString>("gMaxC");
+        QTest::addColumn<QString>("moji");
+        QTest::addColumn<int>("cols");
+        QTest::addColumn<int>("colWidth");
+        QTest::addColumn<double>("points");
+        QTest::newRow("gMaxC 10 is the standard board") << "10" << "0" << 10 << 1530 << 55.0;
+        QTest::newRow("gMaxC 14 adds voiced columns") << "14" << "0" << 15 << 1013 << 55.0;
+        QTest::newRow("large letters") << "9" << "1" << 10 << 1530 << 100.0;
+    }
+    void storedOptionsShapeTheBoardAndText()
+    {
+        QFETCH(QString, gMaxC);
+        QFETCH(QString, moji);
+        TestWindow w({{"gMaxC", gMaxC}, {"Moji", moji}});
+        frmTalk &f = w.start();
+        QTEST(f.grdBoard->cols(), "cols");
+        QTEST(f.grdBoard->colWidth(0), "colWidth");
+        QTEST(f.layout.fontPoints(f.txtTalk), "points");
+        QCOMPARE(f.grdBoard->textMatrix(0, f.grdBoard->cols() - 1), QString("あ"));
+    }
+
+    void boardKindButtonCycles()
+    {
+        TestWindow w({{"gMaxC", "14"}});
+        frmTalk &f = w.start();
+        f.grdBoard->setRow(2);
+        f.grdBoard->setCol(3);
+        f.grdBoard->setCellBackColor(colors::LightGreen);
+        TestWindow::tap(f.cmdKey);
+        QCOMPARE(f.cmdKey->caption(), QString("カタ"));
+        QCOMPARE(f.grdBoard->textMatrix(0, 14), QString("ア"));
+        QCOMPARE(f.grdBoard->cellBackColor(2, 3), colors::White);
+        TestWindow::tap(f.cmdKey);
+        QCOMPARE(f.cmdKey->caption(), QString("英数"));
+        QCOMPARE(f.grdBoard->textMatrix(0, 0), QString("1"));
+        QCOMPARE(f.grdBoard->textMatrix(0, 12), QString());
+        QCOMPARE(f.grdBoard->cellAlignment(0, 12), int(FlexGrid::AlignCenterBottom));
+        TestWindow::tap(f.cmdKey);
+        QCOMPARE(f.cmdKey->caption(), QString("ひら"));
+        QCOMPARE(f.grdBoard->textMatrix(0, 4), QString("が"));
+    }
+
+    void layoutFollowsTheWindowAtOneScale()
+    {
+        TestWindow w;
+        frmTalk &f = w.start();
+        QCOMPARE(f.size(), QSize(1018, 741));
+        QCOMPARE(f.grdBoard->geometry(), QRect(0, 160, 1023, 381));
+        QCOMPARE(f.cmdKey->geometry(), QRect(858, 666, 153, 71));
+        QCOMPARE(f.formHeight(), 11115 + 405);
+        QCOMPARE(f.txtTalk->font().pixelSize(), 73);   // 55 pt at 96 dpi
+        // Twice as wide but only 1.5 times as high: the height sets the scale.
+        f.resize(2036, 1111);
+        QCOMPARE(f.layout.scale().factor(), 1111 / 741.0);
+        QCOMPARE(f.grdBoard->geometry().top(), qRound(2400 * 1111 / 741.0 / 15));
+        QCOMPARE(f.txtTalk->font().pixelSize(), qRound(55 * 20 * 1111 / 741.0 / 15));
+        // Taller than wide: the width sets the scale and the form is taller.
+        f.resize(1018, 1000);
+        QCOMPARE(f.layout.scale().factor(), 1.0);
+        QCOMPARE(f.formHeight(), 15000 + 405);
+    }
+
+    void gothicFacesAreSubstituted()
+    {
+        TestWindow w;
+        frmTalk &f = w.start();
+        QCOMPARE(QFontInfo(f.txtTalk->font()).family(), QString("IPAGothic"));
+        QCOMPARE(QFontInfo(f.cmdSamp->font()).family(), QString("IPAPGothic"));
+    }
+
+    void secondInstanceExitsSilently()
+    {
+        const QString program = qEnvironmentVariable("PELUMO_PROGRAM");
+        if (program.isEmpty())
+            QSKIP("PELUMO_PROGRAM not set");
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *var : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            env.insert(var, home.filePath(var));
+        QDir().mkpath(home.filePath("XDG_RUNTIME_DIR"));
+        QFile::setPermissions(home.filePath("XDG_RUNTIME_DIR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess first, second;
+        first.setProcessEnvironment(env);
+        second.setProcessEnvironment(env);
+        first.start(program);
+        QVERIFY(first.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.filePath("XDG_RUNTIME_DIR/pelumo.lock")), 5000);
+        second.start(program);
+        QVERIFY(second.waitForFinished(5000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();   // a crash leaves a stale lock behind
+        first.waitForFinished();
+        QProcess third;
+        third.setProcessEnvironment(env);
+        third.start(program);
+        QVERIFY(third.waitForStarted());
+        QVERIFY(!third.waitForFinished(1500));   // it runs: the stale lock did not stop it
+        third.kill();
+        third.waitForFinished();
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
