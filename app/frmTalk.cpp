@@ -10,7 +10,6 @@ const OleColor kWindowBlue = rgb(128, 128, 255);
 
 frmTalk::frmTalk(Services s, QWidget *parent) : QWidget(parent), services(s)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette p = palette();
     p.setColor(QPalette::Window, toQColor(kWindowBlue));
     setPalette(p);
@@ -24,11 +23,12 @@ frmTalk::~frmTalk() = default;
 
 void frmTalk::createControls()
 {
-    // Creation order is stacking order: the list grids and the selection
-    // screen lie above the board, the editing panel above the list and diary
-    // panels, and the selection screen above everything it covers.
-    createTextArea();
+    // Creation order is stacking order: the list grids lie above the board,
+    // the message area above both (widened, it covers them), the editing
+    // panel above the list and diary panels, and the selection screen above
+    // everything it covers.
     createBoards();
+    createTextArea();
     createButtons();
     createPanels();
     cmdRead = new CommandButton(QStringLiteral("読む"), rgb(192, 192, 255), this);
