@@ -165,6 +165,11 @@ bool frmTalk::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    // A dialog opened in the middle of a press-and-hold takes the release of
+    // the held button with it; without this the repeat would run on after the
+    // dialog closes.
+    if (event->type() == QEvent::WindowBlocked)
+        ButtonHeld = false;
     return QWidget::event(event);
 }
 

@@ -1,4 +1,6 @@
 #include "support/TestWindow.h"
+#include <QDialog>
+#include <QTimer>
 
 using namespace pelumo;
 using pelumo::test::TestWindow;
@@ -176,6 +178,27 @@ private slots:
         f.cmdRes_MouseDown(0);
         QVERIFY(highlightOf(f).start <= 2);
         QVERIFY(!f.ButtonHeld);
+    }
+
+    void aDialogOpenedDuringAHoldEndsIt()
+    {
+        TestWindow w;
+        frmTalk &f = w.start();
+        setMessage(f, QString(20, u'あ') + "_", 0);
+        bool opened = false;
+        w.clock.onSleep = [&] {
+            if (opened)
+                return;
+            opened = true;
+            QMetaObject::invokeMethod(&f, [&f] {
+                QDialog dialog(&f);
+                QTimer::singleShot(50, &dialog, &QDialog::accept);
+                dialog.exec();   // the held button's release goes to the dialog
+            }, Qt::QueuedConnection);
+        };
+        f.cmdRes_MouseDown(0);   // must come back by itself
+        QVERIFY(!f.ButtonHeld);
+        QVERIFY(highlightOf(f).start < 5);
     }
 
     void wideAndNarrowLayouts()
