@@ -19,6 +19,21 @@ protected:
     }
 };
 
+// A 5 x 3 grid on screen, with the paints of its first showing forgotten.
+bool showAndForgetPaints(CountingGrid &g)
+{
+    g.resize(400, 300);
+    g.setRows(5);
+    g.setCols(3);
+    g.show();
+    if (!QTest::qWaitForWindowExposed(&g))
+        return false;
+    QCoreApplication::processEvents();
+    g.paints = 0;
+    g.painted = QRegion();
+    return true;
+}
+
 void fillColumn(FlexGrid &g, int col, const QStringList &texts)
 {
     g.setRows(int(texts.size()));
@@ -92,13 +107,7 @@ private slots:
     void redrawOffDefersPaintingUntilOn()
     {
         CountingGrid g;
-        g.resize(300, 300);
-        g.setRows(5);
-        g.setCols(3);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
-        QCoreApplication::processEvents();
-        g.paints = 0;
+        QVERIFY(showAndForgetPaints(g));
         g.setRedraw(false);
         for (int r = 0; r < 5; ++r)
             g.setTextMatrix(r, 0, "x");
@@ -111,14 +120,7 @@ private slots:
     void changingOneCellRepaintsOnlyThatCell()
     {
         CountingGrid g;
-        g.resize(400, 300);
-        g.setRows(5);
-        g.setCols(3);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
-        QCoreApplication::processEvents();
-        g.paints = 0;
-        g.painted = QRegion();
+        QVERIFY(showAndForgetPaints(g));
         g.setRow(1);
         g.setCol(1);
         g.setCellBackColor(colors::LightGreen);
