@@ -1,0 +1,138 @@
+// Start-up to the first painted main window and the peak memory of that run,
+// each in a child process, beside a bare window of the same size holding a
+// 5 x 10 grid of the board's font.
+#include "BenchData.h"
+#include "Stats.h"
+#include "app/Application.h"
+#include "app/frmTalk.h"
+#include "platform/Fonts.h"
+#include "platform/ScaledLayout.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace bench {
+namespace {
+constexpr int kStarts = 15;
+
+// Tells the parent once the window's first paint is done, with the peak
+// resident memory so far, and ends the child.
+class FirstPaintReporter : public QObject {
+public:
+    explicit FirstPaintReporter(QWidget *window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // Runs after the rest of this paint pass (the children) is done.
+            QTimer::singleShot(0, [] {
+                rusage usage{};
+                getrusage(RUSAGE_SELF, &usage);
+                std::printf("painted %ld\n", usage.ru_maxrss);
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+private:
+    bool m_seen = false;
+};
+
+int bareWindow(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    pelumo::installFontSubstitutions();
+    QWidget window;
+    window.resize(pelumo::kDesignClientWidth, pelumo::kDesignClientHeight);
+    pelumo::ScaledLayout layout;
+    auto *grid = new pelumo::FlexGrid(&window);
+    layout.place(grid, {0, 2400, 15345, 5715}, {pelumo::kGothic, 54.75});
+    grid->setRows(5);
+    grid->setCols(10);
+    grid->setColWidth(-1, 1530);
+    const QString kana = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよーらりるれろわをん。、");
+    for (int i = 0; i < 50; ++i)
+        grid->setTextMatrix(i % 5, 9 - i / 5, kana.mid(i, 1));
+    FirstPaintReporter reporter(&window);
+    window.show();
+    return app.exec();
+}
+
+struct Start {
+    double ms = 0;
+    double peakMiB = 0;
+};
+
+Start startChild(const QString &mode, const QString &dataHome)
+{
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", home.path());
+    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.insert("XDG_DATA_HOME", dataHome.isEmpty() ? home.filePath("data") : dataHome);
+    QProcess child;
+    child.setProcessEnvironment(env);
+    QElapsedTimer timer;
+    timer.start();
+    child.start(QCoreApplication::applicationFilePath(), {"--child", mode});
+    Start result;
+    while (child.waitForReadyRead(10000)) {
+        const QByteArray line = child.readLine();
+        if (line.startsWith("painted")) {
+            result.ms = timer.nsecsElapsed() / 1e6;
+            result.peakMiB = line.mid(8).trimmed().toDouble() / 1024;
+            break;
+        }
+    }
+    child.waitForFinished(5000);
+    return result;
+}
+
+void measureStarts(const QString &mode, const QString &dataHome, Samples &ms, Samples &mib)
+{
+    for (int i = 0; i < kStarts; ++i) {
+        const Start s = startChild(mode, dataHome);
+        ms.add(s.ms);
+        mib.add(s.peakMiB);
+    }
+}
+
+} // namespace
+
+// In the child: "--child app" or "--child floor". Returns -1 otherwise.
+int runChild(int argc, char *argv[])
+{
+    if (argc < 3 || qstrcmp(argv[1], "--child") != 0)
+        return -1;
+    if (qstrcmp(argv[2], "floor") == 0)
+        return bareWindow(argc, argv);
+    std::unique_ptr<FirstPaintReporter> reporter;
+    return pelumo::runPelumo(argc, argv, [&reporter](pelumo::frmTalk &window) {
+        reporter = std::make_unique<FirstPaintReporter>(&window);
+    });
+}
+
+std::vector<Row> measureStartup(const QString &fullDataHome)
+{
+    Samples floorMs, floorMiB, emptyMs, emptyMiB, fullMs, fullMiB;
+    measureStarts("floor", {}, floorMs, floorMiB);
+    measureStarts("app", {}, emptyMs, emptyMiB);
+    measureStarts("app", fullDataHome, fullMs, fullMiB);
+    Row empty{"start-up, empty store", emptyMs, floorMs};
+    empty.goal = "median <= 1.5 x floor";
+    empty.met = emptyMs.median() <= 1.5 * floorMs.median();
+    Row full{"start-up, full phrase book and diary", fullMs, floorMs};
+    full.goal = "median <= 2 x floor";
+    full.met = fullMs.median() <= 2 * floorMs.median();
+    Row memory{"peak memory of the start-up (MiB)", fullMiB, floorMiB, "MiB"};
+    memory.goal = "<= 1.5 x floor";
+    memory.met = fullMiB.median() <= 1.5 * floorMiB.median();
+    return {empty, full, memory};
+}
+
+} // namespace bench
