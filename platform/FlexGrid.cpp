@@ -180,6 +180,7 @@ void FlexGrid::setForeColor(OleColor color)
     if (color == m_foreColor)
         return;
     m_foreColor = color;
+    dropRenderedTexts();
     invalidateAll();
 }
 
@@ -253,7 +254,6 @@ void FlexGrid::paintEvent(QPaintEvent *event)
     QPainter p(this);
     const QRect clip = event->rect();
     p.fillRect(clip, kOutsideCells);
-    p.setPen(toQColor(m_foreColor));
     int x = 0;
     for (int c = 0; c < m_cols && x <= clip.right(); ++c) {
         const int w = columnPixels(c);
@@ -268,17 +268,54 @@ void FlexGrid::paintEvent(QPaintEvent *event)
                 p.setPen(kGridLine);
                 p.drawLine(box.topRight(), box.bottomRight());
                 p.drawLine(box.bottomLeft(), box.bottomRight());
-                if (!it.text.isEmpty()) {
-                    p.setPen(toQColor(m_foreColor));
-                    const int flags = it.alignment == AlignCenterBottom
-                                          ? Qt::AlignHCenter | Qt::AlignBottom
-                                          : Qt::AlignLeft | Qt::AlignVCenter;
-                    p.drawText(box.adjusted(2, 0, -2, 0), flags | Qt::TextSingleLine, it.text);
-                }
+                if (!it.text.isEmpty())
+                    paintText(p, box.adjusted(2, 0, -2, 0), it);
             }
         }
         x += w;
     }
+}
+
+void FlexGrid::paintText(QPainter &p, const QRect &inner, const Cell &cell)
+{
+    const bool bottom = cell.alignment == AlignCenterBottom;
+    const QPixmap *text = renderedText(cell.text);
+    if (!text) {
+        p.setPen(toQColor(m_foreColor));
+        p.drawText(inner, (bottom ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter)
+                              | Qt::TextSingleLine, cell.text);
+        return;
+    }
+    const QSize size = text->deviceIndependentSize().toSize();
+    const QPoint at = bottom ? QPoint(inner.left() + (inner.width() - size.width()) / 2,
+                                      inner.bottom() + 1 - size.height())
+                             : QPoint(inner.left(), inner.top() + (inner.height() - size.height()) / 2);
+    p.save();
+    p.setClipRect(inner);
+    p.drawPixmap(at, *text);
+    p.restore();
+}
+
+const QPixmap *FlexGrid::renderedText(const QString &text)
+{
+    if (QPixmap *cached = m_rendered.object(text))
+        return cached;
+    const QFontMetrics fm = fontMetrics();
+    const QSize size(qMax(1, fm.horizontalAdvance(text)), fm.height());
+    const int cost = size.width() * size.height();
+    if (cost > m_rendered.maxCost())
+        return nullptr;
+    const qreal ratio = devicePixelRatioF();
+    auto *pixmap = new QPixmap(size * ratio);
+    pixmap->setDevicePixelRatio(ratio);
+    pixmap->fill(Qt::transparent);
+    QPainter p(pixmap);
+    p.setFont(font());
+    p.setPen(toQColor(m_foreColor));
+    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    p.end();
+    m_rendered.insert(text, pixmap, cost);
+    return pixmap;
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent *event)
@@ -310,6 +347,7 @@ void FlexGrid::changeEvent(QEvent *event)
         // fifth row off.
         const int em = font().pixelSize() > 0 ? font().pixelSize() : fontMetrics().height();
         m_rowHeight = em + 3;
+        dropRenderedTexts();
         invalidateAll();
     }
     QWidget::changeEvent(event);

@@ -6,9 +6,13 @@
 // because it only ever paints the rows in view.
 #include "platform/Colors.h"
 #include "platform/Twips.h"
+#include <QCache>
+#include <QPixmap>
 #include <QRegion>
 #include <QVector>
 #include <QWidget>
+
+class QPainter;
 
 namespace pelumo {
 
@@ -93,6 +97,9 @@ private:
     void invalidateCell(int row, int col);
     void invalidateAll();
     int maxTopRow() const;
+    const QPixmap *renderedText(const QString &text);   // null when too large to keep
+    void paintText(QPainter &p, const QRect &inner, const Cell &cell);
+    void dropRenderedTexts() { m_rendered.clear(); }
 
     QVector<Cell> m_cells;
     QVector<int> m_colWidths;   // twips
@@ -110,6 +117,9 @@ private:
     OleColor m_foreColor = colors::Black;
     Scale m_scale;
     QRegion m_dirty;
+    // Large glyphs are drawn from their outlines on every paint; drawing each
+    // cell text once into a pixmap keeps a touch's repaint cheap.
+    QCache<QString, QPixmap> m_rendered{4 * 1024 * 1024};   // cost: pixels
 };
 
 } // namespace pelumo
