@@ -27,6 +27,27 @@ void frmTalk::connectHandlers()
         connect(b, &QAbstractButton::pressed, this, [b] { b->setBackColor(colors::Grey); });
         connect(b, &QAbstractButton::released, this, [b] { b->setBackColor(colors::White); });
     }
+
+    connect(cmdRead, &QAbstractButton::clicked, this, &frmTalk::cmdRead_Click);
+
+    connect(cmdSamp, &QAbstractButton::clicked, this, &frmTalk::cmdSamp_Click);
+    connect(cmdSamp, &QAbstractButton::pressed, this, &frmTalk::cmdSamp_MouseDown);
+    connect(cmdSamp, &QAbstractButton::released, this, &frmTalk::cmdSamp_MouseUp);
+    connect(cmdSampADD, &QAbstractButton::clicked, this, &frmTalk::cmdSampADD_Click);
+    connect(cmdSampDel, &QAbstractButton::clicked, this, &frmTalk::cmdSampDel_Click);
+    connect(cmdStart, &QAbstractButton::clicked, this, &frmTalk::cmdStart_Click);
+    connect(grdEx, &FlexGrid::click, this, &frmTalk::grdEx_Click);
+    connect(grdSp, &FlexGrid::click, this, &frmTalk::grdSp_Click);
+    connect(grdDay, &FlexGrid::click, this, &frmTalk::grdDay_Click);
+
+    connect(cmdUp, &QAbstractButton::pressed, this, &frmTalk::cmdUp_MouseDown);
+    connect(cmdUp, &QAbstractButton::released, this, &frmTalk::cmdUp_MouseUp);
+    connect(cmdDown, &QAbstractButton::pressed, this, &frmTalk::cmdDown_MouseDown);
+    connect(cmdDown, &QAbstractButton::released, this, &frmTalk::cmdDown_MouseUp);
+    connect(cmdDec, &QAbstractButton::clicked, this, &frmTalk::cmdDec_Click);
+
+    connect(cmdRevise, &QAbstractButton::clicked, this, &frmTalk::cmdRevise_Click);
+    connect(cmdBack, &QAbstractButton::clicked, this, &frmTalk::cmdBack_Click);
 }
 
 } // namespace pelumo

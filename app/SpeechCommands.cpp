@@ -11,4 +11,8 @@ void frmTalk::SpeakKey(const QString &Text, double Delay, const QString &Stage)
     Q_UNUSED(Stage);
 }
 
+void frmTalk::cmdRead_Click() {}
+
+void frmTalk::SetUpCharacter() {}
+
 } // namespace pelumo

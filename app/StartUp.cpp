@@ -20,6 +20,9 @@ void frmTalk::Form_Load()
     PressedCol = 0;
     ApplyTextSize();
     BuildBoard();
+    LoadPhrases();
+    BuildPhraseIndex();
+    SetUpCharacter();
     setScreenMousePointer(0);
 }
 

@@ -99,7 +99,38 @@ public:
     void cmdspace_Click();
     void cmdEnd2_Click();
     void CheckAutoPhrases(const QString &text);
+    void ShowPhraseCandidates();
+
+    // --- Speech and the speaking character -----------------------------------
     void SpeakKey(const QString &Text, double Delay, const QString &Stage);
+    void cmdRead_Click();
+    void SetUpCharacter();
+
+    // --- Question dialog -------------------------------------------------------
+    // Shows the question modally; the answer is left in state.DialogAnswer.
+    void AskQuestion(const QString &Prompt, int Style, const QString &Title);
+
+    // --- Phrase book -------------------------------------------------------------
+    void LoadPhrases();
+    void BuildPhraseIndex();
+    void SavePhrases();
+    void cmdSamp_Click();
+    void cmdSamp_MouseDown();
+    void cmdSamp_MouseUp();
+    void cmdSampADD_Click();
+    void cmdSampDel_Click();
+    void cmdStart_Click();
+    void grdEx_Click();
+    void grdSp_Click();
+    void grdDay_Click();
+
+    // --- Diary -------------------------------------------------------------------
+    void LoadDiaryList();
+    void SortDiaryList();
+    void SaveDiary(const QString &text);
+    void cmdRevise_Click();
+    void cmdBack_Click();
+    void EndDiary();   // the diary branch of cmdSamp_Click
 
     // --- Text editing and list navigation -----------------------------------
     void cmdRes_MouseDown(int Index);
@@ -109,6 +140,11 @@ public:
     void cmdPaste_Click();
     void SetNarrowLayout();   // caption "広げる", heights 2445 and 2295
     void SetWideLayout();     // heights from the form height; caption untouched
+    void cmdUp_MouseDown();
+    void cmdUp_MouseUp();
+    void cmdDown_MouseDown();
+    void cmdDown_MouseUp();
+    void cmdDec_Click();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -125,6 +161,14 @@ private:
     void connectHandlers();
     void RepeatEditKey(qint16 Index);
     bool editStep(int index);   // one step of an editing key; false ends the repeat
+    void StepListUp();
+    void StepListDown();
+
+    // --- Speech: private members ---------------------------------------------
+
+    // --- Phrase book: private members ----------------------------------------
+
+    // --- Diary: private members ----------------------------------------------
 
     bool m_closing = false;
 };

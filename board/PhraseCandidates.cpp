@@ -9,4 +9,6 @@ void frmTalk::CheckAutoPhrases(const QString &text)
     Q_UNUSED(text);
 }
 
+void frmTalk::ShowPhraseCandidates() {}
+
 } // namespace pelumo
