@@ -1,0 +1,155 @@
+#include "phrasebook/core/TextFile.h"
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace pelumo {
+
+namespace {
+
+FileFaultHook &faultHook()
+{
+    static FileFaultHook hook;
+    return hook;
+}
+
+FileFault faultFor(FileOperation op, const QString &path)
+{
+    return faultHook() ? faultHook()(op, path) : FileFault::None;
+}
+
+const QByteArray kBom("\xEF\xBB\xBF");
+
+bool decodeUtf8(const QByteArray &bytes, QString &text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    text = utf8(bytes);
+    return !utf8.hasError();
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\n' && c != u'\r')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+} // namespace
+
+TextFileContent decodeTextLines(const QByteArray &bytes)
+{
+    TextFileContent content;
+    QString text;
+    if (bytes.startsWith(kBom) && decodeUtf8(bytes.mid(kBom.size()), text)) {
+        content.encoding = TextEncoding::Utf8WithBom;
+    } else if (decodeUtf8(bytes, text)) {
+        content.encoding = TextEncoding::Utf8;
+    } else {
+        QStringDecoder sjis("Shift_JIS");
+        text = sjis(bytes);
+        content.encoding = TextEncoding::ShiftJis;
+    }
+    content.lines = splitLines(text);
+    return content;
+}
+
+QByteArray encodeTextLines(const QStringList &lines, TextEncoding &encoding)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    if (encoding == TextEncoding::ShiftJis) {
+        QStringEncoder sjis("Shift_JIS");
+        QByteArray bytes = sjis(text);
+        if (sjis.isValid() && !sjis.hasError())
+            return bytes;
+        encoding = TextEncoding::Utf8;   // the code page cannot hold every character
+    }
+    QByteArray bytes = text.toUtf8();
+    if (encoding == TextEncoding::Utf8WithBom)
+        bytes.prepend(kBom);
+    return bytes;
+}
+
+TextFileContent readTextLines(const QString &path)
+{
+    TextFileContent content;
+    if (!QFile::exists(path)) {
+        content.status = TextFileContent::Missing;
+        return content;
+    }
+    QFile file(path);
+    if (faultFor(FileOperation::Read, path) != FileFault::None) {
+        content.status = TextFileContent::Unreadable;
+        content.errorString = QStringLiteral("Input/output error");
+        return content;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        content.status = TextFileContent::Unreadable;
+        content.errorString = file.errorString();
+        return content;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        content.status = TextFileContent::Unreadable;
+        content.errorString = file.errorString();
+        return content;
+    }
+    content = decodeTextLines(bytes);
+    return content;
+}
+
+TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
+                               TextEncoding encoding)
+{
+    TextWriteResult result;
+    const QByteArray bytes = encodeTextLines(lines, encoding);
+    result.encoding = encoding;
+    const FileFault fault = faultFor(FileOperation::Write, path);
+    QSaveFile file(path);
+    if (fault == FileFault::CannotOpen || !file.open(QIODevice::WriteOnly)) {
+        result.errorString = fault == FileFault::CannotOpen
+            ? QStringLiteral("Permission denied") : file.errorString();
+        return result;
+    }
+    const qint64 wanted = fault == FileFault::ShortWrite ? bytes.size() / 2 : bytes.size();
+    if (file.write(bytes.constData(), wanted) != bytes.size() || fault == FileFault::NoSpace) {
+        result.errorString = fault == FileFault::NoSpace
+            ? QStringLiteral("No space left on device")
+            : (file.error() != QFileDevice::NoError ? file.errorString()
+                                                     : QStringLiteral("Short write"));
+        file.cancelWriting();
+        return result;
+    }
+    if (fault == FileFault::FailedRename) {
+        file.cancelWriting();
+        result.errorString = QStringLiteral("Could not rename the new file over the old one");
+        return result;
+    }
+    if (!file.commit()) {
+        result.errorString = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+void setFileFaultHook(FileFaultHook hook)
+{
+    faultHook() = std::move(hook);
+}
+
+} // namespace pelumo
