@@ -5,7 +5,10 @@
 #include "app/frmTalk.h"
 #include "platform/Fonts.h"
 #include <QCoreApplication>
+#include <QApplication>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -108,5 +111,47 @@ public:
     std::unique_ptr<IniSettingsStore> settings;
     std::unique_ptr<frmTalk> window;
 };
+
+// What a question dialog showed when it was answered.
+struct SeenQuestion {
+    bool shown = false;
+    QString title, prompt;
+    QStringList buttons;   // captions of the visible buttons, left to right
+};
+
+// Answers the next question dialog as soon as it is shown: 0 presses the
+// affirmative button, 1 the negative one, -1 closes the dialog by its frame.
+// Returns what the dialog showed, filled in when it has been answered.
+inline std::shared_ptr<SeenQuestion> answerNextQuestion(int index)
+{
+    auto seen = std::make_shared<SeenQuestion>();
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, index] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        seen->shown = true;
+        seen->title = dialog->windowTitle();
+        if (auto *label = dialog->findChild<QLabel *>())
+            seen->prompt = label->text();
+        for (const char *name : {"cmdOK0", "cmdOK1"}) {
+            auto *b = dialog->findChild<QAbstractButton *>(name);
+            if (b && b->isVisible())
+                seen->buttons << b->text();
+        }
+        if (index < 0) {
+            dialog->close();
+            return;
+        }
+        auto *button = dialog->findChild<QAbstractButton *>(QStringLiteral("cmdOK%1").arg(index));
+        if (button)
+            QTest::mouseClick(button, Qt::LeftButton);
+    });
+    timer->start();
+    return seen;
+}
 
 } // namespace pelumo::test
