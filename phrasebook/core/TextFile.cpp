@@ -23,7 +23,10 @@ const QByteArray kBom("\xEF\xBB\xBF");
 
 bool decodeUtf8(const QByteArray &bytes, QString &text)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The decoder would drop a byte-order mark of its own accord; the one mark
+    // that says "UTF-8" is taken off by the caller, any other is text.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     text = utf8(bytes);
     return !utf8.hasError();
 }
@@ -74,7 +77,11 @@ QByteArray encodeTextLines(const QStringList &lines, TextEncoding &encoding)
     if (encoding == TextEncoding::ShiftJis) {
         QStringEncoder sjis("Shift_JIS");
         QByteArray bytes = sjis(text);
-        if (sjis.isValid() && !sjis.hasError())
+        // The converter does not flag every character it changes (U+001A
+        // comes out as DEL), and bytes that happen to be valid UTF-8 would be
+        // read as UTF-8: so the bytes are read back the way a later read will
+        // read them before they are trusted.
+        if (sjis.isValid() && !sjis.hasError() && decodeTextLines(bytes).lines == lines)
             return bytes;
         encoding = TextEncoding::Utf8;   // the code page cannot hold every character
     }
