@@ -172,6 +172,14 @@ private:
     // --- Phrase book: private members ----------------------------------------
 
     // --- Diary: private members ----------------------------------------------
+    QString diaryPath() const;
+    bool saveDiaryEntry(const QString &text);   // false when the file was not written
+    bool keepUnreadableDiaryAside(QString &error);
+    void showDiaryRevision();
+    // The last read of day.txt failed: the list holds only today's row, and
+    // the file must be kept aside before that row may replace it.
+    bool m_diaryUnreadable = false;
+    bool m_diaryReadFailureTold = false;   // told once, until a read succeeds
 
     bool m_closing = false;
 };

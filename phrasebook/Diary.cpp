@@ -1,13 +1,201 @@
-// The diary: one entry a day, kept in day.txt.
+// The diary: one entry a day, kept in day.txt, opened from the phrase list,
+// read on a light green message, revised on the board and registered when the
+// diary ends.
 #include "app/frmTalk.h"
+#include "phrasebook/core/DiaryFile.h"
+#include "phrasebook/core/TextFile.h"
+#include "platform/Logging.h"
+#include <QDir>
+#include <QFile>
 
 namespace pelumo {
+namespace {
 
-void frmTalk::LoadDiaryList() {}
-void frmTalk::SortDiaryList() {}
-void frmTalk::SaveDiary(const QString &text) { Q_UNUSED(text); }
-void frmTalk::cmdRevise_Click() {}
-void frmTalk::cmdBack_Click() {}
-void frmTalk::EndDiary() {}
+const QString kDiaryMode = QStringLiteral("日記終了");
+constexpr int kDateColumnTwips = 4500;
+
+// Only a file that was not valid UTF-8 is read as Shift_JIS, and that code
+// page has no replacement character: finding one means the bytes were neither.
+bool undecodable(const TextFileContent &file)
+{
+    if (file.encoding != TextEncoding::ShiftJis)
+        return false;
+    for (const QString &line : file.lines)
+        if (line.contains(QChar(QChar::ReplacementCharacter)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString frmTalk::diaryPath() const
+{
+    return QDir(state.AppDir).filePath(kDiaryFileName);
+}
+
+void frmTalk::LoadDiaryList()
+{
+    grdDay->setRedraw(false);
+    grdDay->setRows(0);
+    grdDay->setCols(2);
+    layout.setGeometry(grdDay, layout.geometry(grdBoard));
+    grdDay->setColWidth(0, kDateColumnTwips);
+    grdDay->setColWidth(1, layout.geometry(grdDay).width() - kDateColumnTwips);
+    grdDay->show();
+
+    const TextFileContent file = readTextLines(diaryPath());
+    QString failure = file.errorString;
+    if (file.status == TextFileContent::Ok && undecodable(file))
+        failure = QStringLiteral("neither UTF-8 nor Shift_JIS");
+    m_diaryUnreadable = file.status == TextFileContent::Unreadable || !failure.isEmpty();
+    const DiaryReading reading = readDiaryLines(m_diaryUnreadable ? QStringList() : file.lines,
+                                                diaryDateText(services.clock.today()));
+    qCDebug(lcFiles) << "diary" << reading.entries.size() << "entries," << reading.skipped
+                     << "empty lines," << reading.undated << "not dated";
+
+    // One resize, not one a row: the list may hold a hundred years of days.
+    grdDay->setRows(int(reading.entries.size()));
+    for (int i = 0; i < int(reading.entries.size()); ++i) {
+        grdDay->setTextMatrix(i, 0, reading.entries.at(i).date);
+        grdDay->setTextMatrix(i, 1, reading.entries.at(i).text);
+    }
+    grdDay->setRedraw(true);
+
+    if (!m_diaryUnreadable) {
+        m_diaryReadFailureTold = false;
+        return;
+    }
+    qCWarning(lcFiles) << "cannot read" << diaryPath() << failure;
+    if (m_diaryReadFailureTold)
+        return;
+    m_diaryReadFailureTold = true;
+    AskQuestion(QStringLiteral("日記ファイルを読めません（%1）。登録すると、元のファイルは別の名前で残します。")
+                    .arg(failure),
+                48, QStringLiteral("日記"));
+}
+
+void frmTalk::SortDiaryList()
+{
+    grdDay->setRedraw(false);
+    grdDay->setCol(0);
+    grdDay->setSort(FlexGrid::SortStringDescending);
+    grdDay->setRow(0);
+    grdDay->setCol(1);
+    grdDay->setColSel(grdDay->cols() - 1);
+    grdDay->setCellBackColor(colors::LightGreen);
+    grdDay->setTopRow(0);
+    state.ListCursorRow = 0;
+    grdDay->setRedraw(true);
+}
+
+void frmTalk::SaveDiary(const QString &text)
+{
+    saveDiaryEntry(text);
+}
+
+bool frmTalk::saveDiaryEntry(const QString &text)
+{
+    const QString path = diaryPath();
+    QString error;
+    if (m_diaryUnreadable && !keepUnreadableDiaryAside(error)) {
+        AskQuestion(QStringLiteral("日記を登録できません（%1）。").arg(error), 48,
+                    QStringLiteral("日記の登録"));
+        return false;
+    }
+    QStringList lines;
+    lines.reserve(grdDay->rows());
+    for (int i = 0; i < grdDay->rows(); ++i) {
+        state.WorkText = i == state.DiaryEditRow ? text : grdDay->textMatrix(i, 1);
+        lines << diaryLine(grdDay->textMatrix(i, 0), state.WorkText);
+    }
+    // The file keeps the encoding it has now; a new one is UTF-8.
+    const TextFileContent current = readTextLines(path);
+    const TextEncoding encoding =
+        current.status == TextFileContent::Ok ? current.encoding : TextEncoding::Utf8;
+    const TextWriteResult written = writeTextLines(path, lines, encoding);
+    if (!written.ok) {
+        qCWarning(lcFiles) << "cannot write" << path << written.errorString;
+        AskQuestion(QStringLiteral("日記を登録できません（%1）。書いた文はそのまま残っています。")
+                        .arg(written.errorString),
+                    48, QStringLiteral("日記の登録"));
+        return false;
+    }
+    return true;
+}
+
+// The list was built without the entries of a file that could not be read;
+// writing it would replace them all by today's row. The file goes to a free
+// name next to it first, where it can be recovered.
+bool frmTalk::keepUnreadableDiaryAside(QString &error)
+{
+    const QString path = diaryPath();
+    if (QFile::exists(path)) {
+        QString kept = path + QStringLiteral(".unreadable");
+        for (int n = 2; QFile::exists(kept); ++n)
+            kept = path + QStringLiteral(".unreadable.%1").arg(n);
+        QFile file(path);
+        if (!file.rename(kept)) {
+            error = file.errorString();
+            return false;
+        }
+        qCWarning(lcFiles) << "kept the unreadable diary as" << kept;
+    }
+    m_diaryUnreadable = false;
+    return true;
+}
+
+void frmTalk::cmdRevise_Click()
+{
+    SetNarrowLayout();
+    txtTalk->setBackColor(colors::LightGreen);
+    const int length = int(txtTalk->text().size());
+    txtTalk->setSelStart(length > 0 ? length - 1 : 0);
+    showDiaryRevision();
+    txtTalk->setSelLength(1);
+    txtTalk->setFocus();
+}
+
+// The board and the editing keys over the diary keys, which stay beneath.
+void frmTalk::showDiaryRevision()
+{
+    grdBoard->show();
+    fraRes->show();
+}
+
+void frmTalk::cmdBack_Click()
+{
+    if (cmdSamp->caption() == kDiaryMode) {
+        LoadDiaryList();
+        SortDiaryList();
+    }
+    SetNarrowLayout();
+    fraDay->hide();
+    fraTalk->show();
+    txtTalk->setFocus();
+}
+
+void frmTalk::EndDiary()
+{
+    if (grdDay->isHidden()) {   // an entry is open
+        AskQuestion(QStringLiteral("日記を登録して終了します"), 36, QStringLiteral("日記の終了"));
+        // A failed registration keeps the diary open on the board, the entry
+        // in the message, so the user can try again or end with ＮＯ.
+        if (state.DialogAnswer.value_or(false) && !saveDiaryEntry(txtTalk->text())) {
+            showDiaryRevision();
+            return;
+        }
+    }
+    txtTalk->setBackColor(colors::White);
+    grdBoard->show();
+    grdEx->hide();
+    grdSp->hide();
+    grdDay->hide();
+    cmdSamp->setCaption(QStringLiteral("例文表示"));
+    cmdSampDel->hide();
+    cmdSampADD->show();
+    fraRes->show();
+    fraTalk->hide();
+    fraDay->hide();
+}
 
 } // namespace pelumo

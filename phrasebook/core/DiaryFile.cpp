@@ -1,5 +1,6 @@
 #include "phrasebook/core/DiaryFile.h"
 #include "editing/core/Message.h"
+#include <algorithm>
 
 namespace pelumo {
 namespace {
@@ -8,10 +9,23 @@ constexpr int kDateLength = 8;
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\u3000'; }
 
+int twoDigits(const QString &text, int at)
+{
+    const QChar a = text.at(at), b = text.at(at + 1);
+    if (a < u'0' || a > u'9' || b < u'0' || b > u'9')
+        return -1;
+    return (a.unicode() - u'0') * 10 + (b.unicode() - u'0');
+}
+
+// By hand rather than through QDate::fromString, which costs a hundred
+// milliseconds over a diary of a hundred years.
 bool looksLikeDate(const QString &date)
 {
-    return date.size() == kDateLength
-        && QDate::fromString(date, QStringLiteral("yy.MM.dd")).isValid();
+    if (date.size() != kDateLength || date.at(2) != u'.' || date.at(5) != u'.')
+        return false;
+    const int year = twoDigits(date, 0), month = twoDigits(date, 3), day = twoDigits(date, 6);
+    // Which century the year is cannot be told; 2000 on takes 29 February of "00".
+    return year >= 0 && QDate::isValid(2000 + year, month, day);
 }
 
 } // namespace
@@ -50,14 +64,17 @@ DiaryReading readDiaryLines(const QStringList &lines, const QString &today)
             ++reading.skipped;
             continue;
         }
-        if (reading.entries.isEmpty() && entry.date != today)
-            reading.entries.append({today, QString()});
         if (!looksLikeDate(entry.date))
             ++reading.undated;
         reading.entries.append(std::move(entry));
     }
-    if (reading.entries.isEmpty())
-        reading.entries.append({today, QString()});
+    // Today's row normally heads the file, but an entry of the 1990s sorts
+    // above it: looking at the first line alone would add an empty row for
+    // today, and a new line for it, at every registration.
+    const bool hasToday = std::any_of(reading.entries.cbegin(), reading.entries.cend(),
+                                      [&](const DiaryEntry &e) { return e.date == today; });
+    if (!hasToday)
+        reading.entries.prepend({today, QString()});
     return reading;
 }
 

@@ -33,8 +33,8 @@ QString diaryDateText(const QDate &date);
 // False for a line with nothing but blanks and double quotes.
 bool parseDiaryLine(const QString &line, DiaryEntry &entry);
 
-// Every entry of the file, with a row for today put first unless the first
-// entry is dated today. An empty file still gives that row: the list always
+// Every entry of the file, with a row for today put first unless an entry is
+// dated today. An empty file still gives that row: the list always
 // has a row 0 to highlight and to write today's entry into.
 DiaryReading readDiaryLines(const QStringList &lines, const QString &today);
 

@@ -73,7 +73,10 @@ private slots:
         QTest::newRow("first line today: nothing added")
             << QStringList{u("\"04.07.15 きょう_\""), u("\"04.07.14 きのう_\"")}
             << QVector<DiaryEntry>{{today, u("きょう_")}, {"04.07.14", u("きのう_")}} << 0;
-        QTest::newRow("only the first taken line counts")
+        QTest::newRow("today below an entry of the 1990s: nothing added")
+            << QStringList{u("\"99.12.31 むかし\""), u("\"04.07.15 きょう_\"")}
+            << QVector<DiaryEntry>{{"99.12.31", u("むかし")}, {today, u("きょう_")}} << 0;
+        QTest::newRow("blank lines before today")
             << QStringList{"", "  ", u("\"04.07.15 きょう_\"")}
             << QVector<DiaryEntry>{{today, u("きょう_")}} << 2;
         QTest::newRow("empty file") << QStringList{} << QVector<DiaryEntry>{{today, ""}} << 0;
@@ -92,10 +95,13 @@ private slots:
 
     void undatedEntriesAreKeptAndCounted()
     {
-        const DiaryReading r = readDiaryLines({u("\"メモ\""), "\"04.02.30 x\"", "\"04.07.15 y\""}, "04.07.15");
-        QCOMPARE(r.entries.size(), 4);   // today's row, then all three
+        const DiaryReading r = readDiaryLines({u("\"メモ\""), "\"04.02.30 x\"", "\"04.13.01 y\"",
+                                               "\"4.7.14 z\"", "\"00.02.29 leap\"", "\"04.07.14 w\""},
+                                              "04.07.15");
+        QCOMPARE(r.entries.size(), 7);   // today's row, then all six
         QCOMPARE(r.entries.at(1).date, u("メモ"));
-        QCOMPARE(r.undated, 2);          // 30 February is no date either
+        QCOMPARE(r.entries.at(4).date, "4.7.14 z");
+        QCOMPARE(r.undated, 4);          // 30 February and month 13 are no dates either
     }
 
     void writesLines_data()
