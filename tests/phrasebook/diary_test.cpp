@@ -221,19 +221,6 @@ private slots:
         checkBoardMode(w);
     }
 
-    void frameCloseStoresNothing()
-    {
-        TestWindow w;
-        w.start();
-        openDiary(w);
-        openEntry(w, 0);
-        w->txtTalk->setText("x_");
-        answerNextQuestion(-1);
-        endDiary(w);
-        QVERIFY(!QFile::exists(path(w)));
-        checkBoardMode(w);
-    }
-
     void endingFromTheListAsksNothing()
     {
         TestWindow w;

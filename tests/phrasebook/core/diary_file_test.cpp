@@ -1,5 +1,4 @@
 #include "phrasebook/core/DiaryFile.h"
-#include "phrasebook/core/TextFile.h"
 #include <QTest>
 
 using namespace pelumo;
@@ -130,20 +129,6 @@ private slots:
             QCOMPARE(e.date, "99.12.31");
             QCOMPARE(e.text, QString(text).replace(u'\n', u' '));
         }
-    }
-
-    void shiftJisDiaryComesBackByteIdentical()
-    {
-        // きのう and a code-page-932 extension (①), as an older installation wrote them.
-        const QByteArray bytes("\"04.07.15 \x82\xAB\x82\xCC\x82\xA4\x87\x40_\"\r\n\"99.12.31 \"\r\n");
-        const TextFileContent c = decodeTextLines(bytes);
-        const DiaryReading r = readDiaryLines(c.lines, "04.07.15");
-        QStringList lines;
-        for (const DiaryEntry &e : r.entries)
-            lines << diaryLine(e.date, e.text);
-        TextEncoding encoding = c.encoding;
-        QCOMPARE(encodeTextLines(lines, encoding), bytes);
-        QCOMPARE(encoding, TextEncoding::ShiftJis);
     }
 };
 
