@@ -23,14 +23,15 @@ foreach(size ${PELUMO_ICON_SIZES})
   install(FILES ${PELUMO_PACKAGING_DIR}/icons/${size}x${size}/${PELUMO_APP_ID}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pelumo)
 
 # The Debian package. Its dependencies are named by hand rather than worked out
 # by dpkg-shlibdeps: besides the libraries the program links, it needs Qt's
 # platform plugins to open a window at all, espeak-ng's data for the Japanese
 # voice and the IPA Gothic fonts for the kana; none of these shows up as a
 # linked library, and a missing one means a program that starts mute, with
-# boxes for letters, or not at all.
+# boxes for letters, or not at all. The install test checks that every library
+# the program links is named here.
 set(CPACK_PACKAGE_NAME pelumo)
 set(CPACK_PACKAGE_VENDOR "The Pelumo developers")
 set(CPACK_PACKAGE_CONTACT "The Pelumo developers <pelumo@pelumo.org>"
@@ -49,7 +50,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libespeak-ng1 (>= 1.51), espeak-ng-data, fonts-ipafont-gothic")
+    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libespeak-ng1 (>= 1.51), espeak-ng-data, fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
 
@@ -65,7 +66,8 @@ if(PELUMO_TESTS)
                    ${PELUMO_PACKAGING_DIR}/${PELUMO_APP_ID}.metainfo.xml)
   add_test(NAME packaging_install
            COMMAND ${PELUMO_PACKAGING_DIR}/check-install.sh
-                   ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+                   ${CMAKE_BINARY_DIR} ${PROJECT_VERSION}
+                   "${CPACK_DEBIAN_PACKAGE_DEPENDS}")
   set_tests_properties(packaging_desktop_entry packaging_metainfo packaging_install
                        PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
   # desktop-file-validate reports warnings and hints with a zero exit status;

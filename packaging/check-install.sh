@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# check-install.sh BUILD_DIR VERSION
+# check-install.sh BUILD_DIR VERSION [DEBIAN_DEPENDS]
 # Installs the build into a scratch folder (DESTDIR, prefix /usr, as the Debian
 # package does) and checks that the desktop finds what it looks for: the
 # program the menu entry starts, the icon it names in every size, and the
-# AppStream description that points back at the entry.
+# AppStream description that points back at the entry. Given the Debian
+# package's Depends line, also that it names the package of every library the
+# installed program links, so that apt brings them all to a fresh machine.
 set -euo pipefail
-build=$1 version=$2
+build=$1 version=$2 depends=${3:-}
 id=org.pelumo.Pelumo
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -32,6 +34,11 @@ exec_line=$(sed -n 's/^Exec=//p' "$desktop" 2>/dev/null)
 program=${exec_line%% *}
 [ -x "$root/bin/$program" ] || fail "Exec=$exec_line: no program $root/bin/$program"
 
+# On X11 the desktop finds the entry of a running window by its WM_CLASS,
+# which Qt takes from the program's file name.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop" 2>/dev/null)
+[ "$wm_class" = "$program" ] || fail "StartupWMClass=$wm_class, but the window's class is $program"
+
 icon=$(sed -n 's/^Icon=//p' "$desktop" 2>/dev/null)
 [ "$icon" = "$id" ] || fail "Icon=$icon, expected $id"
 
@@ -51,6 +58,25 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
   || fail "AppStream launchable does not name $id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" \
   || fail "AppStream file has no release $version (the project's version)"
+
+# The Debian package that holds a shared library on this machine.
+package_of() {
+  local path
+  path=$(ldd "$2" | awk -v lib="$1" '$1 == lib { print $3 }')
+  [ -n "$path" ] || return 0
+  { dpkg -S "$(readlink -f "$path")" 2>/dev/null || dpkg -S "$path" 2>/dev/null; } \
+    | head -n1 | cut -d: -f1
+}
+if [ -n "$depends" ] && command -v dpkg >/dev/null && command -v objdump >/dev/null; then
+  for lib in $(objdump -p "$root/bin/pelumo" | awk '$1 == "NEEDED" { print $2 }'); do
+    package=$(package_of "$lib" "$root/bin/pelumo")
+    [ -n "$package" ] || { fail "no Debian package holds $lib"; continue; }
+    case ", $depends," in
+      *", $package "* | *", $package,"*) ;;
+      *) fail "the program links $lib from $package, which Depends does not name" ;;
+    esac
+  done
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
