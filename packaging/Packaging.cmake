@@ -68,8 +68,11 @@ if(PELUMO_TESTS)
            COMMAND ${PELUMO_PACKAGING_DIR}/check-install.sh
                    ${CMAKE_BINARY_DIR} ${PROJECT_VERSION}
                    "${CPACK_DEBIAN_PACKAGE_DEPENDS}")
+  add_test(NAME packaging_deb
+           COMMAND ${PELUMO_PACKAGING_DIR}/check-deb.sh
+                   ${CMAKE_BINARY_DIR} "${CPACK_DEBIAN_PACKAGE_DEPENDS}")
   set_tests_properties(packaging_desktop_entry packaging_metainfo packaging_install
-                       PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+                       packaging_deb PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
   # desktop-file-validate reports warnings and hints with a zero exit status;
   # they name entries that some desktop may ignore or file under "Other" (a
   # category that lacks its main one, say), so any of them fails the test.
