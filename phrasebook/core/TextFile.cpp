@@ -14,11 +14,6 @@ FileFaultHook &faultHook()
     return hook;
 }
 
-FileFault faultFor(FileOperation op, const QString &path)
-{
-    return faultHook() ? faultHook()(op, path) : FileFault::None;
-}
-
 const QByteArray kBom("\xEF\xBB\xBF");
 
 bool decodeUtf8(const QByteArray &bytes, QString &text)
@@ -99,7 +94,7 @@ TextFileContent readTextLines(const QString &path)
         return content;
     }
     QFile file(path);
-    if (faultFor(FileOperation::Read, path) != FileFault::None) {
+    if (fileFault(FileOperation::Read, path) != FileFault::None) {
         content.status = TextFileContent::Unreadable;
         content.errorString = QStringLiteral("Input/output error");
         return content;
@@ -125,7 +120,7 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     TextWriteResult result;
     const QByteArray bytes = encodeTextLines(lines, encoding);
     result.encoding = encoding;
-    const FileFault fault = faultFor(FileOperation::Write, path);
+    const FileFault fault = fileFault(FileOperation::Write, path);
     QSaveFile file(path);
     if (fault == FileFault::CannotOpen || !file.open(QIODevice::WriteOnly)) {
         result.errorString = fault == FileFault::CannotOpen
@@ -152,6 +147,11 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     }
     result.ok = true;
     return result;
+}
+
+FileFault fileFault(FileOperation op, const QString &path)
+{
+    return faultHook() ? faultHook()(op, path) : FileFault::None;
 }
 
 void setFileFaultHook(FileFaultHook hook)
