@@ -97,11 +97,15 @@ bool frmTalk::saveDiaryEntry(const QString &text)
 {
     const QString path = diaryPath();
     QString error;
-    if (m_diaryUnreadable && !keepUnreadableDiaryAside(error)) {
-        AskQuestion(QStringLiteral("日記を登録できません（%1）。").arg(error), 48,
-                    QStringLiteral("日記の登録"));
+    auto tellNotSaved = [this, &path](const QString &reason) {
+        qCWarning(lcFiles) << "cannot write" << path << reason;
+        AskQuestion(QStringLiteral("日記を登録できません（%1）。書いた文はそのまま残っています。")
+                        .arg(reason),
+                    48, QStringLiteral("日記の登録"));
         return false;
-    }
+    };
+    if (m_diaryUnreadable && !keepUnreadableDiaryAside(error))
+        return tellNotSaved(error);
     QStringList lines;
     lines.reserve(grdDay->rows());
     for (int i = 0; i < grdDay->rows(); ++i) {
@@ -113,14 +117,7 @@ bool frmTalk::saveDiaryEntry(const QString &text)
     const TextEncoding encoding =
         current.status == TextFileContent::Ok ? current.encoding : TextEncoding::Utf8;
     const TextWriteResult written = writeTextLines(path, lines, encoding);
-    if (!written.ok) {
-        qCWarning(lcFiles) << "cannot write" << path << written.errorString;
-        AskQuestion(QStringLiteral("日記を登録できません（%1）。書いた文はそのまま残っています。")
-                        .arg(written.errorString),
-                    48, QStringLiteral("日記の登録"));
-        return false;
-    }
-    return true;
+    return written.ok || tellNotSaved(written.errorString);
 }
 
 // The list was built without the entries of a file that could not be read;
