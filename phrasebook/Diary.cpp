@@ -7,6 +7,7 @@
 #include "platform/Logging.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace pelumo {
 namespace {
@@ -24,6 +25,18 @@ bool undecodable(const TextFileContent &file)
         if (line.contains(QChar(QChar::ReplacementCharacter)))
             return true;
     return false;
+}
+
+// The first free "day-kept-N.txt" beside the diary, named as the phrase
+// book names its own.
+QString freeAsideName(const QString &path)
+{
+    const QFileInfo info(path);
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("%1-kept-%2.txt").arg(info.completeBaseName()).arg(n);
+        if (!QFileInfo::exists(info.dir().filePath(name)))
+            return name;
+    }
 }
 
 } // namespace
@@ -69,8 +82,9 @@ void frmTalk::LoadDiaryList()
     if (m_diaryReadFailureTold)
         return;
     m_diaryReadFailureTold = true;
-    AskQuestion(QStringLiteral("日記ファイルを読めません（%1）。登録すると、元のファイルは別の名前で残します。")
-                    .arg(failure),
+    AskQuestion(QStringLiteral("日記ファイル day.txt を読めませんでした（%1）。"
+                               "元のファイルは次の登録の前に %2 として残します。")
+                    .arg(failure, freeAsideName(diaryPath())),
                 48, QStringLiteral("日記"));
 }
 
@@ -127,9 +141,7 @@ bool frmTalk::keepUnreadableDiaryAside(QString &error)
 {
     const QString path = diaryPath();
     if (QFile::exists(path)) {
-        QString kept = path + QStringLiteral(".unreadable");
-        for (int n = 2; QFile::exists(kept); ++n)
-            kept = path + QStringLiteral(".unreadable.%1").arg(n);
+        const QString kept = QFileInfo(path).dir().filePath(freeAsideName(path));
         QFile file(path);
         if (!file.rename(kept)) {
             error = file.errorString();

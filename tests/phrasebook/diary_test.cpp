@@ -322,6 +322,7 @@ private slots:
         auto notice = answerNextQuestion(0);
         openDiary(w);
         QVERIFY(notice->shown);
+        QVERIFY(notice->prompt.contains("day-kept-1.txt"));
         QCOMPARE(notice->buttons, QStringList{u("ＯＫ")});
         QCOMPARE(rows(w->grdDay), (QList<QStringList>{{kToday, ""}}));
 
@@ -332,7 +333,7 @@ private slots:
         openEntry(w, 0);
         w->txtTalk->setText("t_");
         endDiary(w);   // the pending answer says ＹＥＳ
-        QCOMPARE(readAll(path(w) + ".unreadable"), file);
+        QCOMPARE(readAll(QDir(w->state.AppDir).filePath("day-kept-1.txt")), file);
         QCOMPARE(readAll(path(w)), QByteArray("\"26.12.07 t_\"\r\n"));
     }
 
@@ -347,7 +348,7 @@ private slots:
         openEntry(w, 0);
         answerNextQuestion(0);
         endDiary(w);
-        QCOMPARE(readAll(path(w) + ".unreadable"), file);
+        QCOMPARE(readAll(QDir(w->state.AppDir).filePath("day-kept-1.txt")), file);
     }
 
     void aHundredYearsOpenQuickly()
