@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <algorithm>
+#include <limits>
 
 using namespace pelumo;
 using namespace pelumo::test;
@@ -360,16 +362,22 @@ private slots:
         for (int i = 0; i < 36500; ++i, d = d.addDays(-1))
             lines << QStringLiteral("\"%1 きょうもげんきにすごしました_\"").arg(d.toString("yy.MM.dd"));
         QVERIFY(writeTextLines(path(w), lines, TextEncoding::ShiftJis).ok);
-        QElapsedTimer timer;
-        timer.start();
-        w->LoadDiaryList();
-        w->SortDiaryList();
-        const qint64 ms = timer.elapsed();
-        qInfo("36,500 entries read, sorted and filled in %lld ms", ms);
+        // The best of three, so another test running beside it does not count.
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (int run = 0; run < 3; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            w->LoadDiaryList();
+            w->SortDiaryList();
+            best = std::min(best, timer.elapsed());
+        }
+        qInfo("36,500 entries read, sorted and filled in %lld ms", best);
         QCOMPARE(w->grdDay->rows(), 36501);
         QCOMPARE(w->grdDay->textMatrix(0, 0), "99.12.31");   // the two-digit year sorts first
         QCOMPARE(w->grdDay->textMatrix(1, 0), "99.12.30");
-        QVERIFY2(ms < 400, qPrintable(QString::number(ms)));   // 100 ms wanted; slack for a loaded machine
+#if !defined(__SANITIZE_ADDRESS__)
+        QVERIFY2(best < 100, qPrintable(QString::number(best)));
+#endif
     }
 };
 
