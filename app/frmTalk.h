@@ -175,6 +175,7 @@ private:
     QString diaryPath() const;
     bool saveDiaryEntry(const QString &text);   // false when the file was not written
     bool keepUnreadableDiaryAside(QString &error);
+    void tellDiaryUnreadable(const QString &reason);
     void showDiaryRevision();
     // The last read of day.txt failed: the list holds only today's row, and
     // the file must be kept aside before that row may replace it.

@@ -39,6 +39,24 @@ QString freeAsideName(const QString &path)
     }
 }
 
+// The entries of the file with today's row; why it could not be read, or
+// nothing. A file that cannot be read gives today's row alone.
+QString readDiary(const QString &path, const QString &today, DiaryReading &reading)
+{
+    const TextFileContent file = readTextLines(path);
+    QString failure;
+    if (file.status == TextFileContent::Unreadable)
+        failure = file.errorString.isEmpty() ? QStringLiteral("read error") : file.errorString;
+    else if (undecodable(file))
+        failure = QStringLiteral("neither UTF-8 nor Shift_JIS");
+    reading = readDiaryLines(failure.isEmpty() ? file.lines : QStringList(), today);
+    if (!failure.isEmpty())
+        qCWarning(lcFiles) << "cannot read" << path << failure;
+    qCDebug(lcFiles) << "read" << path << reading.entries.size() << "entries," << reading.skipped
+                     << "empty lines," << reading.undated << "not dated";
+    return failure;
+}
+
 } // namespace
 
 QString frmTalk::diaryPath() const
@@ -56,15 +74,9 @@ void frmTalk::LoadDiaryList()
     grdDay->setColWidth(1, layout.geometry(grdDay).width() - kDateColumnTwips);
     grdDay->show();
 
-    const TextFileContent file = readTextLines(diaryPath());
-    QString failure = file.errorString;
-    if (file.status == TextFileContent::Ok && undecodable(file))
-        failure = QStringLiteral("neither UTF-8 nor Shift_JIS");
-    m_diaryUnreadable = file.status == TextFileContent::Unreadable || !failure.isEmpty();
-    const DiaryReading reading = readDiaryLines(m_diaryUnreadable ? QStringList() : file.lines,
-                                                diaryDateText(services.clock.today()));
-    qCDebug(lcFiles) << "diary" << reading.entries.size() << "entries," << reading.skipped
-                     << "empty lines," << reading.undated << "not dated";
+    DiaryReading reading;
+    const QString failure = readDiary(diaryPath(), diaryDateText(services.clock.today()), reading);
+    m_diaryUnreadable = !failure.isEmpty();
 
     // One resize, not one a row: the list may hold a hundred years of days.
     grdDay->setRows(int(reading.entries.size()));
@@ -74,17 +86,18 @@ void frmTalk::LoadDiaryList()
     }
     grdDay->setRedraw(true);
 
-    if (!m_diaryUnreadable) {
+    if (!m_diaryUnreadable)
         m_diaryReadFailureTold = false;
-        return;
-    }
-    qCWarning(lcFiles) << "cannot read" << diaryPath() << failure;
-    if (m_diaryReadFailureTold)
-        return;
+    else if (!m_diaryReadFailureTold)
+        tellDiaryUnreadable(failure);
+}
+
+void frmTalk::tellDiaryUnreadable(const QString &reason)
+{
     m_diaryReadFailureTold = true;
     AskQuestion(QStringLiteral("日記ファイル day.txt を読めませんでした（%1）。"
                                "元のファイルは次の登録の前に %2 として残します。")
-                    .arg(failure, freeAsideName(diaryPath())),
+                    .arg(reason, freeAsideName(diaryPath())),
                 48, QStringLiteral("日記"));
 }
 
