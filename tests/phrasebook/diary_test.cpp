@@ -144,6 +144,9 @@ private slots:
         openDiary(w);
         QCOMPARE(rows(w->grdDay), (QList<QStringList>{{kToday, ""}}));
         openEntry(w, 0);
+        QCOMPARE(w->txtTalk->text(), "");
+        TestWindow::tap(w->cmdRevise);   // an empty entry: the caret at 0
+        QCOMPARE(w->txtTalk->selStart(), 0);
         w->txtTalk->setText(u("はれ_"));
         auto seen = answerNextQuestion(0);
         endDiary(w);
