@@ -1,8 +1,10 @@
 // Start-up, activation, the exit button and the options button.
 #include "app/frmTalk.h"
+#include "app/OptionsDialog.h"
 #include "platform/AppPaths.h"
 #include "platform/Logging.h"
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace pelumo {
 
@@ -43,7 +45,52 @@ void frmTalk::cmdEnd_Click()
 
 void frmTalk::cmdOpt_Click()
 {
+    // Made afresh for every opening, so it starts from what is stored. The
+    // guard covers the window going away while the dialog's loop runs.
+    QPointer<frmOPT> dialog = new frmOPT(*this);
+    dialog->exec();
+    delete dialog;
     txtTalk->setFocus();
+}
+
+namespace {
+const char *const kOwnCursor = "pelumoOwnCursor";
+
+// A touch screen needs no pointer, and one left standing over the board hides
+// part of a letter. Widgets with a pointer of their own (the message box's
+// text cursor) keep it aside to get it back when the setting is turned off.
+void setPointerHidden(QWidget *window, bool hidden)
+{
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        const QVariant own = w->property(kOwnCursor);
+        if (hidden && !own.isValid() && w->testAttribute(Qt::WA_SetCursor)) {
+            w->setProperty(kOwnCursor, QVariant::fromValue(w->cursor()));
+            w->setCursor(Qt::BlankCursor);
+        } else if (!hidden && own.isValid()) {
+            w->setCursor(own.value<QCursor>());
+            w->setProperty(kOwnCursor, QVariant());
+        }
+    }
+    if (hidden)
+        window->setCursor(Qt::BlankCursor);
+    else
+        window->unsetCursor();
+}
+} // namespace
+
+void frmTalk::showAsConfigured()
+{
+    // The layout scales with the window, so full screen is the same board
+    // drawn larger. Turning the setting off returns to the normal size, and
+    // leaves a window the user maximised as it is.
+    if (state.FullScreen == QLatin1String("1"))
+        showFullScreen();
+    else if (isFullScreen())
+        showNormal();
+    else
+        show();
+    setPointerHidden(this, state.HidePointer == QLatin1String("1"));
 }
 
 void frmTalk::LoadOptions()
