@@ -104,7 +104,7 @@ void frmOPT::createCheckBoxes()
 
 QGroupBox *frmOPT::createFrame(const QString &caption, const QRect &twips)
 {
-    auto *frame = new QGroupBox(caption, this);
+    auto *frame = new OptionFrame(caption, this);
     layout.place(frame, twips, kControlFont);
     return frame;
 }

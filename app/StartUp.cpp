@@ -5,6 +5,9 @@
 #include "platform/Logging.h"
 #include <QCoreApplication>
 #include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace pelumo {
 
@@ -77,6 +80,20 @@ void setPointerHidden(QWidget *window, bool hidden)
     else
         window->unsetCursor();
 }
+
+constexpr int kWindowManagerGraceMs = 250;
+
+void sizeForScreenMode(frmTalk *window, const QRect &normal)
+{
+    const QScreen *screen = window->screen();
+    if (!screen || !window->windowHandle())
+        return;
+    const QRect whole = screen->geometry();
+    if (window->isFullScreen() && window->geometry() != whole)
+        window->windowHandle()->setGeometry(whole);
+    else if (!window->isFullScreen() && window->geometry() == whole && normal.isValid() && normal != whole)
+        window->setGeometry(normal);
+}
 } // namespace
 
 void frmTalk::showAsConfigured()
@@ -84,6 +101,7 @@ void frmTalk::showAsConfigured()
     // The layout scales with the window, so full screen is the same board
     // drawn larger. Turning the setting off returns to the normal size, and
     // leaves a window the user maximised as it is.
+    const QRect normal = normalGeometry();
     if (state.FullScreen == QLatin1String("1"))
         showFullScreen();
     else if (isFullScreen())
@@ -91,6 +109,11 @@ void frmTalk::showAsConfigured()
     else
         show();
     setPointerHidden(this, state.HidePointer == QLatin1String("1"));
+    // A touch-screen machine may run the program on a bare X session with no
+    // window manager, where nobody acts on the request. Looked at a moment
+    // later, when a window manager's own resize has come: a second request
+    // while it holds the window full screen would make it drop that state.
+    QTimer::singleShot(kWindowManagerGraceMs, this, [this, normal] { sizeForScreenMode(this, normal); });
 }
 
 void frmTalk::LoadOptions()

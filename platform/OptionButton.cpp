@@ -16,7 +16,7 @@ QRect indicatorRect(const QWidget *w)
 // The row in the dialog's colour, the caption left-aligned after the box.
 QRect paintRow(QPainter &p, const QAbstractButton *b)
 {
-    p.fillRect(b->rect(), b->palette().color(b->backgroundRole()));
+    p.fillRect(b->rect(), b->palette().color(QPalette::Window));
     const QRect box = indicatorRect(b);
     const QRect textRect = b->rect().adjusted(box.right() + box.width() / 2, 0, 0, 0);
     p.setPen(b->palette().color(b->isEnabled() ? QPalette::Active : QPalette::Disabled,
@@ -81,6 +81,28 @@ void CheckBox::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         p.drawPath(tick);
     }
+}
+
+OptionFrame::OptionFrame(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+{
+}
+
+void OptionFrame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QColor back = palette().color(QPalette::Window);
+    p.fillRect(rect(), back);
+    const QFontMetrics fm = fontMetrics();
+    const QRect border = rect().adjusted(0, fm.height() / 2, -2, -2);
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(border);
+    p.setPen(QColor(255, 255, 255));
+    p.drawRect(border.translated(1, 1));
+    const int indent = fm.height() / 2;
+    const QRect caption(indent, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+    p.fillRect(caption, back);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 
 } // namespace pelumo

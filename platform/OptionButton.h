@@ -5,6 +5,7 @@
 // row and not at the small box. The box is drawn in proportion to the
 // caption's font, so it grows with the window's scale.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRadioButton>
 
 namespace pelumo {
@@ -30,6 +31,17 @@ public:
 
 protected:
     bool hitButton(const QPoint &pos) const override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// The frame around a group of option buttons: an etched border with its
+// caption standing in the top line, the rows placed inside it by twips.
+class OptionFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit OptionFrame(const QString &caption, QWidget *parent = nullptr);
+
+protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
