@@ -2,7 +2,6 @@
 #include "support/TestWindow.h"
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QScreen>
 #include <QTimer>
 
