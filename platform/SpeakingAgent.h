@@ -1,0 +1,42 @@
+#pragma once
+// The speaking character the program talks to: our own figure and a voice.
+// Every Speak and Stop is logged at debug level under pelumo.speech, as
+// `Speak "<text>"` and `Stop`, so that a person or a script can follow what
+// was said on a machine without sound.
+#include "platform/Agent.h"
+#include "platform/CharacterWindow.h"
+#include "platform/SpeechEngine.h"
+#include <QObject>
+#include <memory>
+
+namespace pelumo {
+
+class SpeakingAgent : public QObject, public AgentCharacter {
+    Q_OBJECT
+public:
+    // Without an engine the character still shows each text in its balloon.
+    explicit SpeakingAgent(std::unique_ptr<SpeechEngine> engine);
+    ~SpeakingAgent() override;
+
+    void show() override;
+    void moveTo(int x, int y) override;
+    void play(const QString &animation) override;
+    void speak(const QString &text) override;
+    void stop() override;
+
+    CharacterWindow &window() { return m_window; }
+    SpeechEngine *engine() { return m_engine.get(); }
+
+    // How long the balloon stays after the speech has ended by itself.
+    static constexpr int kBalloonLingerMs = 2000;
+
+private:
+    std::unique_ptr<SpeechEngine> m_engine;
+    CharacterWindow m_window;
+};
+
+// The character with the espeak-ng voice, or, in a build without espeak-ng,
+// without a voice.
+std::unique_ptr<SpeakingAgent> makeSpeakingAgent();
+
+} // namespace pelumo
