@@ -39,6 +39,22 @@ struct PcAudio {
     }
 };
 
+// ALSA prints a dozen lines of its own when a machine has no sound card. While
+// the device is opened they are held back: the one warning we log says it.
+extern "C" void ignoreAlsaError(const char *, int, const char *, int, const char *, ...) {}
+
+void holdBackAlsaErrors(bool hold)
+{
+    using Handler = void (*)(const char *, int, const char *, int, const char *, ...);
+    using SetHandler = int (*)(Handler);
+    void *lib = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!lib)
+        return;
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(lib, "snd_lib_error_set_handler")))
+        set(hold ? &ignoreAlsaError : nullptr);   // null restores ALSA's own
+    dlclose(lib);
+}
+
 class DeviceSink : public AudioSink {
 public:
     ~DeviceSink() override
@@ -55,12 +71,15 @@ public:
             m_error = QStringLiteral("the audio library libpcaudio is not available");
             return false;
         }
+        holdBackAlsaErrors(true);
         m_object = m_api.create(nullptr, "Pelumo", "Speech");
+        const int error = m_object
+            ? m_api.open(m_object, PcAudio::FormatS16LE, unsigned(sampleRate), 1) : -1;
+        holdBackAlsaErrors(false);
         if (!m_object) {
             m_error = QStringLiteral("no audio output device");
             return false;
         }
-        const int error = m_api.open(m_object, PcAudio::FormatS16LE, unsigned(sampleRate), 1);
         if (error != 0) {
             m_error = QString::fromLocal8Bit(m_api.strerror(m_object, error));
             return false;

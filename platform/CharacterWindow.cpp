@@ -1,20 +1,24 @@
 #include "platform/CharacterWindow.h"
 #include "platform/SpeechBalloon.h"
+#include <QGuiApplication>
+#include <QWindow>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 
 namespace pelumo {
 namespace {
-constexpr int kWidth = 130;
+constexpr int kWidth = 150;
 constexpr int kHeight = 170;
 constexpr int kFrameMs = 80;        // about 12 frames a second: smooth enough, cheap
 constexpr int kGreetFrames = 18;    // the wave lasts about 1.4 s
 // Mouth openings in turn while talking, in pixels.
-constexpr int kMouth[] = {3, 9, 5, 11, 4, 8, 2, 10};
+constexpr int kMouth[] = {4, 12, 7, 14, 5, 10, 3, 13};
 const QColor kBodyLight(255, 214, 120);
 const QColor kBodyDark(240, 160, 60);
 const QColor kOutline(120, 70, 20);
+constexpr qreal kArmDown = -30;
+constexpr qreal kWaveCentre = -140;
 }
 
 CharacterWindow::CharacterWindow(QWidget *parent)
@@ -23,10 +27,17 @@ CharacterWindow::CharacterWindow(QWidget *parent)
     makeOverlayWindow(this);
     setWindowTitle(QStringLiteral("Pelumo"));
     resize(kWidth, kHeight);
+    setMask(silhouette(kArmDown));
     m_timer.setInterval(kFrameMs);
     connect(&m_timer, &QTimer::timeout, this, &CharacterWindow::tick);
     m_linger.setSingleShot(true);
     connect(&m_linger, &QTimer::timeout, m_balloon, &QWidget::hide);
+    // Always-on-top is the window manager's to honour; where there is none
+    // (a kiosk session), the main window shown after us would cover us.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (isVisible())
+            keepOnTop();
+    });
 }
 
 CharacterWindow::~CharacterWindow()
@@ -47,8 +58,10 @@ void CharacterWindow::showBalloon(const QString &text)
     m_linger.stop();
     m_balloon->setText(text);
     placeBalloon();
-    if (isVisible())
+    if (isVisible()) {
         m_balloon->show();
+        m_balloon->raise();
+    }
 }
 
 void CharacterWindow::setTalking(bool talking)
@@ -82,8 +95,10 @@ QString CharacterWindow::balloonText() const
 void CharacterWindow::tick()
 {
     ++m_frame;
-    if (m_greetFramesLeft > 0)
+    if (m_greetFramesLeft > 0) {
         --m_greetFramesLeft;
+        setMask(silhouette(rightArmAngle()));   // back to rest after the last frame
+    }
     updateTimer();
     update();
 }
@@ -107,6 +122,19 @@ void CharacterWindow::moveEvent(QMoveEvent *)
     placeBalloon();
 }
 
+void CharacterWindow::showEvent(QShowEvent *)
+{
+    // After the windows shown in the same turn of the event loop.
+    QTimer::singleShot(0, this, &CharacterWindow::keepOnTop);
+}
+
+void CharacterWindow::keepOnTop()
+{
+    raise();
+    if (m_balloon->isVisible())
+        m_balloon->raise();
+}
+
 void CharacterWindow::hideEvent(QHideEvent *)
 {
     m_balloon->hide();
@@ -116,32 +144,83 @@ void CharacterWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    paintArms(p);
+    p.setPen(QPen(kOutline, 3));
+    p.setBrush(kBodyDark);
+    p.drawPath(leftArm());
     paintBody(p);
+    // The waving arm in front of the body, the resting ones behind it.
+    p.setBrush(kBodyDark);
+    p.drawPath(rightArm(rightArmAngle()));
     paintFace(p);
+}
+
+namespace {
+// An arm: an oval hanging from pivot, turned by angle degrees.
+QPainterPath arm(QPointF pivot, qreal angle)
+{
+    QPainterPath path;
+    path.addEllipse(QRectF(-8, -4, 16, 30));
+    QTransform t;
+    t.translate(pivot.x(), pivot.y());
+    t.rotate(angle);
+    return t.map(path);
+}
+
+// A round, pear-shaped body.
+QPainterPath body()
+{
+    QPainterPath path;
+    path.moveTo(65, 22);
+    path.cubicTo(105, 22, 118, 70, 116, 110);
+    path.cubicTo(114, 150, 92, 164, 65, 164);
+    path.cubicTo(38, 164, 16, 150, 14, 110);
+    path.cubicTo(12, 70, 25, 22, 65, 22);
+    return path;
+}
+
+QPainterPath tuft()
+{
+    QPainterPath path;
+    path.moveTo(60, 24);
+    path.cubicTo(56, 8, 70, 4, 74, 12);
+    return path;
+}
+}
+
+QPainterPath CharacterWindow::leftArm()
+{
+    return arm(QPointF(20, 112), 30);
+}
+
+QPainterPath CharacterWindow::rightArm(qreal angle)
+{
+    return arm(QPointF(110, 100), angle);
+}
+
+qreal CharacterWindow::rightArmAngle() const
+{
+    return m_greetFramesLeft > 0 ? kWaveCentre + 30 * qSin(m_frame * 1.3) : kArmDown;
+}
+
+QRegion CharacterWindow::silhouette(qreal rightArmAngle)
+{
+    QPainterPath all = body().united(leftArm()).united(rightArm(rightArmAngle));
+    QPainterPathStroker outline;
+    outline.setWidth(6);
+    all = all.united(outline.createStroke(all)).united(outline.createStroke(tuft()));
+    return QRegion(all.toFillPolygon().toPolygon());
 }
 
 void CharacterWindow::paintBody(QPainter &p)
 {
-    // A round, pear-shaped body with a little tuft on top.
-    QPainterPath body;
-    body.moveTo(65, 22);
-    body.cubicTo(105, 22, 118, 70, 116, 110);
-    body.cubicTo(114, 150, 92, 164, 65, 164);
-    body.cubicTo(38, 164, 16, 150, 14, 110);
-    body.cubicTo(12, 70, 25, 22, 65, 22);
     QRadialGradient shade(QPointF(50, 60), 110);
     shade.setColorAt(0, kBodyLight);
     shade.setColorAt(1, kBodyDark);
-    p.setPen(QPen(kOutline, 3));
     p.setBrush(shade);
-    p.drawPath(body);
+    p.drawPath(body());
 
-    QPainterPath tuft;
-    tuft.moveTo(60, 24);
-    tuft.cubicTo(56, 8, 70, 4, 74, 12);
     p.setBrush(Qt::NoBrush);
-    p.drawPath(tuft);
+    p.drawPath(tuft());
 }
 
 void CharacterWindow::paintFace(QPainter &p)
@@ -162,34 +241,13 @@ void CharacterWindow::paintFace(QPainter &p)
         const int open = kMouth[m_frame % int(std::size(kMouth))];
         p.setPen(QPen(kOutline, 2));
         p.setBrush(QColor(170, 40, 50));
-        p.drawEllipse(QRectF(56, 100, 18, open + 3));
+        p.drawEllipse(QRectF(54, 99, 22, open + 3));
     } else {
         // At rest: a smile.
         p.setPen(QPen(kOutline, 3, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(52, 92, 26, 16), 200 * 16, 140 * 16);
     }
-}
-
-void CharacterWindow::paintArms(QPainter &p)
-{
-    p.setPen(QPen(kOutline, 3));
-    p.setBrush(kBodyDark);
-    // The left arm hangs; the right one waves while greeting.
-    p.save();
-    p.translate(20, 112);
-    p.rotate(30);
-    p.drawEllipse(QRectF(-8, -4, 16, 30));
-    p.restore();
-
-    p.save();
-    p.translate(110, 112);
-    qreal angle = -30;
-    if (m_greetFramesLeft > 0)
-        angle = -150 + 25 * qSin(m_frame * 1.3);
-    p.rotate(angle);
-    p.drawEllipse(QRectF(-8, -4, 16, 30));
-    p.restore();
 }
 
 } // namespace pelumo

@@ -6,6 +6,7 @@
 //
 // It repaints only on its timer, and the timer runs only while something
 // moves (the greeting, the talking mouth); at rest it costs nothing.
+#include <QPainterPath>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,15 +37,22 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
     void tick();
     void updateTimer();
     void placeBalloon();
+    void keepOnTop();
+    static QPainterPath leftArm();
+    static QPainterPath rightArm(qreal angle);
+    qreal rightArmAngle() const;
+    // The figure's outline in the given pose: the window's shape, so that
+    // without a compositing window manager no black box shows around it.
+    static QRegion silhouette(qreal rightArmAngle);
     void paintBody(QPainter &p);
     void paintFace(QPainter &p);
-    void paintArms(QPainter &p);
 
     QTimer m_timer;
     QTimer m_linger;

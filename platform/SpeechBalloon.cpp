@@ -57,6 +57,11 @@ void SpeechBalloon::setText(const QString &text)
     const int w = std::max(needed.width(), fm.horizontalAdvance(QStringLiteral("ああ")));
     const int h = std::max(std::min(needed.height(), maxHeight), fm.lineSpacing());
     resize(w + 2 * kPadding + kTail, h + 2 * kPadding);
+    // Without a compositing window manager the see-through corners would be black.
+    QPainterPathStroker edge;
+    edge.setWidth(5);
+    const QPainterPath shape = outline();
+    setMask(QRegion(shape.united(edge.createStroke(shape)).toFillPolygon().toPolygon()));
     update();
 }
 
@@ -73,10 +78,8 @@ QRect SpeechBalloon::textArea() const
     return rect().adjusted(kPadding, kPadding, -kPadding - kTail, -kPadding);
 }
 
-void SpeechBalloon::paintEvent(QPaintEvent *)
+QPainterPath SpeechBalloon::outline() const
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const QRectF frame = QRectF(rect()).adjusted(1.5, 1.5, -kTail - 1.5, -1.5);
     QPainterPath path;
     path.addRoundedRect(frame, kRadius, kRadius);
@@ -86,10 +89,16 @@ void SpeechBalloon::paintEvent(QPaintEvent *)
     tail.lineTo(width() - 1.5, y);
     tail.lineTo(frame.right() - 1, y + 8);
     tail.closeSubpath();
-    path = path.united(tail);
+    return path.united(tail);
+}
+
+void SpeechBalloon::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 70, 40), 2.5));
     p.setBrush(QColor(255, 253, 240));
-    p.drawPath(path);
+    p.drawPath(outline());
 
     p.setPen(Qt::black);
     p.drawText(textArea(), Qt::TextWrapAnywhere | Qt::AlignLeft | Qt::AlignVCenter, m_shown);

@@ -2,6 +2,7 @@
 // The balloon beside the speaking character: the text being said, wrapped,
 // in a rounded frame whose tail points right, at the character. A window of
 // its own, see-through and transparent for input like the character.
+#include <QPainterPath>
 #include <QWidget>
 
 namespace pelumo {
@@ -24,6 +25,7 @@ protected:
 
 private:
     QRect textArea() const;
+    QPainterPath outline() const;
     QString m_text;
     QString m_shown;   // m_text, cut to fit
 };
