@@ -2,6 +2,7 @@
 #include "platform/EspeakEngine.h"
 #include "platform/Logging.h"
 #include <espeak-ng/espeak_ng.h>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -76,6 +77,7 @@ private:
     // How far the samples may run ahead of what has played: enough to keep the
     // device fed, little enough that stop() leaves almost nothing to drop.
     static constexpr double kLeadSeconds = 0.15;
+    static constexpr int kPiecesPerSecond = 50;
 
     void run()
     {
@@ -167,8 +169,16 @@ private:
         } else if (!waitUntil(u, playedBy(m_samplesOut) - toDuration(kLeadSeconds))) {
             return false;
         }
-        m_sink->write(wav, count);
-        m_samplesOut += count;
+        // In small pieces: a device write blocks while the device is full, and
+        // a stop must not wait for a whole buffer to go in first.
+        const int piece = std::max(1, m_sampleRate / kPiecesPerSecond);
+        for (int done = 0; done < count; done += piece) {
+            if (stale(u))
+                return false;
+            const int n = std::min(piece, count - done);
+            m_sink->write(wav + done, n);
+            m_samplesOut += n;
+        }
         return !stale(u);
     }
 
