@@ -1,6 +1,7 @@
 #ifdef PELUMO_HAVE_ESPEAK
 #include "platform/EspeakEngine.h"
 #include "platform/Logging.h"
+#include <QTimer>
 #include <espeak-ng/espeak_ng.h>
 #include <algorithm>
 #include <atomic>
@@ -42,7 +43,20 @@ public:
         m_thread.join();
     }
     quint64 generation() const { return m_generation; }
-    bool waitUntilReady() const { return m_ready.get(); }
+    // espeak-ng starts when asked, or with the first text, whichever comes first.
+    void startUp()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_startRequested = true;
+        }
+        m_wake.notify_all();
+    }
+    bool waitUntilReady()
+    {
+        startUp();
+        return m_ready.get();
+    }
 
     void enqueue(const QString &text)
     {
@@ -81,6 +95,14 @@ private:
 
     void run()
     {
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_startRequested || m_quitting || !m_queue.empty(); });
+            if (m_quitting) {
+                m_readyPromise.set_value(false);
+                return;
+            }
+        }
         const bool ok = initialise();
         m_readyPromise.set_value(ok);
         for (;;) {
@@ -115,7 +137,7 @@ private:
         if (status != ENS_OK) {
             char message[512];
             espeak_ng_GetStatusCodeMessage(status, message, sizeof message);
-            qCWarning(lcSpeech) << "espeak-ng could not start, speech is silent:" << message;
+            qCWarning(lcSpeech).noquote() << "espeak-ng could not start, speech is silent:" << message;
             return false;
         }
         espeak_SetSynthCallback(&SpeechThread::synthCallback);
@@ -211,6 +233,7 @@ private:
     std::deque<Utterance> m_queue;
     std::atomic<quint64> m_generation{0};
     bool m_quitting = false;
+    bool m_startRequested = false;
 
     // Speech-thread only.
     int m_sampleRate = 22050;
@@ -232,6 +255,9 @@ EspeakEngine::EspeakEngine(std::unique_ptr<AudioSink> sink, QObject *parent)
         QMetaObject::invokeMethod(this, [this, g] { onFinished(g); }, Qt::QueuedConnection);
     };
     m_thread = std::make_unique<SpeechThread>(std::move(sink), started, finished);
+    // Loading the voice and opening the device load libraries and read files;
+    // done while the main window paints for the first time, they delay it.
+    QTimer::singleShot(kWarmUpDelayMs, this, [this] { m_thread->startUp(); });
 }
 
 EspeakEngine::~EspeakEngine() = default;

@@ -19,7 +19,8 @@ class SpeechThread;
 class EspeakEngine : public SpeechEngine {
     Q_OBJECT
 public:
-    // Starts espeak-ng on its thread and returns at once.
+    // Returns at once; espeak-ng starts on its thread a moment later, after
+    // the first paint, or at the first speak().
     explicit EspeakEngine(std::unique_ptr<AudioSink> sink = makeDefaultAudioSink(),
                           QObject *parent = nullptr);
     ~EspeakEngine() override;
@@ -31,6 +32,8 @@ public:
     // Blocks until espeak-ng has started; false when it could not. For tests
     // and measurements only: the program itself never waits for speech.
     bool waitUntilReady() const;
+
+    static constexpr int kWarmUpDelayMs = 300;
 
 private:
     void onAudioStarted(quint64 generation, const QString &text);

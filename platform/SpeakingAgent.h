@@ -8,6 +8,7 @@
 #include "platform/SpeechEngine.h"
 #include <QObject>
 #include <memory>
+#include <optional>
 
 namespace pelumo {
 
@@ -24,15 +25,18 @@ public:
     void speak(const QString &text) override;
     void stop() override;
 
-    CharacterWindow &window() { return m_window; }
+    CharacterWindow &window();   // made on first use
     SpeechEngine *engine() { return m_engine.get(); }
 
+    static constexpr int kShowDelayMs = 150;
     // How long the balloon stays after the speech has ended by itself.
     static constexpr int kBalloonLingerMs = 2000;
 
 private:
     std::unique_ptr<SpeechEngine> m_engine;
-    CharacterWindow m_window;
+    std::unique_ptr<CharacterWindow> m_window;
+    std::optional<QPoint> m_position;
+    QString m_pendingAnimation;
 };
 
 // The character with the espeak-ng voice, or, in a build without espeak-ng,

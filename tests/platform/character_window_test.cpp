@@ -34,7 +34,12 @@ struct ShownAgent {
     FakeEngine *engine = new FakeEngine;
     SpeakingAgent agent{std::unique_ptr<SpeechEngine>(engine)};
     CharacterWindow &window = agent.window();
-    ShownAgent() { agent.show(); }
+    ShownAgent()
+    {
+        agent.show();
+        if (!QTest::qWaitFor([this] { return window.isVisible(); }))
+            qWarning("the character did not appear");
+    }
     void hear(const QString &text) { emit engine->audioStarted(text); }
 };
 }
@@ -64,6 +69,17 @@ private slots:
         c.play("greet");
         QVERIFY(c.isAnimating());
         QTRY_VERIFY_WITH_TIMEOUT(!c.isAnimating(), 4000);
+    }
+
+    void setUpBeforeTheFigureAppearsIsKept()
+    {
+        SpeakingAgent agent(std::make_unique<FakeEngine>());
+        agent.show();
+        agent.moveTo(855, 20);
+        agent.play("greet");
+        QTRY_VERIFY(agent.window().isVisible());
+        QCOMPARE(agent.window().pos(), QPoint(855, 20));
+        QVERIFY(agent.window().isAnimating());
     }
 
     void agentShowsTextAndRests()
