@@ -62,7 +62,7 @@ void SpeakingAgent::play(const QString &animation)
 
 void SpeakingAgent::speak(const QString &text)
 {
-    qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"%1\"").arg(text);
+    qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"") + text + QLatin1Char('"');
     if (!m_engine) {
         window().showBalloon(text);
         window().rest(kBalloonLingerMs * 2);
@@ -76,7 +76,7 @@ void SpeakingAgent::speak(const QString &text)
 
 void SpeakingAgent::stop()
 {
-    qCDebug(lcSpeech).noquote() << QStringLiteral("Stop");
+    qCDebug(lcSpeech).noquote() << "Stop";
     if (m_engine)
         m_engine->stop();
     window().rest(0);

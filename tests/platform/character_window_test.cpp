@@ -134,6 +134,8 @@ private slots:
         SpeakingAgent agent(std::make_unique<FakeEngine>());
         QTest::ignoreMessage(QtDebugMsg, "Speak \"こんにちは \"");
         agent.speak("こんにちは ");
+        QTest::ignoreMessage(QtDebugMsg, "Speak \"100%1 \"quoted\"\"");
+        agent.speak("100%1 \"quoted\"");
         QTest::ignoreMessage(QtDebugMsg, "Stop");
         agent.stop();
         QLoggingCategory::setFilterRules("pelumo.speech.debug=false");
