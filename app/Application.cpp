@@ -2,6 +2,7 @@
 #include "app/frmTalk.h"
 #include "platform/AppPaths.h"
 #include "platform/Fonts.h"
+#include "platform/SpeakingAgent.h"
 #include "platform/SingleInstance.h"
 #include <QApplication>
 #include <QIcon>
@@ -23,8 +24,8 @@ int runPelumo(int argc, char *argv[], const std::function<void(frmTalk &)> &onSh
     SystemClock clock;
     SystemBeeper beeper;
     SystemClipboard clipboard;
-    SilentAgent agent;
-    frmTalk window(Services{settings, clock, beeper, clipboard, agent,
+    auto agent = makeSpeakingAgent();
+    frmTalk window(Services{settings, clock, beeper, clipboard, *agent,
                             QCoreApplication::applicationDirPath()});
     window.Form_Load();
     window.showAsConfigured();

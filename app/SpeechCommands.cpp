@@ -1,18 +1,67 @@
-// Speech of the message and of single characters.
+// Speech of the message and of single characters, and the character's set-up.
 #include "app/frmTalk.h"
 
 namespace pelumo {
 
-void frmTalk::SpeakKey(const QString &Text, double Delay, const QString &Stage)
+void frmTalk::SetUpCharacter()
 {
-    // No speaking character yet: the board stays silent.
-    Q_UNUSED(Text);
-    Q_UNUSED(Delay);
-    Q_UNUSED(Stage);
+    // The character is built in: nothing is loaded from AppDir, so a
+    // "genie.acs" lying there plays no part.
+    AgentCharacter &character = services.agent;
+    character.show();
+    character.moveTo(855, 20);
+    character.play(QStringLiteral("greet"));
 }
 
-void frmTalk::cmdRead_Click() {}
+void frmTalk::SpeakKey(const QString &Text, double Delay, const QString &Stage)
+{
+    Q_UNUSED(Delay);
+    bool spoken;
+    switch (optionNumber(state.VoiceMode)) {
+    case 1:   // at selection and at entry
+        spoken = Stage == QLatin1String("E") || Stage == QLatin1String("S");
+        break;
+    case 2:   // at entry only
+        spoken = Stage == QLatin1String("E");
+        break;
+    case 3:   // never
+        spoken = false;
+        break;
+    default:  // 0, every time, and anything unknown
+        spoken = true;
+        break;
+    }
+    if (spoken)
+        services.agent.speak(Text);
+}
 
-void frmTalk::SetUpCharacter() {}
+void frmTalk::cmdRead_Click()
+{
+    beepIfWanted();
+    if (txtTalk->text().isEmpty())
+        return;
+    SetWideLayout();
+    if (cmdRead->caption() != QStringLiteral("♪")) {
+        cmdRead->setCaption(QStringLiteral("♪"));
+        // The end marker, and any "_" typed in the text, is read as a pause.
+        QString spoken = txtTalk->text();
+        spoken.replace(QLatin1Char('_'), QLatin1Char(' '));
+        services.agent.speak(spoken);
+        return;
+    }
+    services.agent.stop();
+    QString text = txtTalk->text();
+    if (!text.endsWith(QLatin1Char('_'))) {
+        text += QLatin1Char('_');
+        txtTalk->setText(text);
+    }
+    txtTalk->setSelStart(int(text.size()) - 1);
+    txtTalk->setSelLength(1);
+    // While a diary entry is shown the message area stays wide.
+    if (fraDay->isHidden())
+        SetNarrowLayout();
+    cmdRead->setCaption(QStringLiteral("読む"));
+    cmdRead->setEnabled(true);
+}
 
 } // namespace pelumo

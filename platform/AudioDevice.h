@@ -1,0 +1,35 @@
+#pragma once
+// Where synthesised speech goes: 16-bit mono samples. Every call is made on
+// the speech thread, never on the GUI thread, so write() and drain() may block.
+#include <QString>
+#include <memory>
+
+namespace pelumo {
+
+class AudioSink {
+public:
+    virtual ~AudioSink() = default;
+    // False when there is nothing to play to; errorString() says why.
+    virtual bool open(int sampleRate) = 0;
+    virtual void write(const short *samples, int count) = 0;
+    virtual void drain() = 0;   // returns when the written samples have played
+    virtual void flush() = 0;   // drops what has not been played yet
+    virtual QString errorString() const { return {}; }
+};
+
+// The machine's default audio output, through the small device library that
+// espeak-ng itself plays through (PulseAudio, else ALSA). It is looked up at
+// run time, so a build without it, or a machine without sound, gets a sink
+// whose open() fails.
+std::unique_ptr<AudioSink> makeDefaultAudioSink();
+
+// Swallows everything: speech goes on in time, without sound.
+class SilentSink : public AudioSink {
+public:
+    bool open(int) override { return true; }
+    void write(const short *, int) override {}
+    void drain() override {}
+    void flush() override {}
+};
+
+} // namespace pelumo

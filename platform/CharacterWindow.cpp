@@ -1,0 +1,253 @@
+#include "platform/CharacterWindow.h"
+#include "platform/SpeechBalloon.h"
+#include <QGuiApplication>
+#include <QWindow>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace pelumo {
+namespace {
+constexpr int kWidth = 150;
+constexpr int kHeight = 170;
+constexpr int kFrameMs = 80;        // about 12 frames a second: smooth enough, cheap
+constexpr int kGreetFrames = 18;    // the wave lasts about 1.4 s
+// Mouth openings in turn while talking, in pixels.
+constexpr int kMouth[] = {4, 12, 7, 14, 5, 10, 3, 13};
+const QColor kBodyLight(255, 214, 120);
+const QColor kBodyDark(240, 160, 60);
+const QColor kOutline(120, 70, 20);
+constexpr qreal kArmDown = -30;
+constexpr qreal kWaveCentre = -140;
+}
+
+CharacterWindow::CharacterWindow(QWidget *parent)
+    : QWidget(parent), m_balloon(new SpeechBalloon)
+{
+    makeOverlayWindow(this);
+    setWindowTitle(QStringLiteral("Pelumo"));
+    resize(kWidth, kHeight);
+    setMask(silhouette(kArmDown));
+    m_timer.setInterval(kFrameMs);
+    connect(&m_timer, &QTimer::timeout, this, &CharacterWindow::tick);
+    m_linger.setSingleShot(true);
+    connect(&m_linger, &QTimer::timeout, m_balloon, &QWidget::hide);
+    // Always-on-top is the window manager's to honour; where there is none
+    // (a kiosk session), the main window shown after us would cover us.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] {
+        if (isVisible())
+            keepOnTop();
+    });
+}
+
+CharacterWindow::~CharacterWindow()
+{
+    delete m_balloon;
+}
+
+void CharacterWindow::play(const QString &animation)
+{
+    if (animation != QLatin1String("greet"))
+        return;
+    m_greetFramesLeft = kGreetFrames;
+    updateTimer();
+}
+
+void CharacterWindow::showBalloon(const QString &text)
+{
+    m_linger.stop();
+    m_balloon->setText(text);
+    placeBalloon();
+    if (isVisible()) {
+        m_balloon->show();
+        m_balloon->raise();
+    }
+}
+
+void CharacterWindow::setTalking(bool talking)
+{
+    m_talking = talking;
+    updateTimer();
+    update();
+}
+
+void CharacterWindow::rest(int lingerMs)
+{
+    setTalking(false);
+    if (lingerMs > 0 && m_balloon->isVisible())
+        m_linger.start(lingerMs);
+    else {
+        m_linger.stop();
+        m_balloon->hide();
+    }
+}
+
+bool CharacterWindow::balloonShown() const
+{
+    return m_balloon->isVisible();
+}
+
+QString CharacterWindow::balloonText() const
+{
+    return m_balloon->text();
+}
+
+void CharacterWindow::tick()
+{
+    ++m_frame;
+    if (m_greetFramesLeft > 0) {
+        --m_greetFramesLeft;
+        setMask(silhouette(rightArmAngle()));   // back to rest after the last frame
+    }
+    updateTimer();
+    update();
+}
+
+void CharacterWindow::updateTimer()
+{
+    const bool moving = m_talking || m_greetFramesLeft > 0;
+    if (moving && !m_timer.isActive())
+        m_timer.start();
+    else if (!moving)
+        m_timer.stop();
+}
+
+void CharacterWindow::placeBalloon()
+{
+    m_balloon->pointAt(geometry().topLeft() + QPoint(18, 40));
+}
+
+void CharacterWindow::moveEvent(QMoveEvent *)
+{
+    placeBalloon();
+}
+
+void CharacterWindow::showEvent(QShowEvent *)
+{
+    // After the windows shown in the same turn of the event loop.
+    QTimer::singleShot(0, this, &CharacterWindow::keepOnTop);
+}
+
+void CharacterWindow::keepOnTop()
+{
+    raise();
+    if (m_balloon->isVisible())
+        m_balloon->raise();
+}
+
+void CharacterWindow::hideEvent(QHideEvent *)
+{
+    m_balloon->hide();
+}
+
+void CharacterWindow::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kOutline, 3));
+    p.setBrush(kBodyDark);
+    p.drawPath(leftArm());
+    paintBody(p);
+    // The waving arm in front of the body, the resting ones behind it.
+    p.setBrush(kBodyDark);
+    p.drawPath(rightArm(rightArmAngle()));
+    paintFace(p);
+}
+
+namespace {
+// An arm: an oval hanging from pivot, turned by angle degrees.
+QPainterPath arm(QPointF pivot, qreal angle)
+{
+    QPainterPath path;
+    path.addEllipse(QRectF(-8, -4, 16, 30));
+    QTransform t;
+    t.translate(pivot.x(), pivot.y());
+    t.rotate(angle);
+    return t.map(path);
+}
+
+// A round, pear-shaped body.
+QPainterPath body()
+{
+    QPainterPath path;
+    path.moveTo(65, 22);
+    path.cubicTo(105, 22, 118, 70, 116, 110);
+    path.cubicTo(114, 150, 92, 164, 65, 164);
+    path.cubicTo(38, 164, 16, 150, 14, 110);
+    path.cubicTo(12, 70, 25, 22, 65, 22);
+    return path;
+}
+
+QPainterPath tuft()
+{
+    QPainterPath path;
+    path.moveTo(60, 24);
+    path.cubicTo(56, 8, 70, 4, 74, 12);
+    return path;
+}
+}
+
+QPainterPath CharacterWindow::leftArm()
+{
+    return arm(QPointF(20, 112), 30);
+}
+
+QPainterPath CharacterWindow::rightArm(qreal angle)
+{
+    return arm(QPointF(110, 100), angle);
+}
+
+qreal CharacterWindow::rightArmAngle() const
+{
+    return m_greetFramesLeft > 0 ? kWaveCentre + 30 * qSin(m_frame * 1.3) : kArmDown;
+}
+
+QRegion CharacterWindow::silhouette(qreal rightArmAngle)
+{
+    QPainterPath all = body().united(leftArm()).united(rightArm(rightArmAngle));
+    QPainterPathStroker outline;
+    outline.setWidth(6);
+    all = all.united(outline.createStroke(all)).united(outline.createStroke(tuft()));
+    return QRegion(all.toFillPolygon().toPolygon());
+}
+
+void CharacterWindow::paintBody(QPainter &p)
+{
+    QRadialGradient shade(QPointF(50, 60), 110);
+    shade.setColorAt(0, kBodyLight);
+    shade.setColorAt(1, kBodyDark);
+    p.setBrush(shade);
+    p.drawPath(body());
+
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tuft());
+}
+
+void CharacterWindow::paintFace(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 35, 15));
+    p.drawEllipse(QPointF(48, 78), 7, 9);
+    p.drawEllipse(QPointF(82, 78), 7, 9);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(50, 75), 2.5, 2.5);
+    p.drawEllipse(QPointF(84, 75), 2.5, 2.5);
+
+    p.setBrush(QColor(255, 140, 140, 150));
+    p.drawEllipse(QPointF(36, 96), 8, 5);
+    p.drawEllipse(QPointF(94, 96), 8, 5);
+
+    if (m_talking) {
+        const int open = kMouth[m_frame % int(std::size(kMouth))];
+        p.setPen(QPen(kOutline, 2));
+        p.setBrush(QColor(170, 40, 50));
+        p.drawEllipse(QRectF(54, 99, 22, open + 3));
+    } else {
+        // At rest: a smile.
+        p.setPen(QPen(kOutline, 3, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(52, 92, 26, 16), 200 * 16, 140 * 16);
+    }
+}
+
+} // namespace pelumo
