@@ -62,7 +62,8 @@ grep -q "<release version=\"$version\"" "$metainfo" \
 # The Debian package that holds a shared library on this machine.
 package_of() {
   local path
-  path=$(ldd "$2" | awk -v lib="$1" '$1 == lib { print $3 }')
+  # ldd names the dynamic loader by its path alone, with no "=>".
+  path=$(ldd "$2" | awk -v lib="$1" '$1 == lib { print $3 } $1 ~ "/" lib "$" { print $1 }')
   [ -n "$path" ] || return 0
   { dpkg -S "$(readlink -f "$path")" 2>/dev/null || dpkg -S "$path" 2>/dev/null; } \
     | head -n1 | cut -d: -f1
