@@ -13,6 +13,7 @@ int runChild(int argc, char *argv[]);
 std::vector<Row> measureStartup(const QString &fullDataHome);
 std::vector<Row> measureTouches(const QStringList &phrases);
 std::vector<Row> measureCommands(const QStringList &phrases);
+std::vector<Row> measureSpeech();
 }
 
 int main(int argc, char *argv[])
@@ -35,6 +36,8 @@ int main(int argc, char *argv[])
     for (bench::Row &r : bench::measureTouches(phrases))
         rows.push_back(std::move(r));
     for (bench::Row &r : bench::measureCommands(phrases))
+        rows.push_back(std::move(r));
+    for (bench::Row &r : bench::measureSpeech())
         rows.push_back(std::move(r));
     bench::printTable(rows);
     return 0;

@@ -1,0 +1,100 @@
+// Time to first audio: 読む on a 20-kana message until the engine hands its
+// first sample to the output, beside espeak-ng's own C call for the same text
+// (in a child process, as the library allows one user per process).
+#include "BenchData.h"
+#include "Stats.h"
+#include "platform/SpeakingAgent.h"
+#include "support/TestWindow.h"
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+#include <cstdio>
+#ifdef PELUMO_HAVE_ESPEAK
+#include <espeak-ng/speak_lib.h>
+#endif
+
+namespace bench {
+namespace {
+using pelumo::test::TestWindow;
+
+constexpr int kReadings = 40;
+const QString kMessage = QStringLiteral("きょうはとてもいいてんきですねさんぽにいこう");   // 20 kana + 1
+
+#ifdef PELUMO_HAVE_ESPEAK
+// The first callback holding a sample above the near-silence of the start.
+// espeak_Synth returns as soon as this stops it, so the time around the call
+// is the time to the first sound.
+int firstSound(short *wav, int count, espeak_EVENT *)
+{
+    for (int i = 0; wav && i < count; ++i)
+        if (wav[i] > 256 || wav[i] < -256)
+            return 1;
+    return 0;
+}
+#endif
+
+} // namespace
+
+// In the child: "--child espeak". Prints one time a line.
+int espeakFloorChild()
+{
+#ifdef PELUMO_HAVE_ESPEAK
+    if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0) < 0
+        || espeak_SetVoiceByName("ja") != EE_OK)
+        return 1;
+    espeak_SetSynthCallback(firstSound);
+    const QByteArray text = kMessage.left(20).toUtf8();
+    for (int i = 0; i < kReadings; ++i) {
+        QElapsedTimer t;
+        t.start();
+        espeak_Synth(text.constData(), size_t(text.size() + 1), 0, POS_CHARACTER, 0,
+                     espeakCHARS_UTF8, nullptr, nullptr);
+        std::printf("took %f\n", t.nsecsElapsed() / 1e6);
+    }
+    std::fflush(stdout);
+    std::_Exit(0);
+#else
+    return 1;
+#endif
+}
+
+std::vector<Row> measureSpeech()
+{
+    Samples floor;
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"--child", "espeak"});
+    child.waitForFinished(60000);
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n'))
+        if (line.startsWith("took "))
+            floor.add(line.mid(5).toDouble());
+
+    std::unique_ptr<pelumo::SpeakingAgent> agent = pelumo::makeSpeakingAgent();
+    Samples value;
+    if (agent->engine()) {
+        TestWindow w;
+        w.window = std::make_unique<pelumo::frmTalk>(pelumo::Services{
+            *w.settings, w.clock, w.beeper, w.clipboard, *agent, w.dir.filePath("program")});
+        pelumo::frmTalk &f = w.start();
+        QEventLoop heard;
+        QObject::connect(agent->engine(), &pelumo::SpeechEngine::audioStarted, &heard,
+                         &QEventLoop::quit);
+        for (int i = 0; i < kReadings + 1; ++i) {
+            f.txtTalk->setText(kMessage.left(20) + u'_');
+            QElapsedTimer t;
+            t.start();
+            TestWindow::tap(f.cmdRead);
+            QTimer::singleShot(5000, &heard, &QEventLoop::quit);
+            heard.exec();
+            if (i > 0)   // the first reading also starts the library
+                value.add(t.nsecsElapsed() / 1e6);
+            TestWindow::tap(f.cmdRead);   // ♪ stops it
+        }
+    }
+    Row r{"speech: 読む to first audio, 20 kana", value, floor};
+    r.goal = "median <= 1.2 x floor";
+    r.met = !value.ms.empty() && value.median() <= 1.2 * floor.median();
+    return {r};
+}
+
+} // namespace bench
