@@ -40,15 +40,18 @@ void frmTalk::cmdRead_Click()
     beepIfWanted();
     if (txtTalk->text().isEmpty())
         return;
-    SetWideLayout();
     if (cmdRead->caption() != QStringLiteral("♪")) {
-        cmdRead->setCaption(QStringLiteral("♪"));
         // The end marker, and any "_" typed in the text, is read as a pause.
+        // Speech is started before the window is laid out anew, so the first
+        // sound does not wait for the relayout.
         QString spoken = txtTalk->text();
         spoken.replace(QLatin1Char('_'), QLatin1Char(' '));
         services.agent.speak(spoken);
+        SetWideLayout();
+        cmdRead->setCaption(QStringLiteral("♪"));
         return;
     }
+    SetWideLayout();
     services.agent.stop();
     QString text = txtTalk->text();
     if (!text.endsWith(QLatin1Char('_'))) {

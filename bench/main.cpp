@@ -1,5 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
+//   pelumo-bench [startup] [touches] [commands] [speech]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -32,13 +33,22 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "could not write the benchmark's data\n");
         return 1;
     }
-    std::vector<bench::Row> rows = bench::measureStartup(fullData.path());
-    for (bench::Row &r : bench::measureTouches(phrases))
-        rows.push_back(std::move(r));
-    for (bench::Row &r : bench::measureCommands(phrases))
-        rows.push_back(std::move(r));
-    for (bench::Row &r : bench::measureSpeech())
-        rows.push_back(std::move(r));
+    // Names on the command line pick groups of figures; none runs them all.
+    const QStringList wanted = app.arguments().mid(1);
+    auto want = [&](const char *group) { return wanted.isEmpty() || wanted.contains(group); };
+    std::vector<bench::Row> rows;
+    auto add = [&rows](std::vector<bench::Row> more) {
+        for (bench::Row &r : more)
+            rows.push_back(std::move(r));
+    };
+    if (want("startup"))
+        add(bench::measureStartup(fullData.path()));
+    if (want("touches"))
+        add(bench::measureTouches(phrases));
+    if (want("commands"))
+        add(bench::measureCommands(phrases));
+    if (want("speech"))
+        add(bench::measureSpeech());
     bench::printTable(rows);
     return 0;
 }

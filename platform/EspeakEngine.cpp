@@ -248,6 +248,7 @@ EspeakEngine::EspeakEngine(std::unique_ptr<AudioSink> sink, QObject *parent)
     // The callbacks run on the speech thread: they only queue a call to this
     // object, which Qt drops if the engine is gone by then.
     auto started = [this](quint64 g, QString text) {
+        m_audioStartNs = SteadyClock::now().time_since_epoch() / std::chrono::nanoseconds(1);
         QMetaObject::invokeMethod(
             this, [this, g, text] { onAudioStarted(g, text); }, Qt::QueuedConnection);
     };

@@ -10,6 +10,7 @@
 // character still moves its mouth and ends when the speech would have.
 #include "platform/AudioDevice.h"
 #include "platform/SpeechEngine.h"
+#include <atomic>
 #include <memory>
 
 namespace pelumo {
@@ -33,6 +34,11 @@ public:
     // and measurements only: the program itself never waits for speech.
     bool waitUntilReady() const;
 
+    // When the first sample of the latest text went to the output, on the
+    // steady clock in nanoseconds: the audioStarted signal arrives only when
+    // the GUI thread is next free. For measurements.
+    qint64 lastAudioStartNs() const { return m_audioStartNs; }
+
     static constexpr int kWarmUpDelayMs = 300;
 
 private:
@@ -41,6 +47,7 @@ private:
 
     std::unique_ptr<SpeechThread> m_thread;
     int m_pending = 0;   // texts given to speak() since the last stop(), not yet said
+    std::atomic<qint64> m_audioStartNs{0};
 };
 
 } // namespace pelumo

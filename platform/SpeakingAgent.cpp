@@ -68,10 +68,12 @@ void SpeakingAgent::speak(const QString &text)
         window().rest(kBalloonLingerMs * 2);
         return;
     }
-    // Shown at once, before the first sound: the touch gets its answer now.
-    if (!m_engine->isSpeaking())
-        window().showBalloon(text);
+    // The voice is started first, so the first sound does not wait for the
+    // balloon's layout; both show in answer to the same touch.
+    const bool idle = !m_engine->isSpeaking();
     m_engine->speak(text);
+    if (idle)
+        window().showBalloon(text);
 }
 
 void SpeakingAgent::stop()
