@@ -17,6 +17,8 @@
 // the press-and-hold loops, which must stay safe when the window closes or a
 // dialog opens in the middle of them.
 #include "app/core/ProgramState.h"
+#include "phrasebook/core/PhraseCandidates.h"
+#include "phrasebook/core/TextFile.h"
 #include "platform/Agent.h"
 #include "platform/Clock.h"
 #include "platform/CommandButton.h"
@@ -167,6 +169,21 @@ private:
     // --- Speech: private members ---------------------------------------------
 
     // --- Phrase book: private members ----------------------------------------
+    QString phraseFilePath() const;
+    bool savePhraseRows();   // SavePhrases; false (after a notice) when nothing was written
+    bool setUnreadPhraseFileAside();
+    void phraseFileNotice(const QString &prompt);
+    void highlightPhraseRow(int row);
+    void showPhraseList();
+    void hidePhraseList();
+    void ShowPhraseCandidates(const QString &key);
+    void pickListRow(FlexGrid *grid, int keyCol);
+    PhraseCandidateIndex m_phraseIndex;        // always rebuilt from state.PhraseList
+    TextEncoding m_phraseEncoding = TextEncoding::Utf8;   // as the file was last read
+    // A phrase file that could not be read whole is moved here before the
+    // next save, so that save never overwrites what the user could not see.
+    QString m_phraseFileAside;
+    bool m_phraseReadProblemTold = false;
 
     // --- Diary: private members ----------------------------------------------
 
