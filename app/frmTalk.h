@@ -170,12 +170,15 @@ private:
 
     // --- Phrase book: private members ----------------------------------------
     QString phraseFilePath() const;
-    bool savePhraseRows();   // SavePhrases; false (after a notice) when nothing was written
+    // SavePhrases of the rows given; false, after a notice, when nothing was written.
+    bool savePhraseRows(const QStringList &rows);
+    QStringList phraseRows() const;   // column 1 of grdEx, in row order
     bool setUnreadPhraseFileAside();
     void phraseFileNotice(const QString &prompt);
     void highlightPhraseRow(int row);
     void showPhraseList();
     void hidePhraseList();
+    void enterPhraseListMode();   // the list over the board, the list keys below
     void ShowPhraseCandidates(const QString &key);
     void pickListRow(FlexGrid *grid, int keyCol);
     PhraseCandidateIndex m_phraseIndex;        // always rebuilt from state.PhraseList

@@ -11,6 +11,18 @@ const QString kEndPhrases = QStringLiteral("例文終了");
 const QString kEndDiary = QStringLiteral("日記終了");
 const OleColor kSampPressed = 0xC00000;
 const OleColor kSampReleased = 0xFFC0C0;
+
+// Where a new phrase goes among rows in list order: before the first phrase
+// that sorts after it. The diary's row and emptied rows keep their places.
+qsizetype sortedPlace(const QStringList &rows, const QString &phrase)
+{
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const QString &t = rows.at(r);
+        if (!isPlaceholderRow(t) && !trimBlanks(t).isEmpty() && phrase < t)
+            return r;
+    }
+    return rows.size();
+}
 }
 
 void frmTalk::cmdSamp_Click()
@@ -57,6 +69,11 @@ void frmTalk::showPhraseList()
     grdEx->setTopRow(0);
     state.ListCursorRow = 0;
     grdEx->setRedraw(true);
+    enterPhraseListMode();
+}
+
+void frmTalk::enterPhraseListMode()
+{
     grdBoard->hide();
     grdEx->show();
     grdSp->hide();
@@ -105,16 +122,16 @@ void frmTalk::cmdSampADD_Click()
             return;
         }
     }
-    grdEx->setRedraw(false);
-    grdEx->setRows(grdEx->rows() + 1);
-    grdEx->setTextMatrix(grdEx->rows() - 1, 1, phrase);
-    if (!savePhraseRows()) {
-        // Nothing was written: the list stays as the file is.
-        grdEx->setRows(grdEx->rows() - 1);
-        grdEx->setRedraw(true);
+    // The rows are written with the new phrase in its sorted place, so the
+    // file keeps the order the list shows; the list itself changes only once
+    // the file holds the phrase.
+    QStringList rows = phraseRows();
+    rows.insert(sortedPlace(rows, phrase), phrase);
+    if (!savePhraseRows(rows)) {
         setScreenMousePointer(0);
         return;
     }
+    grdEx->setRedraw(false);
     LoadPhrases();
     BuildPhraseIndex();
     grdEx->setTextMatrix(0, 1, kDiaryRowText);
@@ -130,14 +147,7 @@ void frmTalk::cmdSampADD_Click()
     grdEx->setColWidth(0, 2500);
     grdEx->setColWidth(1, layout.geometry(grdEx).width() - 2500);
     grdEx->setRedraw(true);
-    grdBoard->hide();
-    grdSp->hide();
-    grdEx->show();
-    cmdSamp->setCaption(kEndPhrases);
-    cmdSampDel->show();
-    cmdSampADD->hide();
-    fraRes->hide();
-    fraTalk->show();
+    enterPhraseListMode();
     setScreenMousePointer(0);
 }
 
@@ -151,18 +161,18 @@ void frmTalk::cmdSampDel_Click()
     AskQuestion(QStringLiteral("上記例文を削除してもいいですか？"), 33, QStringLiteral("例文の削除"));
     if (!state.DialogAnswer.value_or(false))
         return;
+    QStringList rows = phraseRows();
+    rows[row] = QString();
+    if (!savePhraseRows(rows))
+        return;
     grdEx->setRedraw(false);
     grdEx->setTextMatrix(row, 1, QString());
-    if (savePhraseRows()) {
-        // A phrase the user has just deleted must not be offered again.
-        if (state.PhraseList) {
-            state.PhraseList->removeOne(text);
-            m_phraseIndex.rebuild(*state.PhraseList);
-        }
-    } else {
-        grdEx->setTextMatrix(row, 1, text);
-    }
     grdEx->setRedraw(true);
+    // A phrase the user has just deleted must not be offered again.
+    if (state.PhraseList) {
+        state.PhraseList->removeOne(text);
+        m_phraseIndex.rebuild(*state.PhraseList);
+    }
 }
 
 void frmTalk::cmdStart_Click()

@@ -131,17 +131,22 @@ void frmTalk::BuildPhraseIndex()
         state.WorkText = texts.last();
 }
 
-void frmTalk::SavePhrases()
-{
-    savePhraseRows();
-}
-
-bool frmTalk::savePhraseRows()
+QStringList frmTalk::phraseRows() const
 {
     QStringList rows;
-    rows.reserve(grdEx->rows());
+    rows.reserve(grdEx->rows() + 1);
     for (int r = 0; r < grdEx->rows(); ++r)
         rows << grdEx->textMatrix(r, 1);
+    return rows;
+}
+
+void frmTalk::SavePhrases()
+{
+    savePhraseRows(phraseRows());
+}
+
+bool frmTalk::savePhraseRows(const QStringList &rows)
+{
     if (!rows.isEmpty())
         state.WorkText = rows.last();
     const PhraseLines lines = phraseFileLines(rows);
