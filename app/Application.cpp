@@ -4,12 +4,14 @@
 #include "platform/Fonts.h"
 #include "platform/SingleInstance.h"
 #include <QApplication>
+#include <QIcon>
 
 namespace pelumo {
 
 int runPelumo(int argc, char *argv[], const std::function<void(frmTalk &)> &onShown)
 {
     QApplication app(argc, argv);
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.pelumo.Pelumo")));
     // A second start ends at once, silently, before anything is shown; the
     // running instance is left as it is.
     SingleInstance instance(instanceLockPath());

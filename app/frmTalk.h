@@ -10,7 +10,7 @@
 //   board/      BoardCommands.cpp (building the board), BoardPresses.cpp,
 //               SelectionScreen.cpp, PhraseCandidates.cpp
 //   editing/    EditKeys.cpp (editing keys, layouts, copy and paste),
-//               ListStepping.cpp (list keys and decide)
+//               ListStepping.cpp (list keys), ListDecide.cpp (decide)
 //   phrasebook/ phrase file, phrase commands and the diary
 // Rules that need no widget live under */core/ and are called from here.
 // Everything runs on the GUI thread; the only nested event processing is in
@@ -165,6 +165,9 @@ private:
     bool editStep(int index);   // one step of an editing key; false ends the repeat
     void StepListUp();
     void StepListDown();
+    void repeatListStep(int direction);   // -1 up, +1 down, while the key is held
+    bool stepList(int direction);
+    void endDecide();                     // the end shared by the ways out of decide
 
     // --- Speech: private members ---------------------------------------------
 

@@ -1,5 +1,6 @@
 #pragma once
 // The per-user settings store: group [OPT] of an INI file, every value text.
+#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -25,6 +26,7 @@ public:
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    QHash<QString, QString> m_unsaved;   // values the file could not take, by key
 };
 
 } // namespace pelumo

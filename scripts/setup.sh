@@ -9,6 +9,7 @@ PELUMO_PACKAGES=(
   libespeak-ng-dev espeak-ng-data
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils
+  desktop-file-utils appstream
 )
 
 pelumo_install_packages() {

@@ -14,16 +14,14 @@ FileFaultHook &faultHook()
     return hook;
 }
 
-FileFault faultFor(FileOperation op, const QString &path)
-{
-    return faultHook() ? faultHook()(op, path) : FileFault::None;
-}
-
 const QByteArray kBom("\xEF\xBB\xBF");
 
 bool decodeUtf8(const QByteArray &bytes, QString &text)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The decoder would drop a byte-order mark of its own accord; the one mark
+    // that says "UTF-8" is taken off by the caller, any other is text.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     text = utf8(bytes);
     return !utf8.hasError();
 }
@@ -74,7 +72,11 @@ QByteArray encodeTextLines(const QStringList &lines, TextEncoding &encoding)
     if (encoding == TextEncoding::ShiftJis) {
         QStringEncoder sjis("Shift_JIS");
         QByteArray bytes = sjis(text);
-        if (sjis.isValid() && !sjis.hasError())
+        // The converter does not flag every character it changes (U+001A
+        // comes out as DEL), and bytes that happen to be valid UTF-8 would be
+        // read as UTF-8: so the bytes are read back the way a later read will
+        // read them before they are trusted.
+        if (sjis.isValid() && !sjis.hasError() && decodeTextLines(bytes).lines == lines)
             return bytes;
         encoding = TextEncoding::Utf8;   // the code page cannot hold every character
     }
@@ -92,7 +94,7 @@ TextFileContent readTextLines(const QString &path)
         return content;
     }
     QFile file(path);
-    if (faultFor(FileOperation::Read, path) != FileFault::None) {
+    if (fileFault(FileOperation::Read, path) != FileFault::None) {
         content.status = TextFileContent::Unreadable;
         content.errorString = QStringLiteral("Input/output error");
         return content;
@@ -118,7 +120,7 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     TextWriteResult result;
     const QByteArray bytes = encodeTextLines(lines, encoding);
     result.encoding = encoding;
-    const FileFault fault = faultFor(FileOperation::Write, path);
+    const FileFault fault = fileFault(FileOperation::Write, path);
     QSaveFile file(path);
     if (fault == FileFault::CannotOpen || !file.open(QIODevice::WriteOnly)) {
         result.errorString = fault == FileFault::CannotOpen
@@ -145,6 +147,11 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     }
     result.ok = true;
     return result;
+}
+
+FileFault fileFault(FileOperation op, const QString &path)
+{
+    return faultHook() ? faultHook()(op, path) : FileFault::None;
 }
 
 void setFileFaultHook(FileFaultHook hook)

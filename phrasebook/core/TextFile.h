@@ -48,5 +48,8 @@ enum class FileFault { None, CannotOpen, ShortWrite, FailedRename, NoSpace };
 enum class FileOperation { Read, Write };
 using FileFaultHook = std::function<FileFault(FileOperation, const QString &path)>;
 void setFileFaultHook(FileFaultHook hook);   // an empty hook turns faults off
+// The fault the hook asks for at this operation (None without a hook); for
+// the other file users (the settings store) to honour the same seam.
+FileFault fileFault(FileOperation op, const QString &path);
 
 } // namespace pelumo

@@ -70,6 +70,12 @@ private slots:
         QCOMPARE(e, TextEncoding::Utf8);
         QCOMPARE(decodeTextLines(out).lines, withWaveDash);
 
+        // Nor U+001A, which the converter turns into DEL without a word.
+        e = TextEncoding::ShiftJis;
+        const QStringList withControl{QString(QChar(0x1A))};
+        QCOMPARE(decodeTextLines(encodeTextLines(withControl, e)).lines, withControl);
+        QCOMPARE(e, TextEncoding::Utf8);
+
         e = TextEncoding::Utf8WithBom;
         QVERIFY(encodeTextLines({"a"}, e).startsWith("\xEF\xBB\xBF" "a\r\n"));
     }

@@ -1,0 +1,151 @@
+// Random touches on the real main window: presses, holds and releases on every
+// control that is shown, dialogs answered at random, with the program's rules
+// checked after every step (終了 is left out: closing has tests of its own).
+// Fixed seeds; a failure prints its seed and step.
+//   PELUMO_SOAK_STEPS=100000 build-tests/tests/reliability_soak_test
+#include "editing/core/Message.h"
+#include "phrasebook/core/TextFile.h"
+#include "support/TestWindow.h"
+#include <QRandomGenerator>
+
+using namespace pelumo;
+using namespace pelumo::test;
+
+namespace {
+
+int stepsPerSeed()
+{
+    const int n = qEnvironmentVariableIntValue("PELUMO_SOAK_STEPS");
+    return n > 0 ? n : 1500;
+}
+
+// Answers whatever modal dialog is open with a random button, or closes it.
+class DialogAnswerer : public QObject {
+public:
+    explicit DialogAnswerer(QRandomGenerator &random) : m_random(random) { startTimer(0); }
+    int answered = 0;
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        ++answered;
+        QList<QAbstractButton *> buttons;
+        for (QAbstractButton *b : dialog->findChildren<QAbstractButton *>())
+            if (b->isVisible() && b->isEnabled())
+                buttons << b;
+        // A few touches inside the dialog, then out through a button or the frame.
+        if (!buttons.isEmpty() && m_random.bounded(4) != 0)
+            QTest::mouseClick(buttons.at(m_random.bounded(int(buttons.size()))), Qt::LeftButton);
+        else
+            dialog->close();
+    }
+
+private:
+    QRandomGenerator &m_random;
+};
+
+class Soak {
+public:
+    Soak(TestWindow &w, quint32 seed) : w(w), random(seed), answerer(random) {}
+
+    void step()
+    {
+        QList<QWidget *> targets;
+        for (QWidget *c : w->findChildren<QWidget *>())
+            if (c->isVisible() && c->isEnabled() && c != w->cmdEnd
+                && (qobject_cast<QAbstractButton *>(c) || qobject_cast<FlexGrid *>(c)))
+                targets << c;
+        if (targets.isEmpty())
+            return;
+        QWidget *target = targets.at(random.bounded(int(targets.size())));
+        QPoint at = target->rect().center();
+        if (auto *grid = qobject_cast<FlexGrid *>(target)) {
+            const int row = grid->topRow() + random.bounded(qMax(1, grid->visibleRows()));
+            const QRect cell = grid->cellRect(qMin(row, grid->rows() - 1), random.bounded(qMax(1, grid->cols())));
+            if (cell.isValid())
+                at = cell.center();
+        }
+        // A hold lasts a few repeats: the release comes from inside the pause.
+        const int repeats = random.bounded(4);
+        int sleeps = 0;
+        QPointer<QWidget> alive(target);
+        w.clock.onSleep = [&] {
+            if (++sleeps > repeats && alive)
+                QTest::mouseRelease(alive, Qt::LeftButton, {}, at);
+        };
+        QTest::mousePress(target, Qt::LeftButton, {}, at);
+        if (alive)
+            QTest::mouseRelease(target, Qt::LeftButton, {}, at);
+        w.clock.onSleep = nullptr;
+        QCoreApplication::processEvents();
+        w.clock.now += random.bounded(3.0);
+    }
+
+    // The rules every state must keep; empty when all hold.
+    QString broken() const
+    {
+        const frmTalk &f = *w.window;
+        if (f.txtTalk->text().size() > kMaxMessageLength)
+            return "message longer than 500 characters";
+        if (f.txtTalk->selLength() > 1)
+            return "highlight wider than one character";
+        const int lists = f.grdSp->isVisible() + f.grdEx->isVisible() + f.grdDay->isVisible();
+        if (lists > 1)
+            return "two lists shown at once";
+        if (lists == 1 && (f.grdBoard->isVisible() || !f.fraTalk->isVisible()))
+            return "a list shown without its keys, or together with the board";
+        if (f.fraTalk->isVisible() && f.fraRes->isVisible())
+            return "list keys and editing keys shown together";
+        if (!f.isEnabled())
+            return "main window left disabled";
+        for (const char *file : {"Talk.txt", "day.txt"}) {
+            const QString path = QDir(f.state.AppDir).filePath(file);
+            if (readTextLines(path).status == TextFileContent::Unreadable)
+                return QString("%1 unreadable").arg(file);
+        }
+        return {};
+    }
+
+    TestWindow &w;
+    QRandomGenerator random;
+    DialogAnswerer answerer;
+};
+
+} // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+private slots:
+    void randomTouches_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : {1u, 7u, 2026u})
+            QTest::newRow(qPrintable(QString::number(seed))) << seed;
+    }
+    void randomTouches()
+    {
+        QFETCH(quint32, seed);
+        TestWindow w({{"OPT1", QString::number(seed % 4)}, {"Samp", "1"}, {"Sample", "1"}});
+        QDir().mkpath(w.dir.filePath("data/Talk"));
+        writeTextLines(w.dir.filePath("data/Talk/Talk.txt"),
+                       {"\"ありがとう\"", "\"あさごはん\"", "\"かえりたい\"", "\"はい\""},
+                       TextEncoding::Utf8);
+        w.start();
+        Soak soak(w, seed);
+        const int steps = stepsPerSeed();
+        for (int i = 0; i < steps; ++i) {
+            soak.step();
+            const QString fault = soak.broken();
+            if (!fault.isEmpty())
+                QFAIL(qPrintable(QString("seed %1, step %2: %3 (message \"%4\")")
+                                     .arg(seed).arg(i).arg(fault, w->txtTalk->text())));
+        }
+        qInfo("seed %u: %d touches, %d dialogs answered", seed, steps, soak.answerer.answered);
+    }
+};
+
+QTEST_MAIN(SoakTest)
+#include "soak_test.moc"
