@@ -132,6 +132,11 @@ void frmTalk::cmdSampADD_Click()
         return;
     }
     grdEx->setRedraw(false);
+    // Placed first: how far the list can scroll depends on its size, and a
+    // short list must still show from its top.
+    layout.setGeometry(grdEx, layout.geometry(grdBoard));
+    grdEx->setColWidth(0, 2500);
+    grdEx->setColWidth(1, layout.geometry(grdEx).width() - 2500);
     LoadPhrases();
     BuildPhraseIndex();
     grdEx->setTextMatrix(0, 1, kDiaryRowText);
@@ -143,9 +148,6 @@ void frmTalk::cmdSampADD_Click()
             break;
         }
     }
-    layout.setGeometry(grdEx, layout.geometry(grdBoard));
-    grdEx->setColWidth(0, 2500);
-    grdEx->setColWidth(1, layout.geometry(grdEx).width() - 2500);
     grdEx->setRedraw(true);
     enterPhraseListMode();
     setScreenMousePointer(0);

@@ -317,6 +317,7 @@ private slots:
         QCOMPARE(f.grdEx->cellBackColor(2, 1), colors::LightGreen);
         QCOMPARE(f.grdEx->textMatrix(0, 1), QString("日記"));
         QCOMPARE(f.grdEx->colWidth(0), 2500);
+        QCOMPARE(f.grdEx->topRow(), 0);   // a short list still shows from its top
         QVERIFY(f.grdEx->isVisible() && f.fraTalk->isVisible());
         QCOMPARE(f.cmdSamp->caption(), QString("例文終了"));
         QCOMPARE(f.txtTalk->text(), QString("　こんにちは_"));   // the message stays
