@@ -39,15 +39,18 @@ QString frmTalk::phraseFilePath() const
 
 void frmTalk::phraseFileNotice(const QString &prompt)
 {
+    auto tell = [this, prompt] {
+        // Commands disable the window while they work; the notice must answer.
+        const bool wasEnabled = isEnabled();
+        setEnabled(true);
+        AskQuestion(prompt, 48, kNoticeTitle);
+        setEnabled(wasEnabled);
+    };
     // At start-up the window is not shown yet: tell the user once it is.
-    if (!isVisible()) {
-        QTimer::singleShot(0, this, [this, prompt] { phraseFileNotice(prompt); });
-        return;
-    }
-    const bool wasEnabled = isEnabled();
-    setEnabled(true);
-    AskQuestion(prompt, 48, kNoticeTitle);
-    setEnabled(wasEnabled);
+    if (isVisible())
+        tell();
+    else
+        QTimer::singleShot(0, this, tell);
 }
 
 void frmTalk::LoadPhrases()

@@ -193,6 +193,25 @@ private slots:
         QVERIFY(f.state.PhraseList->contains("おはよう"));
     }
 
+    // A real failure even as root: the folder is a plain file.
+    void saveIntoAFolderThatIsAFile()
+    {
+        TestWindow w;
+        frmTalk &f = w.start();
+        const QString notAFolder = w.dir.filePath("plain-file");
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        f.state.AppDir = notAFolder;
+        typeMessage(f, "はい_");
+        auto seen = answerNextQuestion(0);
+        f.cmdSampADD_Click();
+        QVERIFY(seen->shown);
+        QVERIFY2(seen->prompt.contains("保存できませんでした"), qPrintable(seen->prompt));
+        QCOMPARE(column(f.grdEx, 1), QStringList{kPlaceholderText});
+        QVERIFY(f.grdBoard->isVisible());
+    }
+
     // As root a read-only folder does not stop writes; the fault seam does.
     void unreadableFileIsKeptAsideBeforeTheFirstSave()
     {
@@ -292,16 +311,6 @@ private slots:
         QVERIFY(!f.fraTalk->isVisible() && f.fraRes->isVisible());
         QVERIFY(!f.cmdSampDel->isVisible() && f.cmdSampADD->isVisible());
         QCOMPARE(f.txtTalk->text(), QString("_"));
-    }
-
-    void sampPressColours()
-    {
-        TestWindow w;
-        frmTalk &f = w.start();
-        f.cmdSamp_MouseDown();
-        QCOMPARE(f.cmdSamp->backColor(), OleColor(0xC00000));
-        f.cmdSamp_MouseUp();
-        QCOMPARE(f.cmdSamp->backColor(), OleColor(0xFFC0C0));
     }
 
     void addStoresInSortedPlaceAndHighlights()
