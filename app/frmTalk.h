@@ -173,6 +173,7 @@ private:
 
     // --- Phrase book: private members ----------------------------------------
     QString phraseFilePath() const;
+    QStringList readPhraseBook(QString &problem);   // problem: what to tell the user, if anything
     // SavePhrases of the rows given; false, after a notice, when nothing was written.
     bool savePhraseRows(const QStringList &rows);
     QStringList phraseRows() const;   // column 1 of grdEx, in row order

@@ -53,12 +53,11 @@ void frmTalk::phraseFileNotice(const QString &prompt)
         QTimer::singleShot(0, this, tell);
 }
 
-void frmTalk::LoadPhrases()
+QStringList frmTalk::readPhraseBook(QString &problem)
 {
     const QString path = phraseFilePath();
     const TextFileContent content = readTextLines(path);
     ParsedPhrases parsed;
-    QString problem;
     if (content.status == TextFileContent::Missing) {
         // A new phrase book starts with the diary's placeholder in it.
         parsed.phrases << kPlaceholderText;
@@ -90,13 +89,19 @@ void frmTalk::LoadPhrases()
         }
     }
     qCDebug(lcFiles) << "read" << path << parsed.phrases.size() << "phrases" << problem;
+    return parsed.phrases;
+}
 
+void frmTalk::LoadPhrases()
+{
+    QString problem;
+    const QStringList phrases = readPhraseBook(problem);
     grdEx->setRows(0);
     grdEx->setCols(2);
-    grdEx->setRows(int(parsed.phrases.size()));
-    for (int r = 0; r < parsed.phrases.size(); ++r)
-        grdEx->setTextMatrix(r, 1, parsed.phrases.at(r));
-    state.PhraseList = parsed.phrases.isEmpty() ? QStringList{QString()} : parsed.phrases;
+    grdEx->setRows(int(phrases.size()));
+    for (int r = 0; r < phrases.size(); ++r)
+        grdEx->setTextMatrix(r, 1, phrases.at(r));
+    state.PhraseList = phrases.isEmpty() ? QStringList{QString()} : phrases;
     m_phraseIndex.rebuild(*state.PhraseList);
 
     if (problem.isEmpty()) {
