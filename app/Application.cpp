@@ -27,7 +27,7 @@ int runPelumo(int argc, char *argv[], const std::function<void(frmTalk &)> &onSh
     frmTalk window(Services{settings, clock, beeper, clipboard, agent,
                             QCoreApplication::applicationDirPath()});
     window.Form_Load();
-    window.show();
+    window.showAsConfigured();
     if (onShown)
         onShown(window);
     return app.exec();

@@ -1,8 +1,13 @@
 // Start-up, activation, the exit button and the options button.
 #include "app/frmTalk.h"
+#include "app/OptionsDialog.h"
 #include "platform/AppPaths.h"
 #include "platform/Logging.h"
 #include <QCoreApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace pelumo {
 
@@ -43,7 +48,72 @@ void frmTalk::cmdEnd_Click()
 
 void frmTalk::cmdOpt_Click()
 {
+    // Made afresh for every opening, so it starts from what is stored. The
+    // guard covers the window going away while the dialog's loop runs.
+    QPointer<frmOPT> dialog = new frmOPT(*this);
+    dialog->exec();
+    delete dialog;
     txtTalk->setFocus();
+}
+
+namespace {
+const char *const kOwnCursor = "pelumoOwnCursor";
+
+// A touch screen needs no pointer, and one left standing over the board hides
+// part of a letter. Widgets with a pointer of their own (the message box's
+// text cursor) keep it aside to get it back when the setting is turned off.
+void setPointerHidden(QWidget *window, bool hidden)
+{
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        const QVariant own = w->property(kOwnCursor);
+        if (hidden && !own.isValid() && w->testAttribute(Qt::WA_SetCursor)) {
+            w->setProperty(kOwnCursor, QVariant::fromValue(w->cursor()));
+            w->setCursor(Qt::BlankCursor);
+        } else if (!hidden && own.isValid()) {
+            w->setCursor(own.value<QCursor>());
+            w->setProperty(kOwnCursor, QVariant());
+        }
+    }
+    if (hidden)
+        window->setCursor(Qt::BlankCursor);
+    else
+        window->unsetCursor();
+}
+
+constexpr int kWindowManagerGraceMs = 250;
+
+void sizeForScreenMode(frmTalk *window, const QRect &normal)
+{
+    const QScreen *screen = window->screen();
+    if (!screen || !window->windowHandle())
+        return;
+    const QRect whole = screen->geometry();
+    if (window->isFullScreen() && window->geometry() != whole)
+        window->windowHandle()->setGeometry(whole);
+    else if (!window->isFullScreen() && window->geometry() == whole && normal.isValid() && normal != whole)
+        window->setGeometry(normal);
+}
+} // namespace
+
+void frmTalk::showAsConfigured()
+{
+    // The layout scales with the window, so full screen is the same board
+    // drawn larger. Turning the setting off returns to the normal size, and
+    // leaves a window the user maximised as it is.
+    const QRect normal = normalGeometry();
+    if (state.FullScreen == QLatin1String("1"))
+        showFullScreen();
+    else if (isFullScreen())
+        showNormal();
+    else
+        show();
+    setPointerHidden(this, state.HidePointer == QLatin1String("1"));
+    // A touch-screen machine may run the program on a bare X session with no
+    // window manager, where nobody acts on the request. Looked at a moment
+    // later, when a window manager's own resize has come: a second request
+    // while it holds the window full screen would make it drop that state.
+    QTimer::singleShot(kWindowManagerGraceMs, this, [this, normal] { sizeForScreenMode(this, normal); });
 }
 
 void frmTalk::LoadOptions()

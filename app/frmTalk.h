@@ -85,6 +85,9 @@ public:
     void Form_Activate();
     void cmdEnd_Click();
     void cmdOpt_Click();
+    // Shows the window normally, or full screen when that setting is on, with
+    // the mouse pointer hidden over it when that setting is on.
+    void showAsConfigured();
     void LoadOptions();
     void ApplyTextSize();
 

@@ -12,6 +12,7 @@ namespace bench {
 int runChild(int argc, char *argv[]);
 std::vector<Row> measureStartup(const QString &fullDataHome);
 std::vector<Row> measureTouches(const QStringList &phrases);
+std::vector<Row> measureCommands(const QStringList &phrases);
 }
 
 int main(int argc, char *argv[])
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
     }
     std::vector<bench::Row> rows = bench::measureStartup(fullData.path());
     for (bench::Row &r : bench::measureTouches(phrases))
+        rows.push_back(std::move(r));
+    for (bench::Row &r : bench::measureCommands(phrases))
         rows.push_back(std::move(r));
     bench::printTable(rows);
     return 0;

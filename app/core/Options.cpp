@@ -25,6 +25,8 @@ Options readOptions(const OptionReader &read)
     if (o.BoardLastColumn == 10)
         o.BoardLastColumn = 9;
     o.PhraseMatchLength = qint16(readOptionText(read, keys::PhraseMatchLength).toInt());
+    o.FullScreen = readOptionText(read, keys::FullScreen);
+    o.HidePointer = readOptionText(read, keys::HidePointer);
     return o;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The eight options of the settings store: their keys, defaults and the
-// reading rules. This is the one place that knows a key's name and default.
+// The options of the settings store: their keys, defaults and the reading
+// rules. This is the one place that knows a key's name and default.
 #include <QString>
 #include <functional>
 
@@ -22,6 +22,10 @@ inline constexpr OptionKey LargeLetters{"Moji", "0", 0, 1};
 inline constexpr OptionKey AutoPhrases{"Samp", "1", 0, 1};
 inline constexpr OptionKey BoardLastColumn{"gMaxC", "9", 9, 14};
 inline constexpr OptionKey PhraseMatchLength{"Sample", "2", 1, 5};
+// Two settings for a touch-screen installation, beside the eight above: the
+// main window filling the screen, and no mouse pointer drawn over it.
+inline constexpr OptionKey FullScreen{"FullScreen", "0", 0, 1};
+inline constexpr OptionKey HidePointer{"HidePointer", "0", 0, 1};
 }
 
 // The option values as the program state holds them. The six mode and on/off
@@ -35,6 +39,8 @@ struct Options {
     QString AutoPhrases = "1";
     qint32 BoardLastColumn = 9;
     qint16 PhraseMatchLength = 2;
+    QString FullScreen = "0";
+    QString HidePointer = "0";
 };
 
 // Reads a key of [OPT]: returns the stored text, or the default given when the

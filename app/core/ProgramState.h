@@ -18,6 +18,8 @@ struct ProgramState {
     QString AutoPhrases = "1";
     qint32 BoardLastColumn = 9;
     qint16 PhraseMatchLength = 2;
+    QString FullScreen = "0";          // main window fills the screen when "1"
+    QString HidePointer = "0";         // no mouse pointer over the window when "1"
     QString SelectedChar;              // last pressed cell of the selection board
     QString WorkText;                  // two-press memory and the list row in hand
     qint32 ListCursorRow = 0;          // highlighted row of the shown list
@@ -35,6 +37,8 @@ struct ProgramState {
         AutoPhrases = o.AutoPhrases;
         BoardLastColumn = o.BoardLastColumn;
         PhraseMatchLength = o.PhraseMatchLength;
+        FullScreen = o.FullScreen;
+        HidePointer = o.HidePointer;
     }
 };
 

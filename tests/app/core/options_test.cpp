@@ -27,6 +27,8 @@ private slots:
         QCOMPARE(o.AutoPhrases, QString("1"));
         QCOMPARE(o.BoardLastColumn, 9);
         QCOMPARE(o.PhraseMatchLength, qint16(2));
+        QCOMPARE(o.FullScreen, QString("0"));
+        QCOMPARE(o.HidePointer, QString("0"));
     }
 
     void storedValues_data()
@@ -50,6 +52,11 @@ private slots:
         QTest::newRow("Samp 0") << "Samp" << "0" << "0";
         QTest::newRow("Samp 2") << "Samp" << "2" << "1";
         QTest::newRow("Samp empty") << "Samp" << "" << "1";
+        QTest::newRow("FullScreen 1") << "FullScreen" << "1" << "1";
+        QTest::newRow("FullScreen 2") << "FullScreen" << "2" << "0";
+        QTest::newRow("FullScreen text") << "FullScreen" << "yes" << "0";
+        QTest::newRow("HidePointer 1") << "HidePointer" << "1" << "1";
+        QTest::newRow("HidePointer -1") << "HidePointer" << "-1" << "0";
     }
     void storedValues()
     {
@@ -59,7 +66,8 @@ private slots:
         const Options o = readFrom({{key, stored}});
         const QHash<QString, QString> held = {
             {"OPT1", o.FirstScreenMode}, {"OPT2", o.SelectScreenMode}, {"OPT3", o.VoiceMode},
-            {"Beep", o.KeyBeep}, {"Moji", o.LargeLetters}, {"Samp", o.AutoPhrases}};
+            {"Beep", o.KeyBeep}, {"Moji", o.LargeLetters}, {"Samp", o.AutoPhrases},
+            {"FullScreen", o.FullScreen}, {"HidePointer", o.HidePointer}};
         QCOMPARE(held.value(key), reads);
     }
 

@@ -1,0 +1,93 @@
+// The options dialog's handlers: filling it from the store, and its two
+// buttons.
+#include "app/OptionsDialog.h"
+#include "app/core/Options.h"
+#include "app/frmTalk.h"
+#include <QComboBox>
+
+namespace pelumo {
+namespace {
+
+template <std::size_t N>
+int firstSelected(const std::array<OptionButton *, N> &group)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (group[i]->isChecked())
+            return int(i);
+    return -1;
+}
+
+template <std::size_t N>
+void selectIndex(const std::array<OptionButton *, N> &group, const QString &value)
+{
+    const int index = optionNumber(value);
+    if (index >= 0 && index < int(N))
+        group[index]->setChecked(true);
+}
+
+} // namespace
+
+void frmOPT::Form_Load()
+{
+    m_main.LoadOptions();
+    const ProgramState &s = m_main.state;
+    selectIndex(Option1, s.FirstScreenMode);
+    selectIndex(Option2, s.SelectScreenMode);
+    selectIndex(Option3, s.VoiceMode);
+    chkBeep->setValue(optionNumber(s.KeyBeep));
+    chkMoji->setValue(optionNumber(s.LargeLetters));
+    chkSamp->setValue(optionNumber(s.AutoPhrases));
+    chkMaxC->setChecked(s.BoardLastColumn != 9);
+    cmbSample->setCurrentIndex(s.PhraseMatchLength - 1);
+    chkFullScreen->setValue(optionNumber(s.FullScreen));
+    chkHidePointer->setValue(optionNumber(s.HidePointer));
+}
+
+void frmOPT::cmdOK_Click(int Index)
+{
+    if (Index == 0) {
+        reject();
+        return;
+    }
+    const bool stored = writeOptions();
+    m_main.LoadOptions();
+    m_main.ApplyTextSize();
+    accept();
+    // The board comes back as the kind shown at start-up, with the columns
+    // just chosen.
+    m_main.cmdKey->setCaption(QStringLiteral("英数"));
+    m_main.BuildBoard();
+    if (m_main.isVisible())
+        m_main.showAsConfigured();
+    if (!stored)
+        m_main.AskQuestion(QStringLiteral("設定を保存できませんでした。\n"
+                                          "次に起動したときは前の設定に戻ります。"),
+                           48, QStringLiteral("オプション"));
+}
+
+bool frmOPT::writeOptions()
+{
+    SettingsStore &store = m_main.services.settings;
+    bool ok = true;
+    auto put = [&](const OptionKey &key, int value) {
+        ok = store.write(QString::fromLatin1(key.key), QString::number(qint16(value))) && ok;
+    };
+    // The eight keys in the order older installations wrote them, then the
+    // two touch-screen settings.
+    if (const int i = firstSelected(Option1); i >= 0)
+        put(keys::FirstScreen, i);
+    if (const int i = firstSelected(Option2); i >= 0)
+        put(keys::SelectScreen, i);
+    if (const int i = firstSelected(Option3); i >= 0)
+        put(keys::Voice, i);
+    put(keys::AutoPhrases, chkSamp->value());
+    put(keys::PhraseMatchLength, cmbSample->currentIndex() + 1);
+    put(keys::Beep, chkBeep->value());
+    put(keys::LargeLetters, chkMoji->value());
+    put(keys::BoardLastColumn, chkMaxC->isChecked() ? 14 : 9);
+    put(keys::FullScreen, chkFullScreen->value());
+    put(keys::HidePointer, chkHidePointer->value());
+    return ok;
+}
+
+} // namespace pelumo

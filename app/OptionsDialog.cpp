@@ -1,0 +1,129 @@
+// The options dialog's controls and their layout, in twips at the main
+// window's scale.
+#include "app/OptionsDialog.h"
+#include "app/frmTalk.h"
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+
+namespace pelumo {
+namespace {
+
+const OleColor kDialogBack = rgb(192, 192, 255);
+const FontSpec kControlFont{kPGothic, 15.75, true};
+const FontSpec kButtonFont{kPGothic, 18, false};
+
+// The two touch-screen settings sit below "文字を拡大する。" at the check
+// boxes' pitch of 450 twips; only the buttons and the bottom edge move down.
+constexpr int kAddedRows = 2 * 450;
+constexpr int kButtonTop = 9240 + kAddedRows;
+
+// Room for the title bar and borders that the window system adds outside the
+// client area, in pixels.
+constexpr int kFrameAllowance = 40;
+
+Scale dialogScale(const frmTalk &main, QSize twips)
+{
+    double factor = main.layout.scale().factor();
+    if (const QScreen *screen = main.screen()) {
+        const QRect room = screen->availableGeometry();
+        factor = qMin(factor, (room.height() - kFrameAllowance) * double(kTwipsPerPixel) / twips.height());
+        factor = qMin(factor, room.width() * double(kTwipsPerPixel) / twips.width());
+    }
+    return Scale(factor);
+}
+
+} // namespace
+
+QSize frmOPT::clientTwips() { return QSize(6990, 10005 + kAddedRows); }
+
+frmOPT::frmOPT(frmTalk &main) : QDialog(&main), m_main(main)
+{
+    setWindowTitle(QStringLiteral("オプション"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(kDialogBack));
+    setPalette(p);
+    setAutoFillBackground(true);
+    layout.setScale(dialogScale(main, clientTwips()));
+    setFixedSize(layout.scale().toPixels(QRect(QPoint(0, 0), clientTwips())).size());
+    createControls();
+    Form_Load();
+}
+
+void frmOPT::createControls()
+{
+    createGroups();
+    createCheckBoxes();
+    const char16_t *captions[2] = {u"キャンセル", u"確定"};
+    const int lefts[2] = {780, 3660};
+    for (int i = 0; i < 2; ++i) {
+        cmdOK[i] = new CommandButton(QString::fromUtf16(captions[i]), kDialogBack, this);
+        layout.place(cmdOK[i], {lefts[i], kButtonTop, 2475, 615}, kButtonFont);
+        connect(cmdOK[i], &QAbstractButton::clicked, this, [this, i] { cmdOK_Click(i); });
+    }
+}
+
+void frmOPT::createGroups()
+{
+    // Rows top to bottom as they are shown; the index is the stored value.
+    frmOPT1 = createFrame(QStringLiteral("１画面目の設定"), {480, 120, 6135, 2055});
+    createOptions(Option1, frmOPT1, {{2, u"１回クリックで文字入力", {360, 315, 5655, 315}},
+                                     {3, u"２回クリックで文字入力", {360, 750, 5655, 315}},
+                                     {0, u"１回クリックで文字選択画面へ", {360, 1170, 5655, 315}},
+                                     {1, u"２回クリックで文字選択画面へ", {360, 1605, 5655, 315}}});
+    frmOPT2 = createFrame(QStringLiteral("文字選択画面の設定（拡大画面）"), {480, 2280, 6135, 1215});
+    createOptions(Option2, frmOPT2, {{0, u"１回クリックで文字入力", {360, 360, 5535, 315}},
+                                     {1, u"２回クリックで文字入力", {360, 765, 5535, 315}}});
+    frmVoice = createFrame(QStringLiteral("声の設定"), {480, 3600, 6135, 2295});
+    createOptions(Option3, frmVoice, {{0, u"毎回声を出す", {360, 360, 5535, 360}},
+                                      {1, u"文字選択での時に声を出す　（毎回）", {360, 840, 5535, 360}},
+                                      {2, u"文字入力の時に声を出す　　（最後）", {360, 1320, 5535, 360}},
+                                      {3, u"声を出さない", {360, 1800, 5535, 360}}});
+
+    frmSample = createFrame(QStringLiteral("例文の設定"), {480, 6000, 6135, 1575});
+    chkSamp = createCheckBox(frmSample, QStringLiteral("例文を自動で表示する。"), {360, 360, 4845, 360});
+    cmbSample = new QComboBox(frmSample);
+    for (const char16_t *item : {u"１", u"２", u"３", u"４", u"５"})
+        cmbSample->addItem(QString::fromUtf16(item));
+    cmbSample->setPalette(QApplication::palette(cmbSample));   // the list keeps the default colours
+    layout.place(cmbSample, {360, 900, 615, 435}, kControlFont);
+    lblSample = new QLabel(QStringLiteral("文字で例文を表示する。"), frmSample);
+    layout.place(lblSample, {1140, 960, 3315, 375}, kControlFont);
+}
+
+void frmOPT::createCheckBoxes()
+{
+    chkMaxC = createCheckBox(this, QStringLiteral("濁点表示文字"), {780, 7680, 5475, 375});
+    chkBeep = createCheckBox(this, QStringLiteral("キー確認音を出す。"), {780, 8205, 5505, 315});
+    chkMoji = createCheckBox(this, QStringLiteral("文字を拡大する。"), {780, 8655, 5505, 315});
+    chkFullScreen = createCheckBox(this, QStringLiteral("全画面で表示する。"), {780, 9105, 5505, 315});
+    chkHidePointer = createCheckBox(this, QStringLiteral("マウスポインタを隠す。"), {780, 9555, 5505, 315});
+}
+
+QGroupBox *frmOPT::createFrame(const QString &caption, const QRect &twips)
+{
+    auto *frame = new OptionFrame(caption, this);
+    layout.place(frame, twips, kControlFont);
+    return frame;
+}
+
+template <std::size_t N>
+void frmOPT::createOptions(std::array<OptionButton *, N> &group, QWidget *frame,
+                           std::initializer_list<OptionRow> rows)
+{
+    for (const OptionRow &row : rows) {
+        group[row.index] = new OptionButton(QString::fromUtf16(row.caption), frame);
+        layout.place(group[row.index], row.twips, kControlFont);
+    }
+}
+
+CheckBox *frmOPT::createCheckBox(QWidget *container, const QString &caption, const QRect &twips)
+{
+    auto *box = new CheckBox(caption, container);
+    layout.place(box, twips, kControlFont);
+    return box;
+}
+
+} // namespace pelumo

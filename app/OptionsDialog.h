@@ -1,0 +1,65 @@
+#pragma once
+// frmOPT, the options dialog: the stored options in option buttons, check
+// boxes and a list, written back to the settings store on "確定". It is
+// created for one opening and discarded when closed; closing it by its frame
+// is "キャンセル" and writes nothing.
+#include "platform/CommandButton.h"
+#include "platform/OptionButton.h"
+#include "platform/ScaledLayout.h"
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+
+namespace pelumo {
+
+class frmTalk;
+
+class frmOPT : public QDialog {
+    Q_OBJECT
+public:
+    // The main window whose options are shown; the dialog is drawn at its
+    // scale, or smaller when the screen could not hold it.
+    explicit frmOPT(frmTalk &main);
+
+    void Form_Load();
+    void cmdOK_Click(int Index);   // 0 "キャンセル", 1 "確定"
+
+    ScaledLayout layout;
+    QGroupBox *frmOPT1, *frmOPT2, *frmVoice, *frmSample;
+    std::array<OptionButton *, 4> Option1;
+    std::array<OptionButton *, 2> Option2;
+    std::array<OptionButton *, 4> Option3;
+    CheckBox *chkSamp;
+    QComboBox *cmbSample;
+    QLabel *lblSample;
+    CheckBox *chkMaxC, *chkBeep, *chkMoji;
+    CheckBox *chkFullScreen, *chkHidePointer;
+    std::array<CommandButton *, 2> cmdOK;
+
+    // Client area in twips: the laid-out 6990 x 10005, two rows taller for
+    // the touch-screen settings.
+    static QSize clientTwips();
+
+private:
+    void createControls();
+    void createGroups();
+    void createCheckBoxes();
+    QGroupBox *createFrame(const QString &caption, const QRect &twips);
+    struct OptionRow {
+        int index;
+        const char16_t *caption;
+        QRect twips;
+    };
+    template <std::size_t N>
+    void createOptions(std::array<OptionButton *, N> &group, QWidget *frame,
+                       std::initializer_list<OptionRow> rows);
+    CheckBox *createCheckBox(QWidget *container, const QString &caption, const QRect &twips);
+    bool writeOptions();   // false when a value could not be stored
+
+    frmTalk &m_main;
+};
+
+} // namespace pelumo

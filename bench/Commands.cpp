@@ -1,0 +1,140 @@
+// The phrase-book and diary commands with the largest files, each beside the
+// plain file or string work it cannot do without.
+#include "BenchData.h"
+#include "Stats.h"
+#include "phrasebook/core/TextFile.h"
+#include "support/TestWindow.h"
+#include <QElapsedTimer>
+#include <QSaveFile>
+
+namespace bench {
+namespace {
+using pelumo::frmTalk;
+using pelumo::test::TestWindow;
+
+constexpr int kLookups = 2000;
+constexpr int kCommands = 30;
+
+template <typename F>
+double timed(F &&f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return t.nsecsElapsed() / 1e6;
+}
+
+// The editing mode with the board shown, as after composing a word.
+void backToBoard(frmTalk &f)
+{
+    f.grdSp->hide();
+    f.grdEx->hide();
+    f.grdDay->hide();
+    f.fraTalk->hide();
+    f.fraDay->hide();
+    f.grdBoard->show();
+    f.fraRes->show();
+    f.cmdSamp->setCaption(QStringLiteral("例文表示"));
+    f.cmdSampADD->show();
+    f.cmdSampDel->hide();
+    QCoreApplication::processEvents();
+}
+
+Row lookups(frmTalk &f, const QStringList &phrases)
+{
+    Samples value, floor;
+    for (int i = 0; i < kLookups; ++i) {
+        const QString key = phrases[(i * 7919) % phrases.size()].left(2);
+        value.add(timed([&] { f.CheckAutoPhrases(key + u'_'); }));
+        backToBoard(f);
+        int hits = 0;
+        floor.add(timed([&] {
+            for (const QString &p : phrases)
+                hits += p.startsWith(key);
+        }));
+    }
+    Row r{"candidate lookup over 32,767 phrases", value, floor};
+    r.goal = "p99 < 16.7";
+    r.met = value.p99() < 16.7;
+    return r;
+}
+
+Row phraseList(frmTalk &f, const QString &talkTxt)
+{
+    Samples value, floor;
+    for (int i = 0; i < kCommands; ++i) {
+        value.add(timed([&] {
+            TestWindow::tap(f.cmdSamp);
+            f.grdEx->repaint();
+        }));
+        backToBoard(f);
+        floor.add(timed([&] { (void)pelumo::readTextLines(talkTxt); }));
+    }
+    Row r{"show the phrase list (例文表示)", value, floor};
+    r.goal = "median < 100";
+    r.met = value.median() < 100;
+    return r;
+}
+
+Row addPhrase(frmTalk &f, const QString &talkTxt)
+{
+    const pelumo::TextFileContent original = pelumo::readTextLines(talkTxt);
+    Samples value, floor;
+    for (int i = 0; i < kCommands; ++i) {
+        pelumo::writeTextLines(talkTxt, original.lines, original.encoding);
+        f.LoadPhrases();
+        f.txtTalk->setText(QStringLiteral("べんちまーく%1_").arg(i));
+        value.add(timed([&] {
+            TestWindow::tap(f.cmdSampADD);
+            f.grdEx->repaint();
+        }));
+        backToBoard(f);
+        floor.add(timed([&] {
+            QSaveFile file(talkTxt + ".floor");
+            QByteArray bytes;
+            for (const QString &line : original.lines)
+                bytes += line.toUtf8() + "\r\n";
+            if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+                file.commit();
+        }));
+    }
+    pelumo::writeTextLines(talkTxt, original.lines, original.encoding);
+    Row r{"add a phrase (例文追加)", value, floor};
+    r.goal = "median < 150";
+    r.met = value.median() < 150;
+    return r;
+}
+
+Row openDiary(frmTalk &f, const QString &dayTxt)
+{
+    Samples value, floor;
+    for (int i = 0; i < kCommands; ++i) {
+        TestWindow::tap(f.cmdSamp);
+        f.state.ListCursorRow = 0;
+        value.add(timed([&] {
+            TestWindow::tap(f.cmdDec);   // row 0 of the phrase list: 日記
+            f.grdDay->repaint();
+        }));
+        backToBoard(f);
+        floor.add(timed([&] { (void)pelumo::readTextLines(dayTxt); }));
+    }
+    Row r{"open the diary of 36,500 days (日記)", value, floor};
+    r.goal = "median < 100";
+    r.met = value.median() < 100;
+    return r;
+}
+
+} // namespace
+
+std::vector<Row> measureCommands(const QStringList &phrases)
+{
+    TestWindow w({{"OPT1", "2"}, {"Sample", "2"}});
+    const QString folder = w.dir.filePath("data/Talk");
+    writePhraseBook(folder, phrases);
+    writeDiary(folder, kFullDiary);
+    frmTalk &f = w.start();
+    return {lookups(f, phrases), phraseList(f, folder + "/Talk.txt"),
+            addPhrase(f, folder + "/Talk.txt"), openDiary(f, folder + "/day.txt")};
+}
+
+} // namespace bench
