@@ -47,6 +47,7 @@ bool isPlaceholderRow(const QString &text)
 ParsedPhrases parsePhraseLines(const QStringList &lines)
 {
     ParsedPhrases parsed;
+    int counted = 0;
     for (const QString &line : lines) {
         if (line.size() > kMaxLineLength) {
             ++parsed.tooLongLines;
@@ -55,7 +56,7 @@ ParsedPhrases parsePhraseLines(const QStringList &lines)
         std::optional<QString> phrase = parsePhraseLine(line);
         if (!phrase)
             continue;
-        if (parsed.phrases.size() >= kMaxPhrases) {
+        if (*phrase != kPlaceholderText && counted++ >= kMaxPhrases) {
             ++parsed.excessPhrases;
             continue;
         }
@@ -88,7 +89,7 @@ PhraseLines phraseFileLines(const QStringList &rows)
     }
     if (!placeholderWritten)
         lines.prepend(kPlaceholderLine);
-    if (lines.size() > kMaxPhrases) {
+    if (lines.size() - 1 > kMaxPhrases) {   // the placeholder is written once
         out.status = PhraseLines::TooManyPhrases;
         return out;
     }

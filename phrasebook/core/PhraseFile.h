@@ -17,8 +17,9 @@ inline const QString kPlaceholderText = QStringLiteral("ああああ日記ダミ
 inline const QString kDiaryRowText = QStringLiteral("日記");
 inline const QString kMemoRowText = QStringLiteral("メモ");
 
-// Older installations counted characters of a line and rows of the list in
-// signed 16-bit numbers; a file beyond these would not load there.
+// Older installations counted characters of a line and phrases in signed
+// 16-bit numbers; a file beyond these would not load there. The placeholder
+// line is not a phrase and does not count.
 inline constexpr int kMaxLineLength = 32767;
 inline constexpr int kMaxPhrases = 32767;
 

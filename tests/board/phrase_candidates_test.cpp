@@ -126,7 +126,7 @@ private slots:
     void lookupStaysFarBelowAFrame()
     {
         QStringList phrases{kPlaceholderText};
-        for (int i = 1; i < kMaxPhrases; ++i)
+        for (int i = 0; i < kMaxPhrases; ++i)
             phrases << QString("%1%2ですね、%3").arg(QChar(u'あ' + i % 40)).arg(QChar(u'い' + i % 7)).arg(i);
         std::unique_ptr<TestWindow> h;
         TestWindow &w = *withBook(h, phrases);
