@@ -115,7 +115,7 @@ void frmTalk::cmdSampADD_Click()
     if (trimBlanks(message).isEmpty())
         return;
     setScreenMousePointer(11);
-    const QString phrase = trimBlanks(message.endsWith(kEndMarker) ? message.chopped(1) : message);
+    const QString phrase = phraseAsRead(message.endsWith(kEndMarker) ? message.chopped(1) : message);
     for (int r = 0; r < grdEx->rows(); ++r) {
         if (trimBlanks(grdEx->textMatrix(r, 1)) == phrase) {
             AskQuestion(QStringLiteral("同一文が登録されています"), 48, QStringLiteral("例文登録"));

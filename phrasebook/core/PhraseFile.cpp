@@ -38,6 +38,13 @@ std::optional<QString> parsePhraseLine(const QString &line)
     return trimBlanks(phrase);
 }
 
+QString phraseAsRead(const QString &text)
+{
+    QString phrase = withoutLineBreaks(text);
+    phrase.remove(u'"');
+    return trimBlanks(phrase);
+}
+
 bool isPlaceholderRow(const QString &text)
 {
     const QString t = trimBlanks(text);

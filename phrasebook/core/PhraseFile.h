@@ -26,6 +26,11 @@ inline constexpr int kMaxPhrases = 32767;
 // The phrase a line holds, or nothing for a blank line.
 std::optional<QString> parsePhraseLine(const QString &line);
 
+// What a text becomes once written and read back: line breaks made single
+// spaces, double quotes dropped, blanks trimmed. A new phrase is stored so, so
+// that the duplicate check and the highlight find it as the list will show it.
+QString phraseAsRead(const QString &text);
+
 // A row that stands for the diary entry: "日記", "メモ" or the placeholder text
 // itself, blanks around it ignored.
 bool isPlaceholderRow(const QString &text);

@@ -345,6 +345,24 @@ private slots:
         }
     }
 
+    // A pasted message with a line break and quotes is stored as the list will
+    // read it, so it is highlighted now and found as a duplicate later.
+    void addingAPastedMessage()
+    {
+        TestWindow w;
+        writePhraseFile(w, lines({kPlaceholderText}));
+        frmTalk &f = w.start();
+        typeMessage(f, "「はい」と\n\"言う\"_");
+        f.cmdSampADD_Click();
+        QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "「はい」と 言う"}));
+        QCOMPARE(f.state.ListCursorRow, 1);
+        QCOMPARE(f.grdEx->cellBackColor(1, 1), colors::LightGreen);
+        TestWindow::tap(f.cmdSamp);
+        auto seen = answerNextQuestion(0);
+        f.cmdSampADD_Click();
+        QCOMPARE(seen->prompt, QString("同一文が登録されています"));
+    }
+
     void addingOnlyTheMarkerStoresNothing()
     {
         TestWindow w;

@@ -75,6 +75,15 @@ private slots:
         QVERIFY(back.complete());
     }
 
+    void phraseAsReadIsWhatComesBack()
+    {
+        for (const QString &text : {QString(" 彼は\"はい\"と　"), QString("一\r\n二\n"), QString("\"\"")}) {
+            const ParsedPhrases back = parsePhraseLines(phraseFileLines({"日記", text}).lines);
+            QCOMPARE(back.phrases.value(1), phraseAsRead(text));
+        }
+        QCOMPARE(phraseAsRead(" 彼は\"はい\"と　"), QString("彼ははいと"));
+    }
+
     void limitsAreResultsNotCuts()
     {
         const QString longest(kMaxLineLength - 2, u'あ');
