@@ -17,6 +17,8 @@
 // the press-and-hold loops, which must stay safe when the window closes or a
 // dialog opens in the middle of them.
 #include "app/core/ProgramState.h"
+#include "phrasebook/core/PhraseCandidates.h"
+#include "phrasebook/core/TextFile.h"
 #include "platform/Agent.h"
 #include "platform/Clock.h"
 #include "platform/CommandButton.h"
@@ -173,6 +175,25 @@ private:
     // --- Speech: private members ---------------------------------------------
 
     // --- Phrase book: private members ----------------------------------------
+    QString phraseFilePath() const;
+    QStringList readPhraseBook(QString &problem);   // problem: what to tell the user, if anything
+    // SavePhrases of the rows given; false, after a notice, when nothing was written.
+    bool savePhraseRows(const QStringList &rows);
+    QStringList phraseRows() const;   // column 1 of grdEx, in row order
+    bool setUnreadPhraseFileAside();
+    void phraseFileNotice(const QString &prompt);
+    void highlightPhraseRow(int row);
+    void showPhraseList();
+    void hidePhraseList();
+    void enterPhraseListMode();   // the list over the board, the list keys below
+    void ShowPhraseCandidates(const QString &key);
+    void pickListRow(FlexGrid *grid, int keyCol);
+    PhraseCandidateIndex m_phraseIndex;        // always rebuilt from state.PhraseList
+    TextEncoding m_phraseEncoding = TextEncoding::Utf8;   // as the file was last read
+    // A phrase file that could not be read whole is moved here before the
+    // next save, so that save never overwrites what the user could not see.
+    QString m_phraseFileAside;
+    bool m_phraseReadProblemTold = false;
 
     // --- Diary: private members ----------------------------------------------
     QString diaryPath() const;

@@ -1,0 +1,68 @@
+#include "phrasebook/core/PhraseCandidates.h"
+#include "editing/core/Message.h"
+#include "phrasebook/core/PhraseFile.h"
+#include <algorithm>
+
+namespace pelumo {
+
+std::optional<QString> candidateKey(const QString &message, int caret, int matchLength)
+{
+    const int length = int(message.size());
+    if (length != caret + 1 || matchLength <= 0)
+        return std::nullopt;
+    if (!message.endsWith(kEndMarker))
+        return message.right(matchLength);
+    if (length < matchLength + 2)
+        return message.chopped(1);
+    return message.mid(length - matchLength - 1, matchLength);
+}
+
+bool phraseMatchesKey(const QString &phrase, const QString &key)
+{
+    const QString k = trimBlanks(key);
+    // Trimming shortened the key: only a phrase shorter than the key can have
+    // its first key-length characters equal to it, and then it is compared whole.
+    return k.size() == key.size() ? phrase.startsWith(k) : phrase == k;
+}
+
+bool isOfferablePhrase(const QString &phrase)
+{
+    return !phrase.isEmpty() && phrase != kPlaceholderText;
+}
+
+void PhraseCandidateIndex::rebuild(const QStringList &phrases)
+{
+    m_phrases = phrases;
+    m_sorted.clear();
+    m_sorted.reserve(phrases.size());
+    for (int i = 0; i < phrases.size(); ++i)
+        if (isOfferablePhrase(phrases.at(i)))
+            m_sorted << i;
+    std::stable_sort(m_sorted.begin(), m_sorted.end(),
+                     [this](int a, int b) { return m_phrases.at(a) < m_phrases.at(b); });
+}
+
+QStringList PhraseCandidateIndex::lookup(const QString &key) const
+{
+    const QString k = trimBlanks(key);
+    const bool exact = k.size() != key.size();
+    // Every phrase beginning with k sorts in one run from the first one not
+    // less than k.
+    auto it = std::lower_bound(m_sorted.cbegin(), m_sorted.cend(), k,
+                               [this](int i, const QString &v) { return m_phrases.at(i) < v; });
+    QList<int> hits;
+    for (; it != m_sorted.cend(); ++it) {
+        const QString &phrase = m_phrases.at(*it);
+        if (exact ? phrase != k : !phrase.startsWith(k))
+            break;
+        hits << *it;
+    }
+    std::sort(hits.begin(), hits.end());
+    QStringList out;
+    out.reserve(hits.size());
+    for (int i : hits)
+        out << m_phrases.at(i);
+    return out;
+}
+
+} // namespace pelumo
