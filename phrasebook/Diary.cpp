@@ -40,7 +40,7 @@ QString freeAsideName(const QString &path)
 }
 
 // The entries of the file with today's row; why it could not be read, or
-// nothing. A file that cannot be read gives today's row alone.
+// nothing. A file that cannot be read at all gives today's row alone.
 QString readDiary(const QString &path, const QString &today, DiaryReading &reading)
 {
     const TextFileContent file = readTextLines(path);
@@ -49,7 +49,9 @@ QString readDiary(const QString &path, const QString &today, DiaryReading &readi
         failure = file.errorString.isEmpty() ? QStringLiteral("read error") : file.errorString;
     else if (undecodable(file))
         failure = QStringLiteral("neither UTF-8 nor Shift_JIS");
-    reading = readDiaryLines(failure.isEmpty() ? file.lines : QStringList(), today);
+    // Bytes that are not text spoil only their own line: the rest of the
+    // diary is shown, and the file itself is kept aside before it is rewritten.
+    reading = readDiaryLines(file.status == TextFileContent::Ok ? file.lines : QStringList(), today);
     if (!failure.isEmpty())
         qCWarning(lcFiles) << "cannot read" << path << failure;
     qCDebug(lcFiles) << "read" << path << reading.entries.size() << "entries," << reading.skipped

@@ -3,6 +3,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace pelumo {
 
@@ -24,6 +25,20 @@ bool decodeUtf8(const QByteArray &bytes, QString &text)
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     text = utf8(bytes);
     return !utf8.hasError();
+}
+
+// More lines with non-ASCII text are valid UTF-8 than are not. Shift_JIS
+// text is almost never valid UTF-8, so a file in it scores near zero.
+bool mostlyUtf8(const QByteArray &bytes)
+{
+    int utf8 = 0, other = 0;
+    for (const QByteArray &line : bytes.split('\n')) {
+        if (std::all_of(line.cbegin(), line.cend(), [](char c) { return uchar(c) < 0x80; }))
+            continue;
+        QString ignored;
+        (decodeUtf8(line, ignored) ? utf8 : other) += 1;
+    }
+    return utf8 > other;
 }
 
 QStringList splitLines(const QString &text)
@@ -50,11 +65,15 @@ QStringList splitLines(const QString &text)
 TextFileContent decodeTextLines(const QByteArray &bytes)
 {
     TextFileContent content;
+    const bool bom = bytes.startsWith(kBom);
+    const QByteArray body = bom ? bytes.mid(kBom.size()) : bytes;
     QString text;
-    if (bytes.startsWith(kBom) && decodeUtf8(bytes.mid(kBom.size()), text)) {
-        content.encoding = TextEncoding::Utf8WithBom;
-    } else if (decodeUtf8(bytes, text)) {
-        content.encoding = TextEncoding::Utf8;
+    if (decodeUtf8(body, text) || mostlyUtf8(body)) {
+        // A UTF-8 file with a few damaged bytes stays UTF-8: read as Shift_JIS
+        // every line of it would be garbled, not only the damaged ones.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        text = utf8(body);
+        content.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     } else {
         QStringDecoder sjis("Shift_JIS");
         text = sjis(bytes);

@@ -43,6 +43,10 @@ private slots:
         QTest::newRow("cr only") << QByteArray("a\rb\r") << QStringList{"a", "b"} << TextEncoding::Utf8;
         QTest::newRow("empty middle line kept") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"}
                                                 << TextEncoding::Utf8;
+        QTest::newRow("utf-8 with one damaged line")
+            << QByteArray("\xE3\x81\xAF\xE3\x81\x84\r\n\xFF\xFE" "a\r\n\xE3\x81\xAF\xE3\x81\x84\r\n")
+            << QStringList{QString::fromUtf8("はい"), QString(2, QChar(0xFFFD)) + "a", QString::fromUtf8("はい")}
+            << TextEncoding::Utf8;
         QTest::newRow("empty file") << QByteArray() << QStringList{} << TextEncoding::Utf8;
     }
     void decodes()
