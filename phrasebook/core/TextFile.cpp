@@ -27,18 +27,35 @@ bool decodeUtf8(const QByteArray &bytes, QString &text)
     return !utf8.hasError();
 }
 
-// More lines with non-ASCII text are valid UTF-8 than are not. Shift_JIS
-// text is almost never valid UTF-8, so a file in it scores near zero.
-bool mostlyUtf8(const QByteArray &bytes)
+bool isAscii(const QByteArray &bytes)
 {
-    int utf8 = 0, other = 0;
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// A file that is not valid UTF-8 throughout is read line by line: a line that
+// is valid UTF-8 is read so, any other as Shift_JIS. A UTF-8 file with a few
+// damaged bytes, or an older file with a few lines added in UTF-8, so loses
+// only its damaged lines, where one reading of the whole would garble them
+// all. Shift_JIS text is as good as never valid UTF-8 (its kana bytes cannot
+// start a UTF-8 character), and neither encoding uses the byte of a line
+// end inside a character. The file is written back in the encoding most of
+// its lines were in.
+QString decodeByLines(const QByteArray &bytes, TextEncoding &encoding)
+{
+    QStringDecoder sjis("Shift_JIS", QStringDecoder::Flag::Stateless);
+    int utf8Lines = 0, sjisLines = 0;
+    QStringList pieces;
     for (const QByteArray &line : bytes.split('\n')) {
-        if (std::all_of(line.cbegin(), line.cend(), [](char c) { return uchar(c) < 0x80; }))
+        QString text;
+        if (isAscii(line) || (decodeUtf8(line, text) && ++utf8Lines)) {
+            pieces << (text.isNull() ? QString::fromLatin1(line) : text);
             continue;
-        QString ignored;
-        (decodeUtf8(line, ignored) ? utf8 : other) += 1;
+        }
+        ++sjisLines;
+        pieces << sjis.decode(line);
     }
-    return utf8 > other;
+    encoding = sjisLines > utf8Lines ? TextEncoding::ShiftJis : TextEncoding::Utf8;
+    return pieces.join(u'\n');
 }
 
 QStringList splitLines(const QString &text)
@@ -68,17 +85,13 @@ TextFileContent decodeTextLines(const QByteArray &bytes)
     const bool bom = bytes.startsWith(kBom);
     const QByteArray body = bom ? bytes.mid(kBom.size()) : bytes;
     QString text;
-    if (decodeUtf8(body, text) || mostlyUtf8(body)) {
-        // A UTF-8 file with a few damaged bytes stays UTF-8: read as Shift_JIS
-        // every line of it would be garbled, not only the damaged ones.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        text = utf8(body);
-        content.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+    if (decodeUtf8(body, text)) {
+        content.encoding = TextEncoding::Utf8;
     } else {
-        QStringDecoder sjis("Shift_JIS");
-        text = sjis(bytes);
-        content.encoding = TextEncoding::ShiftJis;
+        text = decodeByLines(bom ? body : bytes, content.encoding);
     }
+    if (bom && content.encoding == TextEncoding::Utf8)
+        content.encoding = TextEncoding::Utf8WithBom;
     content.lines = splitLines(text);
     return content;
 }

@@ -45,8 +45,12 @@ private slots:
                                                 << TextEncoding::Utf8;
         QTest::newRow("utf-8 with one damaged line")
             << QByteArray("\xE3\x81\xAF\xE3\x81\x84\r\n\xFF\xFE" "a\r\n\xE3\x81\xAF\xE3\x81\x84\r\n")
-            << QStringList{QString::fromUtf8("はい"), QString(2, QChar(0xFFFD)) + "a", QString::fromUtf8("はい")}
+            << QStringList{QString::fromUtf8("はい"), QString(2, QChar(0x1A)) + "a", QString::fromUtf8("はい")}
             << TextEncoding::Utf8;
+        QTest::newRow("shift_jis with a line added in utf-8")
+            << QByteArray("\x82\xCD\x82\xA2\r\n\xE3\x81\xAF\xE3\x81\x84\r\n\x82\xCD\x82\xA2\r\n")
+            << QStringList{QString::fromUtf8("はい"), QString::fromUtf8("はい"), QString::fromUtf8("はい")}
+            << TextEncoding::ShiftJis;
         QTest::newRow("empty file") << QByteArray() << QStringList{} << TextEncoding::Utf8;
     }
     void decodes()
