@@ -154,7 +154,11 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     result.encoding = encoding;
     const FileFault fault = fileFault(FileOperation::Write, path);
     QSaveFile file(path);
-    if (fault == FileFault::CannotOpen || !file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk refuses fails here: a buffered
+    // write that fails only when the file is closed goes unnoticed by commit(),
+    // which then puts a cut-off file in place of the old one (seen on a full
+    // tmpfs).
+    if (fault == FileFault::CannotOpen || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         result.errorString = fault == FileFault::CannotOpen
             ? QStringLiteral("Permission denied") : file.errorString();
         return result;

@@ -5,37 +5,12 @@
 #include "support/TestWindow.h"
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QRandomGenerator>
 
 using namespace pelumo;
 using namespace pelumo::test;
 
 namespace {
-
-// Every notice is answered, from a queued call so that nested ones are too.
-class NoticeAnswerer : public QObject {
-public:
-    NoticeAnswerer() { startTimer(2); }
-    int notices = 0;
-
-protected:
-    void timerEvent(QTimerEvent *) override
-    {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog == m_answering)
-            return;
-        m_answering = dialog;
-        ++notices;
-        QMetaObject::invokeMethod(this, [dialog = QPointer<QWidget>(dialog)] {
-            if (dialog)
-                dialog->close();
-        }, Qt::QueuedConnection);
-    }
-
-private:
-    QPointer<QWidget> m_answering;
-};
 
 const QByteArray kGood1 = "\"" + QString("ありがとう").toUtf8() + "\"\r\n";
 const QByteArray kGood2 = "\"" + QString("おはよう").toUtf8() + "\"\r\n";
@@ -88,7 +63,7 @@ private slots:
         QFile f(w.dir.filePath("program/Talk.txt"));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
         f.close();
-        NoticeAnswerer answers;
+        QuestionAnswerer answers(-1);
         QElapsedTimer started;
         started.start();
         frmTalk &window = w.start();
@@ -97,7 +72,7 @@ private slots:
         QVERIFY(window.state.PhraseList);
         for (const QString &phrase : kept)
             QVERIFY2(window.state.PhraseList->contains(phrase), qPrintable(phrase));
-        QVERIFY(answers.notices <= 1);
+        QVERIFY(answers.prompts.size() <= 1);
         TestWindow::tap(window.cmdSamp);   // the list still shows, and the window answers
         QVERIFY(window.grdEx->isVisible());
     }
@@ -112,7 +87,7 @@ private slots:
                   "\"ab\"\r\n\"2026-12-02 x\"\r\n\"\"\r\n" + garbage(300).replace('\n', ' ') + "\r\n"
                   "\"26.11.30 " + QString("びょういん_").toUtf8() + "\"\r\n");
         day.close();
-        NoticeAnswerer answers;
+        QuestionAnswerer answers(-1);
         f.LoadDiaryList();
         f.SortDiaryList();
         QStringList texts;
@@ -120,7 +95,7 @@ private slots:
             texts << f.grdDay->textMatrix(r, 1);
         QVERIFY(texts.contains("さんぽ_"));
         QVERIFY(texts.contains("びょういん_"));
-        QVERIFY(answers.notices <= 1);
+        QVERIFY(answers.prompts.size() <= 1);
     }
 
     void settingsThatAreNotNumbers()

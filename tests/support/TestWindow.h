@@ -154,4 +154,36 @@ inline std::shared_ptr<SeenQuestion> answerNextQuestion(int index)
     return seen;
 }
 
+// Answers every question dialog shown while it lives, with the affirmative
+// button (or by closing it, with index -1), and keeps what each one asked.
+// Answers from a queued call, so a dialog opened by an answer is answered too.
+class QuestionAnswerer : public QObject {
+public:
+    explicit QuestionAnswerer(int index = 0) : m_index(index) { startTimer(2); }
+    QStringList prompts;
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == m_answering)
+            return;
+        m_answering = dialog;
+        auto *label = dialog->findChild<QLabel *>();
+        prompts << (label ? label->text() : QString());
+        QMetaObject::invokeMethod(this, [this, dialog = QPointer<QWidget>(dialog)] {
+            auto *button = dialog ? dialog->findChild<QAbstractButton *>(
+                                        QStringLiteral("cmdOK%1").arg(m_index)) : nullptr;
+            if (button && m_index >= 0)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else if (dialog)
+                dialog->close();
+        }, Qt::QueuedConnection);
+    }
+
+private:
+    int m_index;
+    QPointer<QWidget> m_answering;
+};
+
 } // namespace pelumo::test
