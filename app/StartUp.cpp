@@ -4,6 +4,7 @@
 #include "platform/AppPaths.h"
 #include "platform/Logging.h"
 #include <QCoreApplication>
+#include <QTimer>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -25,10 +26,21 @@ void frmTalk::Form_Load()
     PressedCol = 0;
     ApplyTextSize();
     BuildBoard();
-    LoadPhrases();
-    BuildPhraseIndex();
+    // The phrase book is read right after the window's first paint (see
+    // event()), not before it: with a full book that is most of the start-up,
+    // and nothing needs it before the first entry. A window that is not
+    // painted soon reads it all the same.
+    QTimer::singleShot(500, this, &frmTalk::loadPhraseBookOnce);
     SetUpCharacter();
     setScreenMousePointer(0);
+}
+
+void frmTalk::loadPhraseBookOnce()
+{
+    if (state.PhraseList)
+        return;   // already read, by start-up or by a command
+    LoadPhrases();
+    BuildPhraseIndex();
 }
 
 void frmTalk::Form_Activate()

@@ -2,6 +2,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QResizeEvent>
+#include <QTimer>
 
 namespace pelumo {
 namespace {
@@ -165,6 +166,10 @@ bool frmTalk::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    if (event->type() == QEvent::Paint && !m_phraseBookQueued) {
+        m_phraseBookQueued = true;
+        QTimer::singleShot(0, this, &frmTalk::loadPhraseBookOnce);
+    }
     // A dialog opened in the middle of a press-and-hold takes the release of
     // the held button with it; without this the repeat would run on after the
     // dialog closes.

@@ -206,6 +206,8 @@ private:
     bool m_diaryUnreadable = false;
     bool m_diaryReadFailureTold = false;   // told once, until a read succeeds
 
+    void loadPhraseBookOnce();   // start-up's reading of the phrase book
+    bool m_phraseBookQueued = false;
     bool m_closing = false;
 };
 

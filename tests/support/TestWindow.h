@@ -84,7 +84,9 @@ public:
     {
         window->Form_Load();
         window->show();
-        QCoreApplication::processEvents();
+        // Until the first paint has been answered by reading the phrase book.
+        for (int i = 0; i < 20 && !window->state.PhraseList; ++i)
+            QCoreApplication::processEvents();
         return *window;
     }
     frmTalk *operator->() { return window.get(); }
