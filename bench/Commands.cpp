@@ -49,6 +49,9 @@ Row lookups(frmTalk &f, const QStringList &phrases)
     Samples value, floor;
     for (int i = 0; i < kLookups; ++i) {
         const QString key = phrases[(i * 7919) % phrases.size()].left(2);
+        // As after an entry: the key typed, the caret before the end marker.
+        f.txtTalk->setText(key + u'_');
+        f.txtTalk->setSelStart(2);
         value.add(timed([&] { f.CheckAutoPhrases(key + u'_'); }));
         backToBoard(f);
         int hits = 0;
@@ -57,7 +60,7 @@ Row lookups(frmTalk &f, const QStringList &phrases)
                 hits += p.startsWith(key);
         }));
     }
-    Row r{"candidate lookup over 32,767 phrases", value, floor};
+    Row r{"candidate lookup and list, 32,767 phrases", value, floor};
     r.goal = "p99 < 16.7";
     r.met = value.p99() < 16.7;
     return r;
