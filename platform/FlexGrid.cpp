@@ -1,4 +1,5 @@
 #include "platform/FlexGrid.h"
+#include <QTextBoundaryFinder>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -279,7 +280,9 @@ void FlexGrid::paintEvent(QPaintEvent *event)
 void FlexGrid::paintText(QPainter &p, const QRect &inner, const Cell &cell)
 {
     const bool bottom = cell.alignment == AlignCenterBottom;
-    const QPixmap *text = renderedText(cell.text);
+    // Large glyphs are drawn from their outlines, glyph by glyph, so only the
+    // part of a long phrase that the cell can show is drawn at all.
+    const QPixmap *text = renderedText(bottom ? cell.text : visiblePart(cell.text, inner.width()));
     if (!text) {
         p.setPen(toQColor(m_foreColor));
         p.drawText(inner, (bottom ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter)
@@ -296,6 +299,18 @@ void FlexGrid::paintText(QPainter &p, const QRect &inner, const Cell &cell)
     p.restore();
 }
 
+QString FlexGrid::visiblePart(const QString &text, int width) const
+{
+    const QFontMetrics fm = fontMetrics();
+    int used = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        used += fm.horizontalAdvance(text.at(i));
+        if (used >= width)
+            return text.left(i + 1);
+    }
+    return text;
+}
+
 const QPixmap *FlexGrid::renderedText(const QString &text)
 {
     if (QPixmap *cached = m_rendered.object(text))
@@ -310,11 +325,37 @@ const QPixmap *FlexGrid::renderedText(const QString &text)
     pixmap->setDevicePixelRatio(ratio);
     pixmap->fill(Qt::transparent);
     QPainter p(pixmap);
-    p.setFont(font());
-    p.setPen(toQColor(m_foreColor));
-    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    // Put together from one picture a character: the kana of a new phrase
+    // have nearly all been drawn before, and drawing a large character from
+    // its outline costs a good part of a millisecond.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end) {
+        const QString g = text.mid(start, end - start);
+        if (const QPixmap *glyph = renderedGrapheme(g, fm))
+            p.drawPixmap(QPointF(fm.horizontalAdvance(text.left(start)) - fm.height(), 0), *glyph);
+    }
     p.end();
     m_rendered.insert(text, pixmap, cost);
+    return pixmap;
+}
+
+const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMetrics &fm)
+{
+    if (QPixmap *cached = m_graphemes.object(grapheme))
+        return cached;
+    // Wide enough for overhanging strokes on either side.
+    const int advance = qMax(1, fm.horizontalAdvance(grapheme));
+    const QSize size(advance + 2 * fm.height(), fm.height());
+    const qreal ratio = devicePixelRatioF();
+    auto *pixmap = new QPixmap(size * ratio);
+    pixmap->setDevicePixelRatio(ratio);
+    pixmap->fill(Qt::transparent);
+    QPainter p(pixmap);
+    p.setFont(font());
+    p.setPen(toQColor(m_foreColor));
+    p.drawText(QPointF(fm.height(), fm.ascent()), grapheme);
+    p.end();
+    m_graphemes.insert(grapheme, pixmap, size.width() * size.height());
     return pixmap;
 }
 

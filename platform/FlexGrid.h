@@ -98,8 +98,14 @@ private:
     void invalidateAll();
     int maxTopRow() const;
     const QPixmap *renderedText(const QString &text);   // null when too large to keep
+    QString visiblePart(const QString &text, int width) const;   // what fits, and one more
     void paintText(QPainter &p, const QRect &inner, const Cell &cell);
-    void dropRenderedTexts() { m_rendered.clear(); }
+    const QPixmap *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);
+    void dropRenderedTexts()
+    {
+        m_rendered.clear();
+        m_graphemes.clear();
+    }
 
     QVector<Cell> m_cells;
     QVector<int> m_colWidths;   // twips
@@ -120,6 +126,7 @@ private:
     // Large glyphs are drawn from their outlines on every paint; drawing each
     // cell text once into a pixmap keeps a touch's repaint cheap.
     QCache<QString, QPixmap> m_rendered{4 * 1024 * 1024};   // cost: pixels
+    QCache<QString, QPixmap> m_graphemes{8 * 1024 * 1024};  // one character each
 };
 
 } // namespace pelumo
