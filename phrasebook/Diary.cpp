@@ -27,18 +27,6 @@ bool undecodable(const TextFileContent &file)
     return false;
 }
 
-// The first free "day-kept-N.txt" beside the diary, named as the phrase
-// book names its own.
-QString freeAsideName(const QString &path)
-{
-    const QFileInfo info(path);
-    for (int n = 1;; ++n) {
-        const QString name = QStringLiteral("%1-kept-%2.txt").arg(info.completeBaseName()).arg(n);
-        if (!QFileInfo::exists(info.dir().filePath(name)))
-            return name;
-    }
-}
-
 // The entries of the file with today's row; why it could not be read, or
 // nothing. A file that cannot be read at all gives today's row alone.
 QString readDiary(const QString &path, const QString &today, DiaryReading &reading)

@@ -19,17 +19,6 @@ namespace {
 
 const QString kNoticeTitle = QStringLiteral("例文ファイル");
 
-// The first free "Talk-kept-N.txt" beside the phrase file.
-QString freeAsideName(const QString &path)
-{
-    const QFileInfo info(path);
-    for (int n = 1;; ++n) {
-        const QString name = QStringLiteral("%1-kept-%2.txt").arg(info.completeBaseName()).arg(n);
-        if (!QFileInfo::exists(info.dir().filePath(name)))
-            return name;
-    }
-}
-
 } // namespace
 
 QString frmTalk::phraseFilePath() const

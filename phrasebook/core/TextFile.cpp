@@ -1,5 +1,7 @@
 #include "phrasebook/core/TextFile.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -183,6 +185,16 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     }
     result.ok = true;
     return result;
+}
+
+QString freeAsideName(const QString &path)
+{
+    const QFileInfo info(path);
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("%1-kept-%2.txt").arg(info.completeBaseName()).arg(n);
+        if (!QFileInfo::exists(info.dir().filePath(name)))
+            return name;
+    }
 }
 
 FileFault fileFault(FileOperation op, const QString &path)

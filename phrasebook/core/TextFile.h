@@ -42,6 +42,10 @@ TextFileContent readTextLines(const QString &path);
 TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
                                TextEncoding encoding);
 
+// The name under which a file that could not be read is kept aside, so that
+// no rewrite ever replaces it: the first free "<name>-kept-N.txt" beside it.
+QString freeAsideName(const QString &path);
+
 // The one seam where tests make file operations fail. The hook is asked before
 // each operation; anything but None makes that operation fail as named.
 enum class FileFault { None, CannotOpen, ShortWrite, FailedRename, NoSpace };
