@@ -114,6 +114,10 @@ QByteArray encodeTextLines(const QStringList &lines, TextEncoding &encoding)
             return bytes;
         encoding = TextEncoding::Utf8;   // the code page cannot hold every character
     }
+    // Text that itself begins with U+FEFF would read back as a byte-order
+    // mark and lose it: a mark of our own in front keeps it.
+    if (encoding == TextEncoding::Utf8 && text.startsWith(QChar(0xFEFF)))
+        encoding = TextEncoding::Utf8WithBom;
     QByteArray bytes = text.toUtf8();
     if (encoding == TextEncoding::Utf8WithBom)
         bytes.prepend(kBom);
