@@ -329,10 +329,12 @@ const QPixmap *FlexGrid::renderedText(const QString &text)
     // have nearly all been drawn before, and drawing a large character from
     // its outline costs a good part of a millisecond.
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    int x = 0;
     for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end) {
         const QString g = text.mid(start, end - start);
         if (const QPixmap *glyph = renderedGrapheme(g, fm))
-            p.drawPixmap(QPointF(fm.horizontalAdvance(text.left(start)) - fm.height(), 0), *glyph);
+            p.drawPixmap(QPointF(x - fm.height(), 0), *glyph);
+        x += fm.horizontalAdvance(g);
     }
     p.end();
     m_rendered.insert(text, pixmap, cost);
