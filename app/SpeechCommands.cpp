@@ -32,7 +32,7 @@ void frmTalk::SpeakKey(const QString &Text, double Delay, const QString &Stage)
         break;
     }
     if (spoken)
-        services.agent.speak(Text);
+        services.agent.speak(Text, Text, SpeechKind::Key);
 }
 
 void frmTalk::cmdRead_Click()
@@ -46,7 +46,7 @@ void frmTalk::cmdRead_Click()
         // sound does not wait for the relayout.
         QString spoken = txtTalk->text();
         spoken.replace(QLatin1Char('_'), QLatin1Char(' '));
-        services.agent.speak(spoken);
+        services.agent.speak(txtTalk->text(), spoken, SpeechKind::Message);
         SetWideLayout();
         cmdRead->setCaption(QStringLiteral("♪"));
         return;

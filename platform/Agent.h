@@ -5,14 +5,29 @@
 
 namespace pelumo {
 
+// A key echo gives way to the next key; a message is always said whole.
+enum class SpeechKind { Key, Message };
+
+// How the voice sounds: speed in percent of the normal pace, pitch on
+// espeak-ng's scale of 0 to 100, volume in percent of the normal loudness.
+struct VoiceSettings {
+    int speed = 100;
+    int pitch = 50;
+    int volume = 100;
+    friend bool operator==(const VoiceSettings &, const VoiceSettings &) = default;
+};
+
 class AgentCharacter {
 public:
     virtual ~AgentCharacter() = default;
     virtual void show() = 0;
     virtual void moveTo(int x, int y) = 0;   // top-left corner, screen pixels
     virtual void play(const QString &animation) = 0;
-    virtual void speak(const QString &text) = 0;
+    // text is what the user wrote (the balloon shows it); reading is what
+    // the voice is given to say.
+    virtual void speak(const QString &text, const QString &reading, SpeechKind kind) = 0;
     virtual void stop() = 0;
+    virtual void setVoice(const VoiceSettings &voice) = 0;
 };
 
 // Used where no character could be made: the program carries on silently.
@@ -21,8 +36,9 @@ public:
     void show() override {}
     void moveTo(int, int) override {}
     void play(const QString &) override {}
-    void speak(const QString &) override {}
+    void speak(const QString &, const QString &, SpeechKind) override {}
     void stop() override {}
+    void setVoice(const VoiceSettings &) override {}
 };
 
 } // namespace pelumo

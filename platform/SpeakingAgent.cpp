@@ -60,9 +60,11 @@ void SpeakingAgent::play(const QString &animation)
         m_pendingAnimation = animation;
 }
 
-void SpeakingAgent::speak(const QString &text)
+void SpeakingAgent::speak(const QString &text, const QString &reading, SpeechKind kind)
 {
-    qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"") + text + QLatin1Char('"');
+    Q_UNUSED(kind);
+    qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"") + text
+                                       + QStringLiteral("\" reading \"") + reading + QLatin1Char('"');
     if (!m_engine) {
         window().showBalloon(text);
         window().rest(kBalloonLingerMs * 2);
@@ -71,7 +73,7 @@ void SpeakingAgent::speak(const QString &text)
     // The voice is started first, so the first sound does not wait for the
     // balloon's layout; both show in answer to the same touch.
     const bool idle = !m_engine->isSpeaking();
-    m_engine->speak(text);
+    m_engine->speak(reading);
     if (idle)
         window().showBalloon(text);
 }
@@ -82,6 +84,12 @@ void SpeakingAgent::stop()
     if (m_engine)
         m_engine->stop();
     window().rest(0);
+}
+
+void SpeakingAgent::setVoice(const VoiceSettings &voice)
+{
+    if (m_engine)
+        m_engine->setVoice(voice);
 }
 
 std::unique_ptr<SpeakingAgent> makeSpeakingAgent()

@@ -1,7 +1,7 @@
 #pragma once
 // The speaking character the program talks to: our own figure and a voice.
 // Every Speak and Stop is logged at debug level under pelumo.speech, as
-// `Speak "<text>"` and `Stop`, so that a person or a script can follow what
+// `Speak "<text>" reading "<reading>"` and `Stop`, so that a person or a script can follow what
 // was said on a machine without sound.
 #include "platform/Agent.h"
 #include "platform/CharacterWindow.h"
@@ -22,8 +22,9 @@ public:
     void show() override;
     void moveTo(int x, int y) override;
     void play(const QString &animation) override;
-    void speak(const QString &text) override;
+    void speak(const QString &text, const QString &reading, SpeechKind kind) override;
     void stop() override;
+    void setVoice(const VoiceSettings &voice) override;
 
     CharacterWindow &window();   // made on first use
     SpeechEngine *engine() { return m_engine.get(); }

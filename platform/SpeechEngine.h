@@ -4,6 +4,7 @@
 // queued texts at once. Both are called on the GUI thread, and the signals
 // arrive there too, so a caller never waits for speech and never sees a call
 // from another thread.
+#include "platform/Agent.h"
 #include <QObject>
 #include <QString>
 
@@ -15,6 +16,8 @@ public:
     using QObject::QObject;
     virtual void speak(const QString &text) = 0;
     virtual void stop() = 0;
+    // Applies to the texts spoken from now on.
+    virtual void setVoice(const VoiceSettings &) {}
     // From speak() until the last queued text has been heard or stop().
     virtual bool isSpeaking() const = 0;
 

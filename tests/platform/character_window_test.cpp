@@ -88,7 +88,7 @@ private slots:
         a.agent.moveTo(855, 20);
         QCOMPARE(a.window.pos(), QPoint(855, 20));
 
-        a.agent.speak("こんにちは ");
+        a.agent.speak("こんにちは ", "こんにちは ", SpeechKind::Message);
         QCOMPARE(a.engine->said, QStringList{"こんにちは "});
         QVERIFY(a.window.balloonShown());   // at once, before the first sound
         QCOMPARE(a.window.balloonText(), QString("こんにちは "));
@@ -108,9 +108,9 @@ private slots:
     void queuedTextShowsWhenHeard()
     {
         ShownAgent a;
-        a.agent.speak("あ");
+        a.agent.speak("あ", "あ", SpeechKind::Message);
         a.hear("あ");
-        a.agent.speak("い");
+        a.agent.speak("い", "い", SpeechKind::Message);
         QCOMPARE(a.window.balloonText(), QString("あ"));
         a.hear("い");
         QCOMPARE(a.window.balloonText(), QString("い"));
@@ -119,7 +119,7 @@ private slots:
     void stopSilencesAndRestsAtOnce()
     {
         ShownAgent a;
-        a.agent.speak("ながい ぶん");
+        a.agent.speak("ながい ぶん", "ながい ぶん", SpeechKind::Message);
         a.hear("ながい ぶん");
         a.agent.stop();
         QCOMPARE(a.engine->stops, 1);
@@ -132,10 +132,10 @@ private slots:
     {
         QLoggingCategory::setFilterRules("pelumo.speech.debug=true");
         SpeakingAgent agent(std::make_unique<FakeEngine>());
-        QTest::ignoreMessage(QtDebugMsg, "Speak \"こんにちは \"");
-        agent.speak("こんにちは ");
-        QTest::ignoreMessage(QtDebugMsg, "Speak \"100%1 \"quoted\"\"");
-        agent.speak("100%1 \"quoted\"");
+        QTest::ignoreMessage(QtDebugMsg, "Speak \"こんにちは_\" reading \"コンニチワ\"");
+        agent.speak("こんにちは_", "コンニチワ", SpeechKind::Message);
+        QTest::ignoreMessage(QtDebugMsg, "Speak \"100%1 \"quoted\"\" reading \"%1\"");
+        agent.speak("100%1 \"quoted\"", "%1", SpeechKind::Message);
         QTest::ignoreMessage(QtDebugMsg, "Stop");
         agent.stop();
         QLoggingCategory::setFilterRules("pelumo.speech.debug=false");

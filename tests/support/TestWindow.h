@@ -52,8 +52,15 @@ public:
     void show() override { calls << "Show"; }
     void moveTo(int x, int y) override { calls << QString("MoveTo %1 %2").arg(x).arg(y); }
     void play(const QString &a) override { calls << "Play " + a; }
-    void speak(const QString &t) override { calls << "Speak " + t; }
+    QStringList written;   // the texts as the user wrote them; calls hold what was said
+    VoiceSettings voice;
+    void speak(const QString &t, const QString &reading, SpeechKind) override
+    {
+        calls << "Speak " + reading;
+        written << t;
+    }
     void stop() override { calls << "Stop"; }
+    void setVoice(const VoiceSettings &v) override { voice = v; }
     QStringList spoken() const
     {
         QStringList out;
