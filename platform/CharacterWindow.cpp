@@ -8,8 +8,12 @@
 
 namespace pelumo {
 namespace {
-constexpr int kWidth = 150;
-constexpr int kHeight = 170;
+// The figure is drawn in a 150 x 170 box and shown at four fifths of that:
+// at the place the program puts it (855, 20) on a 1024 x 768 screen it then
+// ends above the letter board and left of "広げる", covering no key.
+constexpr qreal kSize = 0.8;
+constexpr int kWidth = 120;
+constexpr int kHeight = 136;
 constexpr int kFrameMs = 80;        // about 12 frames a second: smooth enough, cheap
 constexpr int kGreetFrames = 18;    // the wave lasts about 1.4 s
 // Mouth openings in turn while talking, in pixels.
@@ -61,7 +65,7 @@ CharacterWindow::CharacterWindow(QWidget *parent)
     makeOverlayWindow(this);
     setWindowTitle(QStringLiteral("Pelumo"));
     resize(kWidth, kHeight);
-    setMask(QRegion(outline().toFillPolygon().toPolygon()));
+    setMask(QRegion(QTransform::fromScale(kSize, kSize).map(outline()).toFillPolygon().toPolygon()));
     m_timer.setInterval(kFrameMs);
     connect(&m_timer, &QTimer::timeout, this, &CharacterWindow::tick);
     m_linger.setSingleShot(true);
@@ -159,7 +163,7 @@ void CharacterWindow::updateTimer()
 
 void CharacterWindow::placeBalloon()
 {
-    m_balloon->pointAt(geometry().topLeft() + QPoint(18, 40));
+    m_balloon->pointAt(geometry().topLeft() + QPoint(14, 32));
 }
 
 void CharacterWindow::moveEvent(QMoveEvent *)
@@ -193,6 +197,7 @@ void CharacterWindow::paintEvent(QPaintEvent *)
     // see-through (black where no compositing window manager blends it).
     for (const QRect &r : mask())
         p.fillRect(r, kOutline);
+    p.scale(kSize, kSize);
     p.setPen(QPen(kOutline, 3));
     paintBody(p);
     paintFace(p);
