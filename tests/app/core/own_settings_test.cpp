@@ -39,26 +39,6 @@ private slots:
             QVERIFY2(!seen.contains(old), old);
     }
 
-    void captionsAsShown_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<QString>("caption");
-        const QString voice = "声の設定（速さ・高さ・音量）";
-        QTest::newRow("speed") << "VoiceSpeed" << voice << "話す速さ";
-        QTest::newRow("pitch") << "VoicePitch" << voice << "声の高さ";
-        QTest::newRow("volume") << "VoiceVolume" << voice << "音量";
-        QTest::newRow("full screen") << "FullScreen" << "画面の設定" << "全画面で表示する";
-        QTest::newRow("pointer") << "HidePointer" << "画面の設定" << "マウスポインタを隠す";
-    }
-    void captionsAsShown()
-    {
-        QFETCH(QString, key);
-        const SettingRow &r = row(key.toLatin1().constData());
-        QTEST(QString::fromUtf16(r.frame), "frame");
-        QTEST(QString::fromUtf16(r.caption), "caption");
-    }
-
     void minusAndPlus_data()
     {
         QTest::addColumn<QString>("key");
@@ -86,22 +66,6 @@ private slots:
         QFETCH(int, value);
         QFETCH(int, direction);
         QTEST(steppedValue(row(key.toLatin1().constData()), value, direction), "next");
-    }
-
-    void shownValues_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("speed in percent") << "VoiceSpeed" << 120 << "120%";
-        QTest::newRow("pitch bare") << "VoicePitch" << 50 << "50";
-        QTest::newRow("volume in percent") << "VoiceVolume" << 10 << "10%";
-    }
-    void shownValues()
-    {
-        QFETCH(QString, key);
-        QFETCH(int, value);
-        QTEST(shownValue(row(key.toLatin1().constData()), value), "shown");
     }
 };
 
