@@ -39,8 +39,40 @@ void frmOPT::Form_Load()
     chkSamp->setValue(optionNumber(s.AutoPhrases));
     chkMaxC->setChecked(s.BoardLastColumn != 9);
     cmbSample->setCurrentIndex(s.PhraseMatchLength - 1);
-    chkFullScreen->setValue(optionNumber(s.FullScreen));
-    chkHidePointer->setValue(optionNumber(s.HidePointer));
+    page2->load([this](const QString &key, const QString &fallback) {
+        return m_main.services.settings.read(key, fallback);
+    });
+}
+
+void frmOPT::cmdMore_Click()
+{
+    page1->hide();
+    page2->show();
+}
+
+void frmOPT::cmdBack_Click()
+{
+    page2->hide();
+    page1->show();
+}
+
+// A voice is easier heard than imagined: each touch of − or ＋ lets the
+// character say a few words in the voice as it now stands.
+void frmOPT::page2_voiceChanged()
+{
+    AgentCharacter &character = m_main.services.agent;
+    character.setVoice(page2->voice());
+    const QString sample = QStringLiteral("これで はなします");
+    character.speak(sample, sample, SpeechKind::Key);
+    m_voiceTried = true;
+}
+
+void frmOPT::done(int result)
+{
+    // Leaving without "確定" leaves the stored voice, also in the character.
+    if (result != Accepted && m_voiceTried)
+        m_main.ApplyVoice();
+    QDialog::done(result);
 }
 
 void frmOPT::cmdOK_Click(int Index)
@@ -52,6 +84,7 @@ void frmOPT::cmdOK_Click(int Index)
     const bool stored = writeOptions();
     m_main.LoadOptions();
     m_main.ApplyTextSize();
+    m_main.ApplyVoice();
     accept();
     // The board comes back as the kind shown at start-up, with the columns
     // just chosen.
@@ -73,7 +106,7 @@ bool frmOPT::writeOptions()
         ok = store.write(QString::fromLatin1(key.key), QString::number(qint16(value))) && ok;
     };
     // The eight keys in the order older installations wrote them, then the
-    // two touch-screen settings.
+    // program's own settings.
     if (const int i = firstSelected(Option1); i >= 0)
         put(keys::FirstScreen, i);
     if (const int i = firstSelected(Option2); i >= 0)
@@ -85,9 +118,7 @@ bool frmOPT::writeOptions()
     put(keys::Beep, chkBeep->value());
     put(keys::LargeLetters, chkMoji->value());
     put(keys::BoardLastColumn, chkMaxC->isChecked() ? 14 : 9);
-    put(keys::FullScreen, chkFullScreen->value());
-    put(keys::HidePointer, chkHidePointer->value());
-    return ok;
+    return page2->write(store) && ok;
 }
 
 } // namespace pelumo

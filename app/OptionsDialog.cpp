@@ -15,10 +15,12 @@ const OleColor kDialogBack = rgb(192, 192, 255);
 const FontSpec kControlFont{kPGothic, 15.75, true};
 const FontSpec kButtonFont{kPGothic, 18, false};
 
-// The two touch-screen settings sit below "文字を拡大する。" at the check
-// boxes' pitch of 450 twips; only the buttons and the bottom edge move down.
-constexpr int kAddedRows = 2 * 450;
-constexpr int kButtonTop = 9240 + kAddedRows;
+constexpr int kButtonTop = 9240;
+// The strip below the table: one wide button, kept a finger's width (300
+// twips) below "キャンセル" and "確定" so that a shaky touch meant for one
+// does not land on the other.
+constexpr QRect kPageButton{480, 10155, 6135, 615};
+constexpr int kClientHeight = 10155 + 615 + 150;
 
 // Room for the title bar and borders that the window system adds outside the
 // client area, in pixels.
@@ -37,7 +39,7 @@ Scale dialogScale(const frmTalk &main, QSize twips)
 
 } // namespace
 
-QSize frmOPT::clientTwips() { return QSize(6990, 10005 + kAddedRows); }
+QSize frmOPT::clientTwips() { return QSize(6990, kClientHeight); }
 
 frmOPT::frmOPT(frmTalk &main) : QDialog(&main), m_main(main)
 {
@@ -54,8 +56,18 @@ frmOPT::frmOPT(frmTalk &main) : QDialog(&main), m_main(main)
 
 void frmOPT::createControls()
 {
+    // Both pages cover the whole client area, so their controls are placed
+    // in the dialog's own twips.
+    const QRect whole(QPoint(0, 0), clientTwips());
+    page1 = new QWidget(this);
+    layout.place(page1, whole);
+    page2 = new OwnSettingsPage(layout, kControlFont, this);
+    layout.place(page2, whole);
+    page2->hide();
+    connect(page2, &OwnSettingsPage::voiceChanged, this, &frmOPT::page2_voiceChanged);
     createGroups();
     createCheckBoxes();
+    createPageButtons();
     const char16_t *captions[2] = {u"キャンセル", u"確定"};
     const int lefts[2] = {780, 3660};
     for (int i = 0; i < 2; ++i) {
@@ -63,6 +75,16 @@ void frmOPT::createControls()
         layout.place(cmdOK[i], {lefts[i], kButtonTop, 2475, 615}, kButtonFont);
         connect(cmdOK[i], &QAbstractButton::clicked, this, [this, i] { cmdOK_Click(i); });
     }
+}
+
+void frmOPT::createPageButtons()
+{
+    cmdMore = new CommandButton(QStringLiteral("その他の設定"), kDialogBack, page1);
+    layout.place(cmdMore, kPageButton, kButtonFont);
+    connect(cmdMore, &QAbstractButton::clicked, this, &frmOPT::cmdMore_Click);
+    cmdBack = new CommandButton(QStringLiteral("戻る"), kDialogBack, page2);
+    layout.place(cmdBack, kPageButton, kButtonFont);
+    connect(cmdBack, &QAbstractButton::clicked, this, &frmOPT::cmdBack_Click);
 }
 
 void frmOPT::createGroups()
@@ -95,16 +117,14 @@ void frmOPT::createGroups()
 
 void frmOPT::createCheckBoxes()
 {
-    chkMaxC = createCheckBox(this, QStringLiteral("濁点表示文字"), {780, 7680, 5475, 375});
-    chkBeep = createCheckBox(this, QStringLiteral("キー確認音を出す。"), {780, 8205, 5505, 315});
-    chkMoji = createCheckBox(this, QStringLiteral("文字を拡大する。"), {780, 8655, 5505, 315});
-    chkFullScreen = createCheckBox(this, QStringLiteral("全画面で表示する。"), {780, 9105, 5505, 315});
-    chkHidePointer = createCheckBox(this, QStringLiteral("マウスポインタを隠す。"), {780, 9555, 5505, 315});
+    chkMaxC = createCheckBox(page1, QStringLiteral("濁点表示文字"), {780, 7680, 5475, 375});
+    chkBeep = createCheckBox(page1, QStringLiteral("キー確認音を出す。"), {780, 8205, 5505, 315});
+    chkMoji = createCheckBox(page1, QStringLiteral("文字を拡大する。"), {780, 8655, 5505, 315});
 }
 
 QGroupBox *frmOPT::createFrame(const QString &caption, const QRect &twips)
 {
-    auto *frame = new OptionFrame(caption, this);
+    auto *frame = new OptionFrame(caption, page1);
     layout.place(frame, twips, kControlFont);
     return frame;
 }

@@ -3,6 +3,13 @@
 // boxes and a list, written back to the settings store on "確定". It is
 // created for one opening and discarded when closed; closing it by its frame
 // is "キャンセル" and writes nothing.
+//
+// Two pages share the dialog. The first is the options table, every control
+// where the table puts it; a strip added below it holds "その他の設定",
+// which opens the second page with the program's own settings (the voice,
+// full screen, the pointer). There "戻る", in the same place, goes back.
+// "キャンセル" and "確定" stand on both pages and act on both together.
+#include "app/OwnSettingsPage.h"
 #include "platform/CommandButton.h"
 #include "platform/OptionButton.h"
 #include "platform/ScaledLayout.h"
@@ -36,15 +43,24 @@ public:
     QComboBox *cmbSample;
     QLabel *lblSample;
     CheckBox *chkMaxC, *chkBeep, *chkMoji;
-    CheckBox *chkFullScreen, *chkHidePointer;
     std::array<CommandButton *, 2> cmdOK;
+    QWidget *page1;
+    OwnSettingsPage *page2;
+    CommandButton *cmdMore;   // "その他の設定", on the first page
+    CommandButton *cmdBack;   // "戻る", on the second
+    void cmdMore_Click();
+    void cmdBack_Click();
 
-    // Client area in twips: the laid-out 6990 x 10005, two rows taller for
-    // the touch-screen settings.
+    // Client area in twips: the laid-out 6990 x 10005 and the strip below.
     static QSize clientTwips();
+
+protected:
+    void done(int result) override;
 
 private:
     void createControls();
+    void createPageButtons();
+    void page2_voiceChanged();
     void createGroups();
     void createCheckBoxes();
     QGroupBox *createFrame(const QString &caption, const QRect &twips);
@@ -60,6 +76,7 @@ private:
     bool writeOptions();   // false when a value could not be stored
 
     frmTalk &m_main;
+    bool m_voiceTried = false;   // the character spoke in a voice not yet stored
 };
 
 } // namespace pelumo

@@ -25,6 +25,7 @@ void frmTalk::Form_Load()
     PressedRow = 0;
     PressedCol = 0;
     ApplyTextSize();
+    ApplyVoice();
     BuildBoard();
     // The phrase book is read right after the window's first paint (see
     // event()), not before it: with a full book that is most of the start-up,
@@ -138,6 +139,11 @@ void frmTalk::LoadOptions()
 void frmTalk::ApplyTextSize()
 {
     layout.setFontPoints(txtTalk, optionNumber(state.LargeLetters) == 1 ? 100 : 55);
+}
+
+void frmTalk::ApplyVoice()
+{
+    services.agent.setVoice({state.VoiceSpeed, state.VoicePitch, state.VoiceVolume});
 }
 
 } // namespace pelumo

@@ -90,6 +90,8 @@ public:
     void showAsConfigured();
     void LoadOptions();
     void ApplyTextSize();
+    // Gives the character the stored voice (speed, pitch, volume).
+    void ApplyVoice();
 
     // --- Letter boards and character entry ----------------------------------
     void BuildBoard();

@@ -1,6 +1,6 @@
 #include "platform/CharacterWindow.h"
 #include "platform/SpeechBalloon.h"
-#include <QGuiApplication>
+#include <QApplication>
 #include <QWindow>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,8 +8,12 @@
 
 namespace pelumo {
 namespace {
-constexpr int kWidth = 150;
-constexpr int kHeight = 170;
+// The figure is drawn in a 150 x 170 box and shown at four fifths of that:
+// at the place the program puts it (855, 20) on a 1024 x 768 screen it then
+// ends above the letter board and left of "広げる", covering no key.
+constexpr qreal kSize = 0.8;
+constexpr int kWidth = 120;
+constexpr int kHeight = 136;
 constexpr int kFrameMs = 80;        // about 12 frames a second: smooth enough, cheap
 constexpr int kGreetFrames = 18;    // the wave lasts about 1.4 s
 // Mouth openings in turn while talking, in pixels.
@@ -17,8 +21,42 @@ constexpr int kMouth[] = {4, 12, 7, 14, 5, 10, 3, 13};
 const QColor kBodyLight(255, 214, 120);
 const QColor kBodyDark(240, 160, 60);
 const QColor kOutline(120, 70, 20);
-constexpr qreal kArmDown = -30;
-constexpr qreal kWaveCentre = -140;
+// The arms hang inside the body's edge; the right one waves beside the
+// cheek, still within the outline.
+constexpr qreal kArmDown = 25;
+constexpr qreal kWaveCentre = -160;
+constexpr qreal kWaveReach = 22;
+
+// An arm: an oval hanging from pivot, turned by angle degrees.
+QPainterPath arm(QPointF pivot, qreal angle)
+{
+    QPainterPath path;
+    path.addEllipse(QRectF(-8, -4, 16, 30));
+    QTransform t;
+    t.translate(pivot.x(), pivot.y());
+    t.rotate(angle);
+    return t.map(path);
+}
+
+// A round, pear-shaped body.
+QPainterPath body()
+{
+    QPainterPath path;
+    path.moveTo(65, 22);
+    path.cubicTo(105, 22, 118, 70, 116, 110);
+    path.cubicTo(114, 150, 92, 164, 65, 164);
+    path.cubicTo(38, 164, 16, 150, 14, 110);
+    path.cubicTo(12, 70, 25, 22, 65, 22);
+    return path;
+}
+
+QPainterPath tuft()
+{
+    QPainterPath path;
+    path.moveTo(60, 24);
+    path.cubicTo(56, 8, 70, 4, 74, 12);
+    return path;
+}
 }
 
 CharacterWindow::CharacterWindow(QWidget *parent)
@@ -27,14 +65,14 @@ CharacterWindow::CharacterWindow(QWidget *parent)
     makeOverlayWindow(this);
     setWindowTitle(QStringLiteral("Pelumo"));
     resize(kWidth, kHeight);
-    setMask(silhouette(kArmDown));
+    setMask(QRegion(QTransform::fromScale(kSize, kSize).map(outline()).toFillPolygon().toPolygon()));
     m_timer.setInterval(kFrameMs);
     connect(&m_timer, &QTimer::timeout, this, &CharacterWindow::tick);
     m_linger.setSingleShot(true);
     connect(&m_linger, &QTimer::timeout, m_balloon, &QWidget::hide);
     // Always-on-top is the window manager's to honour; where there is none
     // (a kiosk session), the main window shown after us would cover us.
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] {
+    connect(qApp, &QApplication::focusWindowChanged, this, [this] {
         if (isVisible())
             keepOnTop();
     });
@@ -58,10 +96,23 @@ void CharacterWindow::showBalloon(const QString &text)
     m_linger.stop();
     m_balloon->setText(text);
     placeBalloon();
-    if (isVisible()) {
-        m_balloon->show();
-        m_balloon->raise();
+    if (!isVisible())
+        return;
+    if (coversDialog(m_balloon->geometry())) {
+        m_balloon->hide();
+        return;
     }
+    m_balloon->show();
+    m_balloon->raise();
+}
+
+// The balloon stays on top of everything; over an open dialog it would hide
+// the controls being touched (the voice's own ＋ while it tries the voice).
+// There the voice speaks without it.
+bool CharacterWindow::coversDialog(const QRect &area)
+{
+    const QWidget *dialog = QApplication::activeModalWidget();
+    return dialog && dialog->frameGeometry().intersects(area);
 }
 
 void CharacterWindow::setTalking(bool talking)
@@ -95,10 +146,8 @@ QString CharacterWindow::balloonText() const
 void CharacterWindow::tick()
 {
     ++m_frame;
-    if (m_greetFramesLeft > 0) {
-        --m_greetFramesLeft;
-        setMask(silhouette(rightArmAngle()));   // back to rest after the last frame
-    }
+    if (m_greetFramesLeft > 0)
+        --m_greetFramesLeft;   // back to rest after the last frame
     updateTimer();
     update();
 }
@@ -114,7 +163,7 @@ void CharacterWindow::updateTimer()
 
 void CharacterWindow::placeBalloon()
 {
-    m_balloon->pointAt(geometry().topLeft() + QPoint(18, 40));
+    m_balloon->pointAt(geometry().topLeft() + QPoint(14, 32));
 }
 
 void CharacterWindow::moveEvent(QMoveEvent *)
@@ -144,71 +193,46 @@ void CharacterWindow::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // The whole shape first, edge to edge, so that no pixel of it is left
+    // see-through (black where no compositing window manager blends it).
+    for (const QRect &r : mask())
+        p.fillRect(r, kOutline);
+    p.scale(kSize, kSize);
     p.setPen(QPen(kOutline, 3));
-    p.setBrush(kBodyDark);
-    p.drawPath(leftArm());
     paintBody(p);
-    // The waving arm in front of the body, the resting ones behind it.
-    p.setBrush(kBodyDark);
-    p.drawPath(rightArm(rightArmAngle()));
     paintFace(p);
-}
-
-namespace {
-// An arm: an oval hanging from pivot, turned by angle degrees.
-QPainterPath arm(QPointF pivot, qreal angle)
-{
-    QPainterPath path;
-    path.addEllipse(QRectF(-8, -4, 16, 30));
-    QTransform t;
-    t.translate(pivot.x(), pivot.y());
-    t.rotate(angle);
-    return t.map(path);
-}
-
-// A round, pear-shaped body.
-QPainterPath body()
-{
-    QPainterPath path;
-    path.moveTo(65, 22);
-    path.cubicTo(105, 22, 118, 70, 116, 110);
-    path.cubicTo(114, 150, 92, 164, 65, 164);
-    path.cubicTo(38, 164, 16, 150, 14, 110);
-    path.cubicTo(12, 70, 25, 22, 65, 22);
-    return path;
-}
-
-QPainterPath tuft()
-{
-    QPainterPath path;
-    path.moveTo(60, 24);
-    path.cubicTo(56, 8, 70, 4, 74, 12);
-    return path;
-}
+    // The arms in front of the body, kept inside its edge.
+    p.setClipPath(body());
+    p.setBrush(kBodyDark);
+    p.setPen(QPen(kOutline, 2.5));
+    p.drawPath(leftArm());
+    p.drawPath(rightArm(rightArmAngle()));
 }
 
 QPainterPath CharacterWindow::leftArm()
 {
-    return arm(QPointF(20, 112), 30);
+    return arm(QPointF(30, 112), -kArmDown);
 }
 
 QPainterPath CharacterWindow::rightArm(qreal angle)
 {
-    return arm(QPointF(110, 100), angle);
+    return arm(QPointF(100, 112), angle);
 }
 
 qreal CharacterWindow::rightArmAngle() const
 {
-    return m_greetFramesLeft > 0 ? kWaveCentre + 30 * qSin(m_frame * 1.3) : kArmDown;
+    return m_greetFramesLeft > 0 ? kWaveCentre + kWaveReach * qSin(m_frame * 1.3) : kArmDown;
 }
 
-QRegion CharacterWindow::silhouette(qreal rightArmAngle)
+QPainterPath CharacterWindow::outline()
 {
-    QPainterPath all = body().united(leftArm()).united(rightArm(rightArmAngle));
-    QPainterPathStroker outline;
-    outline.setWidth(6);
-    all = all.united(outline.createStroke(all)).united(outline.createStroke(tuft()));
-    return QRegion(all.toFillPolygon().toPolygon());
+    // The body and the tuft with their outline (3 pixels wide, half of it
+    // outside the fill).
+    QPainterPathStroker edge;
+    edge.setWidth(4);
+    edge.setCapStyle(Qt::RoundCap);
+    const QPainterPath b = body();
+    return b.united(edge.createStroke(b)).united(edge.createStroke(tuft())).simplified();
 }
 
 void CharacterWindow::paintBody(QPainter &p)
@@ -242,6 +266,11 @@ void CharacterWindow::paintFace(QPainter &p)
         p.setPen(QPen(kOutline, 2));
         p.setBrush(QColor(170, 40, 50));
         p.drawEllipse(QRectF(54, 99, 22, open + 3));
+    } else if (m_greetFramesLeft > 0) {
+        // Greeting: a wide open smile.
+        p.setPen(QPen(kOutline, 2));
+        p.setBrush(QColor(170, 40, 50));
+        p.drawChord(QRectF(51, 88, 28, 22), 180 * 16, 180 * 16);
     } else {
         // At rest: a smile.
         p.setPen(QPen(kOutline, 3, Qt::SolidLine, Qt::RoundCap));

@@ -6,6 +6,11 @@
 //
 // It repaints only on its timer, and the timer runs only while something
 // moves (the greeting, the talking mouth); at rest it costs nothing.
+//
+// The window's shape is the figure's outline at rest and never changes: the
+// arms and the mouth move inside it. A window whose shape changed with every
+// frame would make the main window below redraw what each frame uncovers,
+// and would cut the main window's own repaints near it into thin strips.
 #include <QPainterPath>
 #include <QTimer>
 #include <QWidget>
@@ -44,13 +49,15 @@ private:
     void tick();
     void updateTimer();
     void placeBalloon();
+    static bool coversDialog(const QRect &area);
     void keepOnTop();
     static QPainterPath leftArm();
     static QPainterPath rightArm(qreal angle);
     qreal rightArmAngle() const;
-    // The figure's outline in the given pose: the window's shape, so that
-    // without a compositing window manager no black box shows around it.
-    static QRegion silhouette(qreal rightArmAngle);
+    // The figure's outline: the window's shape, so that without a
+    // compositing window manager no black box shows around it. Every pixel
+    // inside it is painted in every frame.
+    static QPainterPath outline();
     void paintBody(QPainter &p);
     void paintFace(QPainter &p);
 

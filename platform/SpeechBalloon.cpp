@@ -56,13 +56,18 @@ void SpeechBalloon::setText(const QString &text)
                                          Qt::TextWrapAnywhere, m_shown);
     const int w = std::max(needed.width(), fm.horizontalAdvance(QStringLiteral("ああ")));
     const int h = std::max(std::min(needed.height(), maxHeight), fm.lineSpacing());
-    resize(w + 2 * kPadding + kTail, h + 2 * kPadding);
+    const QSize size(w + 2 * kPadding + kTail, h + 2 * kPadding);
+    update();
+    // Texts of the same size (every single kana, say) keep the window's
+    // shape as it is, so the window below has nothing to redraw.
+    if (size == this->size() && !mask().isEmpty())
+        return;
+    resize(size);
     // Without a compositing window manager the see-through corners would be black.
     QPainterPathStroker edge;
     edge.setWidth(5);
     const QPainterPath shape = outline();
     setMask(QRegion(shape.united(edge.createStroke(shape)).toFillPolygon().toPolygon()));
-    update();
 }
 
 void SpeechBalloon::pointAt(const QPoint &point)

@@ -27,6 +27,9 @@ Options readOptions(const OptionReader &read)
     o.PhraseMatchLength = qint16(readOptionText(read, keys::PhraseMatchLength).toInt());
     o.FullScreen = readOptionText(read, keys::FullScreen);
     o.HidePointer = readOptionText(read, keys::HidePointer);
+    o.VoiceSpeed = readOptionText(read, keys::VoiceSpeed).toInt();
+    o.VoicePitch = readOptionText(read, keys::VoicePitch).toInt();
+    o.VoiceVolume = readOptionText(read, keys::VoiceVolume).toInt();
     return o;
 }
 

@@ -26,6 +26,20 @@ inline constexpr OptionKey PhraseMatchLength{"Sample", "2", 1, 5};
 // main window filling the screen, and no mouse pointer drawn over it.
 inline constexpr OptionKey FullScreen{"FullScreen", "0", 0, 1};
 inline constexpr OptionKey HidePointer{"HidePointer", "0", 0, 1};
+// The voice: pace and loudness in percent of today's sound, pitch on
+// espeak-ng's scale of 0 to 100. The defaults are the voice as it always was.
+inline constexpr OptionKey VoiceSpeed{"VoiceSpeed", "100", 50, 200};
+inline constexpr OptionKey VoicePitch{"VoicePitch", "50", 0, 100};
+inline constexpr OptionKey VoiceVolume{"VoiceVolume", "100", 10, 200};
+}
+
+// A key's default as a number, for the options held as numbers.
+constexpr int fallbackNumber(const OptionKey &key)
+{
+    int value = 0;
+    for (const char *c = key.fallback; *c; ++c)
+        value = value * 10 + (*c - '0');
+    return value;
 }
 
 // The option values as the program state holds them. The six mode and on/off
@@ -41,6 +55,9 @@ struct Options {
     qint16 PhraseMatchLength = 2;
     QString FullScreen = "0";
     QString HidePointer = "0";
+    int VoiceSpeed = fallbackNumber(keys::VoiceSpeed);
+    int VoicePitch = fallbackNumber(keys::VoicePitch);
+    int VoiceVolume = fallbackNumber(keys::VoiceVolume);
 };
 
 // Reads a key of [OPT]: returns the stored text, or the default given when the

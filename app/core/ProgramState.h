@@ -8,18 +8,10 @@
 
 namespace pelumo {
 
-struct ProgramState {
+// The options (FirstScreenMode to VoiceVolume) are the Options part: they
+// have one declaration and one default, in Options.h.
+struct ProgramState : Options {
     QString AppDir;                    // folder of "Talk.txt" and "day.txt"
-    QString FirstScreenMode = "0";
-    QString SelectScreenMode = "0";
-    QString VoiceMode = "0";
-    QString KeyBeep = "0";
-    QString LargeLetters = "0";
-    QString AutoPhrases = "1";
-    qint32 BoardLastColumn = 9;
-    qint16 PhraseMatchLength = 2;
-    QString FullScreen = "0";          // main window fills the screen when "1"
-    QString HidePointer = "0";         // no mouse pointer over the window when "1"
     QString SelectedChar;              // last pressed cell of the selection board
     QString WorkText;                  // two-press memory and the list row in hand
     qint32 ListCursorRow = 0;          // highlighted row of the shown list
@@ -27,19 +19,7 @@ struct ProgramState {
     std::optional<bool> DialogAnswer;  // answer of the last question
     qint32 DiaryEditRow = 0;           // row of the diary entry being revised
 
-    void setOptions(const Options &o)
-    {
-        FirstScreenMode = o.FirstScreenMode;
-        SelectScreenMode = o.SelectScreenMode;
-        VoiceMode = o.VoiceMode;
-        KeyBeep = o.KeyBeep;
-        LargeLetters = o.LargeLetters;
-        AutoPhrases = o.AutoPhrases;
-        BoardLastColumn = o.BoardLastColumn;
-        PhraseMatchLength = o.PhraseMatchLength;
-        FullScreen = o.FullScreen;
-        HidePointer = o.HidePointer;
-    }
+    void setOptions(const Options &o) { static_cast<Options &>(*this) = o; }
 };
 
 } // namespace pelumo

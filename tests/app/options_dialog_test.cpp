@@ -8,6 +8,13 @@
 using namespace pelumo;
 using pelumo::test::TestWindow;
 
+namespace pelumo {
+char *toString(const VoiceSettings &v)
+{
+    return QTest::toString(QString("speed %1, pitch %2, volume %3").arg(v.speed).arg(v.pitch).arg(v.volume));
+}
+}
+
 namespace {
 
 // The window's settings file, with every write the program makes recorded.
@@ -84,7 +91,12 @@ void touchFarRight(QAbstractButton *row)
 }
 
 const QStringList kDefaultWrites = {"OPT1=0", "OPT2=0", "OPT3=0", "Samp=1", "Sample=2",
-                                    "Beep=0", "Moji=0", "gMaxC=9", "FullScreen=0", "HidePointer=0"};
+                                    "Beep=0", "Moji=0", "gMaxC=9", "VoiceSpeed=100",
+                                    "VoicePitch=50", "VoiceVolume=100", "FullScreen=0",
+                                    "HidePointer=0"};
+
+CheckBox *fullScreen(frmOPT &d) { return d.page2->checkBox(keys::FullScreen); }
+CheckBox *hidePointer(frmOPT &d) { return d.page2->checkBox(keys::HidePointer); }
 
 } // namespace
 
@@ -100,7 +112,7 @@ private slots:
             QVERIFY(d.Option2[0]->isChecked());
             QVERIFY(d.Option3[0]->isChecked());
             QVERIFY(d.chkSamp->isChecked());
-            for (CheckBox *clear : {d.chkMaxC, d.chkBeep, d.chkMoji, d.chkFullScreen, d.chkHidePointer})
+            for (CheckBox *clear : {d.chkMaxC, d.chkBeep, d.chkMoji, fullScreen(d), hidePointer(d)})
                 QVERIFY(!clear->isChecked());
             QCOMPARE(d.cmbSample->currentText(), QString("２"));
             QCOMPARE(d.cmbSample->count(), 5);
@@ -119,7 +131,7 @@ private slots:
             QVERIFY(d.Option2[1]->isChecked());
             QVERIFY(d.Option3[2]->isChecked());
             QVERIFY(!d.Option1[0]->isChecked() && !d.Option2[0]->isChecked());
-            for (CheckBox *ticked : {d.chkMaxC, d.chkBeep, d.chkMoji, d.chkFullScreen, d.chkHidePointer})
+            for (CheckBox *ticked : {d.chkMaxC, d.chkBeep, d.chkMoji, fullScreen(d), hidePointer(d)})
                 QVERIFY(ticked->isChecked());
             QVERIFY(!d.chkSamp->isChecked());
             QCOMPARE(d.cmbSample->currentText(), QString("５"));
@@ -127,7 +139,7 @@ private slots:
         });
     }
 
-    void layoutFollowsTheTableWithTwoRowsAdded()
+    void firstPageKeepsTheTableAndAddsAStripBelow()
     {
         Fixture fx;
         withDialog(fx.f(), [](frmOPT &d) {
@@ -138,19 +150,60 @@ private slots:
             QCOMPARE(l.geometry(d.Option3[3]), QRect(360, 1800, 5535, 360));
             QCOMPARE(l.geometry(d.cmbSample), QRect(360, 900, 615, 435));
             QCOMPARE(l.geometry(d.chkMoji), QRect(780, 8655, 5505, 315));
-            QCOMPARE(l.geometry(d.chkFullScreen), QRect(780, 9105, 5505, 315));
-            QCOMPARE(l.geometry(d.chkHidePointer), QRect(780, 9555, 5505, 315));
-            QCOMPARE(l.geometry(d.cmdOK[1]), QRect(3660, 10140, 2475, 615));
+            QCOMPARE(l.geometry(d.cmdOK[0]), QRect(780, 9240, 2475, 615));
+            QCOMPARE(l.geometry(d.cmdOK[1]), QRect(3660, 9240, 2475, 615));
             QCOMPARE(l.fontPoints(d.Option3[0]), 15.75);
             QCOMPARE(l.fontPoints(d.cmdOK[0]), 18.0);
             QVERIFY(d.Option3[0]->font().bold() && !d.cmdOK[0]->font().bold());
             QCOMPARE(d.Option1[0]->parentWidget(), d.frmOPT1);
             QCOMPARE(d.palette().color(QPalette::Window), QColor(192, 192, 255));
+            // Both pages lie over the whole client area, so the table's
+            // twips are the dialog's.
+            QCOMPARE(l.geometry(d.page1), QRect(QPoint(), frmOPT::clientTwips()));
+            QCOMPARE(d.page1->pos(), QPoint(0, 0));
+            // The page button lies below the table's 10005 twips, clear of
+            // キャンセル and 確定.
+            const QRect more = l.geometry(d.cmdMore);
+            QCOMPARE(d.cmdMore->text(), QString("その他の設定"));
+            QVERIFY(more.top() >= 9240 + 615 + 300);
+            QVERIFY(more.bottom() < frmOPT::clientTwips().height());
+            QCOMPARE(l.geometry(d.cmdBack), more);
             QCOMPARE(d.size(), l.scale().toPixels(QRect(QPoint(), frmOPT::clientTwips())).size());
             // Drawn at the window's scale unless the screen is too small for it.
             const QRect room = d.screen()->availableGeometry();
             QVERIFY(l.scale().factor() <= 1.0);
             QVERIFY(d.height() <= room.height() && d.width() <= room.width());
+            d.close();
+        });
+    }
+
+    void secondPageHasLargeRowsAndLeadsBack()
+    {
+        Fixture fx;
+        withDialog(fx.f(), [](frmOPT &d) {
+            QVERIFY(d.page1->isVisible() && !d.page2->isVisible());
+            TestWindow::tap(d.cmdMore);
+            QVERIFY(!d.page1->isVisible() && d.page2->isVisible());
+            QVERIFY(d.cmdOK[0]->isVisible() && d.cmdOK[1]->isVisible());
+            const ScaledLayout &l = d.layout;
+            const int buttonHeight = l.geometry(d.cmdOK[0]).height();
+            for (const SettingRow &row : ownSettings()) {
+                QWidget *control = row.kind == SettingKind::OnOff
+                                       ? static_cast<QWidget *>(d.page2->checkBox(row.key))
+                                       : d.page2->stepper(row.key);
+                QVERIFY2(control && control->isVisible(), row.key.key);
+                QVERIFY2(l.geometry(control).height() >= buttonHeight, row.key.key);
+                // Nothing on the page reaches down to the buttons.
+                const QPoint bottom = control->mapTo(&d, QPoint(0, control->height()));
+                QVERIFY2(bottom.y() < d.cmdOK[0]->y(), row.key.key);
+            }
+            QCOMPARE(d.page2->stepper(keys::VoiceSpeed)->shownText(), QString("100%"));
+            QCOMPARE(d.page2->stepper(keys::VoicePitch)->shownText(), QString("50"));
+            TestWindow::tap(d.page2->stepper(keys::VoiceSpeed)->cmdMinus);
+            TestWindow::tap(d.cmdBack);
+            QVERIFY(d.page1->isVisible() && !d.page2->isVisible());
+            TestWindow::tap(d.cmdMore);   // a page turn keeps what was chosen
+            QCOMPARE(d.page2->stepper(keys::VoiceSpeed)->shownText(), QString("90%"));
             d.close();
         });
     }
@@ -164,17 +217,20 @@ private slots:
     void cancelAndFrameCloseWriteNothing()
     {
         QFETCH(bool, byFrame);
-        Fixture fx({{"gMaxC", "10"}});
+        Fixture fx({{"gMaxC", "10"}, {"VoiceSpeed", "150"}});
         frmTalk &f = fx.f();
         TestWindow::tap(f.cmdKey);   // カタカナ board
         const QByteArray before = fx.iniBytes();
         const ProgramState state = f.state;
-        withDialog(f, [byFrame](frmOPT &d) {
+        withDialog(f, [&fx, byFrame](frmOPT &d) {
             d.Option1[3]->setChecked(true);
             d.chkMaxC->setChecked(true);
             d.chkMoji->setChecked(true);
-            d.chkFullScreen->setChecked(true);
             d.cmbSample->setCurrentIndex(4);
+            TestWindow::tap(d.cmdMore);
+            fullScreen(d)->setChecked(true);
+            TestWindow::tap(d.page2->stepper(keys::VoiceSpeed)->cmdMinus);
+            QCOMPARE(fx.w.agent.voice.speed, 140);   // tried, not stored
             if (byFrame)
                 d.close();
             else
@@ -190,9 +246,12 @@ private slots:
         QCOMPARE(f.layout.fontPoints(f.txtTalk), 55.0);
         QVERIFY(!f.isFullScreen());
         QCOMPARE(f.focusWidget(), f.txtTalk);
+        // The character speaks in the stored voice again.
+        QCOMPARE(fx.w.agent.voice, (VoiceSettings{150, 50, 100}));
+        QCOMPARE(f.state.VoiceSpeed, 150);
     }
 
-    void confirmWritesTheEightKeysThenTheTwoNew()
+    void confirmWritesTheEightKeysThenOurs()
     {
         Fixture fx;
         withDialog(fx.f(), [](frmOPT &d) { TestWindow::tap(d.cmdOK[1]); });
@@ -213,9 +272,14 @@ private slots:
             d.cmbSample->setCurrentIndex(d.cmbSample->findText("３"));
             TestWindow::tap(d.cmdOK[1]);
         });
-        QCOMPARE(fx.store.writes, QStringList({"OPT1=1", "OPT2=1", "OPT3=3", "Samp=0", "Sample=3",
-                                               "Beep=1", "Moji=0", "gMaxC=9", "FullScreen=0",
-                                               "HidePointer=0"}));
+        QStringList expected = kDefaultWrites;
+        expected.replace(0, "OPT1=1");
+        expected.replace(1, "OPT2=1");
+        expected.replace(2, "OPT3=3");
+        expected.replace(3, "Samp=0");
+        expected.replace(4, "Sample=3");
+        expected.replace(5, "Beep=1");
+        QCOMPARE(fx.store.writes, expected);
         QCOMPARE(fx.stored("gMaxC"), QString("9"));
         QCOMPARE(fx.stored("Sample"), QString("3"));
         // The program state holds what was written, at once.
@@ -287,16 +351,17 @@ private slots:
             touchFarRight(d.Option2[1]);
             touchFarRight(d.Option3[3]);
             touchFarRight(d.chkBeep);
-            touchFarRight(d.chkHidePointer);
             QVERIFY(d.Option1[3]->isChecked() && !d.Option1[0]->isChecked());
             QVERIFY(d.Option2[1]->isChecked());
             QVERIFY(d.Option3[3]->isChecked());
             QVERIFY(d.chkBeep->isChecked());
-            QVERIFY(d.chkHidePointer->isChecked());
             // The groups stay independent: one button of each is selected.
             QVERIFY(!d.Option2[0]->isChecked() && !d.Option3[0]->isChecked());
             touchFarRight(d.chkBeep);   // a second touch clears a check box
             QVERIFY(!d.chkBeep->isChecked());
+            TestWindow::tap(d.cmdMore);
+            touchFarRight(hidePointer(d));
+            QVERIFY(hidePointer(d)->isChecked());
             d.close();
         });
     }
@@ -315,8 +380,9 @@ private slots:
         QCOMPARE(f.txtTalk->viewport()->cursor().shape(), Qt::BlankCursor);
 
         withDialog(f, [](frmOPT &d) {
-            TestWindow::tap(d.chkFullScreen);
-            TestWindow::tap(d.chkHidePointer);
+            TestWindow::tap(d.cmdMore);
+            TestWindow::tap(fullScreen(d));
+            TestWindow::tap(hidePointer(d));
             TestWindow::tap(d.cmdOK[1]);
         });
         QCoreApplication::processEvents();
@@ -336,6 +402,64 @@ private slots:
         QVERIFY(f.isVisible());
         QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(f.txtTalk->viewport()->cursor().shape(), Qt::IBeamCursor);
+    }
+    void storedVoiceReachesTheCharacterAtStart_data()
+    {
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("pitch");
+        QTest::addColumn<QString>("volume");
+        QTest::addColumn<VoiceSettings>("voice");
+        QTest::newRow("nothing stored: today's sound") << "" << "" << "" << VoiceSettings{};
+        QTest::newRow("stored") << "150" << "30" << "80" << VoiceSettings{150, 30, 80};
+        QTest::newRow("the limits") << "50" << "0" << "200" << VoiceSettings{50, 0, 200};
+        QTest::newRow("out of range and garbage")
+            << "40" << "abc" << "300" << VoiceSettings{100, 50, 100};
+    }
+    void storedVoiceReachesTheCharacterAtStart()
+    {
+        QFETCH(QString, speed);
+        QFETCH(QString, pitch);
+        QFETCH(QString, volume);
+        TestWindow w;
+        for (const auto &[key, value] : {std::pair{"VoiceSpeed", speed}, {"VoicePitch", pitch},
+                                         {"VoiceVolume", volume}})
+            if (!value.isEmpty())
+                w.settings->write(key, value);
+        w.agent.voice = {1, 1, 1};
+        w.start();
+        QTEST(w.agent.voice, "voice");
+    }
+
+    void minusAndPlusTryTheVoiceAndConfirmKeepsIt()
+    {
+        Fixture fx({{"VoiceVolume", "190"}});
+        frmTalk &f = fx.f();
+        withDialog(f, [&fx](frmOPT &d) {
+            TestWindow::tap(d.cmdMore);
+            NumberStepper *speed = d.page2->stepper(keys::VoiceSpeed);
+            TestWindow::tap(speed->cmdPlus);
+            TestWindow::tap(speed->cmdPlus);
+            QCOMPARE(speed->shownText(), QString("120%"));
+            // Heard at once, in the voice as it now stands, before anything is stored.
+            QCOMPARE(fx.w.agent.voice, (VoiceSettings{120, 50, 190}));
+            QCOMPARE(fx.w.agent.spoken().last(), QString("これで はなします"));
+            QVERIFY(fx.store.writes.isEmpty());
+
+            NumberStepper *volume = d.page2->stepper(keys::VoiceVolume);
+            QVERIFY(volume->cmdPlus->isEnabled());
+            TestWindow::tap(volume->cmdPlus);
+            QCOMPARE(volume->shownText(), QString("200%"));
+            QVERIFY(!volume->cmdPlus->isEnabled());   // the top: greyed
+            QVERIFY(volume->cmdMinus->isEnabled());
+            TestWindow::tap(d.page2->stepper(keys::VoicePitch)->cmdMinus);
+            TestWindow::tap(d.cmdOK[1]);
+        });
+        QCOMPARE(fx.store.writes.mid(8), QStringList({"VoiceSpeed=120", "VoicePitch=40",
+                                                      "VoiceVolume=200", "FullScreen=0",
+                                                      "HidePointer=0"}));
+        QCOMPARE(f.state.VoiceSpeed, 120);
+        QCOMPARE(f.state.VoicePitch, 40);
+        QCOMPARE(fx.w.agent.voice, (VoiceSettings{120, 40, 200}));
     }
 };
 

@@ -1,6 +1,10 @@
 // The character's window and the agent that joins it to a voice.
 #include "platform/SpeakingAgent.h"
+#include "support/TestWindow.h"
+#include <QApplication>
+#include <QDialog>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QTest>
 
 using namespace pelumo;
@@ -42,6 +46,68 @@ struct ShownAgent {
     }
     void hear(const QString &text) { emit engine->audioStarted(text); }
 };
+
+// Watches a window's paints: how many, and whether its shape was ever
+// different from the first one seen.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *w) : m_w(w) { w->installEventFilter(this); }
+    int paints = 0;
+    bool shapeChanged = false;
+    QRegion shape;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            if (paints++ == 0)
+                shape = m_w->mask();
+            else if (m_w->mask() != shape)
+                shapeChanged = true;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_w;
+};
+
+// Paint events on a window and everything in it, and the parts of it that
+// the window system asks to be drawn again (exposed by windows above it,
+// under a real window system), counted while it lives.
+class WindowPaints : public QObject {
+public:
+    explicit WindowPaints(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    QStringList painted;   // class names, for the failure message
+    int exposes = 0;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (e->type() == QEvent::Paint && w && (w == m_window || m_window->isAncestorOf(w)))
+            painted << QString::fromLatin1(w->metaObject()->className());
+        if (e->type() == QEvent::Expose && o == m_window->windowHandle())
+            ++exposes;
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+// Pixels of the shape left see-through in the frame now shown.
+int holesInShape(CharacterWindow &c)
+{
+    const QImage frame = c.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    int holes = 0;
+    for (const QRect &r : c.mask())
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (qAlpha(frame.pixel(x, y)) != 255)
+                    ++holes;
+    return holes;
+}
 }
 
 class CharacterWindowTest : public QObject {
@@ -69,6 +135,86 @@ private slots:
         c.play("greet");
         QVERIFY(c.isAnimating());
         QTRY_VERIFY_WITH_TIMEOUT(!c.isAnimating(), 4000);
+    }
+
+    // The window's shape stays that of the figure at rest through the whole
+    // greeting and while it talks, and each frame paints all of it.
+    void animatesInsideAFixedShape()
+    {
+        CharacterWindow c;
+        c.show();
+        const QRegion atRest = c.mask();
+        QVERIFY(!atRest.isEmpty());
+        QVERIFY(atRest.boundingRect().width() < c.width());   // the figure, not a box
+        PaintWatch watch(&c);
+        c.play("greet");
+        int framesSeen = 0;
+        while (c.isAnimating() && framesSeen < 100) {
+            QVERIFY(QTest::qWaitFor([&] { return watch.paints > framesSeen; }, 1000));
+            framesSeen = watch.paints;
+            QCOMPARE(holesInShape(c), 0);
+        }
+        QVERIFY(framesSeen > 5);
+        c.showBalloon("こんにちは");
+        c.setTalking(true);
+        QTRY_VERIFY(watch.paints > framesSeen + 5);
+        QCOMPARE(holesInShape(c), 0);
+        c.rest(0);
+        QVERIFY(!watch.shapeChanged);
+        QCOMPARE(c.mask(), atRest);
+    }
+
+    // The greeting and a spoken message, from the start of the program to
+    // the balloon's going, cost the main window below not one paint.
+    void mainWindowIsNotRepaintedByTheCharacter()
+    {
+        QApplication::setCursorFlashTime(0);   // the caret's blinking is not ours
+        auto *engine = new FakeEngine;
+        SpeakingAgent agent{std::unique_ptr<SpeechEngine>(engine)};
+        test::TestWindow w;
+        w.window = std::make_unique<frmTalk>(Services{*w.settings, w.clock, w.beeper, w.clipboard,
+                                                      agent, w.dir.filePath("program")});
+        frmTalk &f = w.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        CharacterWindow &character = agent.window();
+        QTRY_VERIFY(character.isVisible() && character.isAnimating());   // greeting
+        QCOMPARE(character.pos(), QPoint(855, 20));
+        // Counted from here: the offscreen platform gives every window it
+        // shows the focus (a real one leaves the caret in the message), and
+        // the main window repaints its caret when it loses it.
+        QTest::qWait(20);
+        WindowPaints paints(&f);
+        character.play("greet");   // once more, the whole of it counted
+        QTRY_VERIFY_WITH_TIMEOUT(!character.isAnimating(), 4000);
+        agent.speak("こんにちは", "こんにちわ", SpeechKind::Message);
+        emit engine->audioStarted("こんにちは");
+        QTest::qWait(400);
+        QVERIFY(character.isTalking());
+        // Under a real window system: nothing of the main window was
+        // uncovered so far (the balloon's going, below, may uncover it).
+        const int exposes = paints.exposes;
+        engine->finish();
+        QTRY_VERIFY_WITH_TIMEOUT(!character.balloonShown(), SpeakingAgent::kBalloonLingerMs + 2000);
+        QVERIFY2(paints.painted.isEmpty(), qPrintable(paints.painted.join(", ")));
+        QCOMPARE(exposes, 0);
+    }
+
+    void balloonStaysOffAnOpenDialog()
+    {
+        ShownAgent a;
+        a.agent.moveTo(855, 20);
+        QDialog dialog;
+        dialog.setGeometry(300, 0, 600, 700);
+        dialog.setModal(true);
+        dialog.show();
+        QTRY_VERIFY(QApplication::activeModalWidget() == &dialog);
+        a.agent.speak("これで はなします", "これで はなします", SpeechKind::Key);
+        a.hear("これで はなします");
+        QVERIFY(!a.window.balloonShown());
+        QVERIFY(a.window.isTalking());   // still heard and animated
+        dialog.close();
+        a.hear("あ");
+        QVERIFY(a.window.balloonShown());
     }
 
     void setUpBeforeTheFigureAppearsIsKept()

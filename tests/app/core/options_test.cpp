@@ -29,6 +29,9 @@ private slots:
         QCOMPARE(o.PhraseMatchLength, qint16(2));
         QCOMPARE(o.FullScreen, QString("0"));
         QCOMPARE(o.HidePointer, QString("0"));
+        QCOMPARE(o.VoiceSpeed, 100);
+        QCOMPARE(o.VoicePitch, 50);
+        QCOMPARE(o.VoiceVolume, 100);
     }
 
     void storedValues_data()
@@ -87,6 +90,37 @@ private slots:
     {
         QFETCH(QString, stored);
         QTEST(int(readFrom({{"gMaxC", stored}}).BoardLastColumn), "lastColumn");
+    }
+
+    void voice_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("reads");
+        QTest::newRow("speed 150") << "VoiceSpeed" << "150" << 150;
+        QTest::newRow("speed 50, the lowest") << "VoiceSpeed" << "50" << 50;
+        QTest::newRow("speed 40 too slow") << "VoiceSpeed" << "40" << 100;
+        QTest::newRow("speed 201 too fast") << "VoiceSpeed" << "201" << 100;
+        QTest::newRow("speed between steps") << "VoiceSpeed" << "125" << 125;
+        QTest::newRow("pitch 0") << "VoicePitch" << "0" << 0;
+        QTest::newRow("pitch 100") << "VoicePitch" << "100" << 100;
+        QTest::newRow("pitch -10") << "VoicePitch" << "-10" << 50;
+        QTest::newRow("pitch text") << "VoicePitch" << "high" << 50;
+        QTest::newRow("pitch fraction") << "VoicePitch" << "20.5" << 50;
+        QTest::newRow("volume 10") << "VoiceVolume" << "10" << 10;
+        QTest::newRow("volume 0 would be silence") << "VoiceVolume" << "0" << 100;
+        QTest::newRow("volume 200") << "VoiceVolume" << "200" << 200;
+        QTest::newRow("volume empty") << "VoiceVolume" << "" << 100;
+    }
+    void voice()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(int, reads);
+        const Options o = readFrom({{key, stored}});
+        const QHash<QString, int> held = {
+            {"VoiceSpeed", o.VoiceSpeed}, {"VoicePitch", o.VoicePitch}, {"VoiceVolume", o.VoiceVolume}};
+        QCOMPARE(held.value(key), reads);
     }
 
     void phraseMatchLength_data()

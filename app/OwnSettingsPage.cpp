@@ -1,0 +1,155 @@
+#include "app/OwnSettingsPage.h"
+#include <QLabel>
+#include <cstring>
+
+namespace pelumo {
+namespace {
+
+// In twips. The frames have the first page's left edge and width.
+constexpr int kFrameLeft = 480;
+constexpr int kFrameWidth = 6135;
+constexpr int kFirstTop = 120;
+constexpr int kFrameHead = 360;     // the caption standing in the frame's top line
+constexpr int kFrameFoot = 120;
+constexpr int kFrameGap = 105;
+constexpr int kRowHeight = 615;     // a command button's height
+constexpr int kRowPitch = 735;
+constexpr QRect kCaption{360, 0, 2200, kRowHeight};
+constexpr QRect kStepper{2640, 0, 3135, kRowHeight};
+constexpr QRect kCheckBox{360, 0, 5415, kRowHeight};
+
+QRect atTop(QRect twips, int top)
+{
+    twips.moveTop(top);
+    return twips;
+}
+
+bool sameKey(const OptionKey &a, const OptionKey &b)
+{
+    return std::strcmp(a.key, b.key) == 0;
+}
+
+} // namespace
+
+OwnSettingsPage::OwnSettingsPage(ScaledLayout &layout, const FontSpec &font, QWidget *parent)
+    : QWidget(parent), m_layout(layout), m_font(font)
+{
+    const auto rows = ownSettings();
+    m_controls.reserve(rows.size());
+    int top = kFirstTop;
+    for (std::size_t i = 0; i < rows.size();) {
+        // One frame for each run of rows under the same caption.
+        std::size_t end = i;
+        while (end < rows.size() && std::u16string_view(rows[end].frame) == rows[i].frame)
+            ++end;
+        QWidget *frame = nullptr;
+        top = addFrame(QString::fromUtf16(rows[i].frame), top, int(end - i), &frame);
+        for (std::size_t r = i; r < end; ++r)
+            addRow(rows[r], frame, kFrameHead + int(r - i) * kRowPitch);
+        i = end;
+    }
+}
+
+int OwnSettingsPage::addFrame(const QString &caption, int top, int rows, QWidget **frame)
+{
+    const int height = kFrameHead + rows * kRowPitch - (kRowPitch - kRowHeight) + kFrameFoot;
+    *frame = new OptionFrame(caption, this);
+    m_layout.place(*frame, {kFrameLeft, top, kFrameWidth, height}, m_font);
+    return top + height + kFrameGap;
+}
+
+void OwnSettingsPage::addRow(const SettingRow &row, QWidget *frame, int top)
+{
+    Control c{&row};
+    const QString caption = QString::fromUtf16(row.caption);
+    const QString name = QString::fromLatin1(row.key.key);
+    if (row.kind == SettingKind::OnOff) {
+        c.check = new CheckBox(caption, frame);
+        c.check->setObjectName(name);
+        m_layout.place(c.check, atTop(kCheckBox, top), m_font);
+    } else {
+        auto *label = new QLabel(caption, frame);
+        m_layout.place(label, atTop(kCaption, top), m_font);
+        c.stepper = new NumberStepper(frame);
+        c.stepper->setObjectName(name);
+        m_layout.place(c.stepper, atTop(kStepper, top), m_font);
+        const std::size_t index = m_controls.size();
+        connect(c.stepper, &NumberStepper::stepRequested, this,
+                [this, index](int direction) { step(m_controls[index], direction); });
+    }
+    m_controls.push_back(c);
+}
+
+void OwnSettingsPage::load(const OptionReader &read)
+{
+    for (Control &c : m_controls) {
+        c.value = readOptionText(read, c.row->key).toInt();
+        if (c.check)
+            c.check->setValue(c.value);
+        else
+            showValue(c);
+    }
+}
+
+bool OwnSettingsPage::write(SettingsStore &store) const
+{
+    bool ok = true;
+    for (const Control &c : m_controls) {
+        const int v = c.check ? c.check->value() : c.value;
+        ok = store.write(QString::fromLatin1(c.row->key.key), QString::number(v)) && ok;
+    }
+    return ok;
+}
+
+void OwnSettingsPage::step(Control &c, int direction)
+{
+    const int next = steppedValue(*c.row, c.value, direction);
+    if (next == c.value)
+        return;
+    c.value = next;
+    showValue(c);
+    const OptionKey &k = c.row->key;
+    if (sameKey(k, keys::VoiceSpeed) || sameKey(k, keys::VoicePitch) || sameKey(k, keys::VoiceVolume))
+        emit voiceChanged();
+}
+
+void OwnSettingsPage::showValue(const Control &c)
+{
+    c.stepper->showValue(shownValue(*c.row, c.value), c.value > c.row->key.min,
+                         c.value < c.row->key.max);
+}
+
+const OwnSettingsPage::Control *OwnSettingsPage::find(const OptionKey &key) const
+{
+    for (const Control &c : m_controls)
+        if (sameKey(c.row->key, key))
+            return &c;
+    return nullptr;
+}
+
+int OwnSettingsPage::value(const OptionKey &key) const
+{
+    const Control *c = find(key);
+    if (!c)
+        return fallbackNumber(key);
+    return c->check ? c->check->value() : c->value;
+}
+
+VoiceSettings OwnSettingsPage::voice() const
+{
+    return {value(keys::VoiceSpeed), value(keys::VoicePitch), value(keys::VoiceVolume)};
+}
+
+CheckBox *OwnSettingsPage::checkBox(const OptionKey &key) const
+{
+    const Control *c = find(key);
+    return c ? c->check : nullptr;
+}
+
+NumberStepper *OwnSettingsPage::stepper(const OptionKey &key) const
+{
+    const Control *c = find(key);
+    return c ? c->stepper : nullptr;
+}
+
+} // namespace pelumo

@@ -1,0 +1,39 @@
+#pragma once
+// The program's own settings, shown on the options dialog's second page
+// ("その他の設定"). Each is one row of the table below: its key, its caption
+// and how it is changed. A new setting is a new row; the page lays the rows
+// out in the order given, in one frame for each run of rows that share a
+// frame caption.
+#include "app/core/Options.h"
+#include <QString>
+#include <span>
+
+namespace pelumo {
+
+enum class SettingKind {
+    OnOff,    // a check box: "0" or "1"
+    Number,   // − and ＋ buttons with the value between them
+};
+
+struct SettingRow {
+    const char16_t *frame;     // caption of the frame the row stands in
+    OptionKey key;
+    const char16_t *caption;
+    SettingKind kind;
+    int step = 1;              // what one touch of − or ＋ changes (Number)
+    const char16_t *unit = u"";   // shown after the value, as in "100%"
+};
+
+// The rows in the order they are shown and written.
+std::span<const SettingRow> ownSettings();
+
+// The value after one touch of − (direction -1) or ＋ (+1): the next
+// multiple of the row's step in that direction, kept within the key's
+// range. A value written by hand between two steps goes to the nearer step
+// in the direction touched.
+int steppedValue(const SettingRow &row, int value, int direction);
+
+// The value as the page shows it, with its unit.
+QString shownValue(const SettingRow &row, int value);
+
+} // namespace pelumo

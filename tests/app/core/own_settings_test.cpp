@@ -1,0 +1,73 @@
+// The table of the options dialog's second page and its − / ＋ rule.
+#include "app/core/OwnSettings.h"
+#include <QSet>
+#include <QTest>
+
+using namespace pelumo;
+
+namespace {
+const SettingRow &row(const char *key)
+{
+    for (const SettingRow &r : ownSettings())
+        if (qstrcmp(r.key.key, key) == 0)
+            return r;
+    qFatal("no row for %s", key);
+}
+}
+
+class OwnSettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyRowIsUsable()
+    {
+        QSet<QString> seen;
+        for (const SettingRow &r : ownSettings()) {
+            const QString key = QString::fromLatin1(r.key.key);
+            QVERIFY2(!seen.contains(key), r.key.key);
+            seen << key;
+            QVERIFY2(!QString::fromUtf16(r.caption).isEmpty(), r.key.key);
+            // The default lies in the range: a fresh install shows it.
+            const int fallback = fallbackNumber(r.key);
+            QVERIFY2(fallback >= r.key.min && fallback <= r.key.max, r.key.key);
+            if (r.kind == SettingKind::OnOff)
+                QVERIFY2(r.key.min == 0 && r.key.max == 1, r.key.key);
+            else
+                QVERIFY2(r.step > 0 && (r.key.max - r.key.min) % r.step == 0, r.key.key);
+        }
+        // The eight keys of the first page never appear here.
+        for (const char *old : {"OPT1", "OPT2", "OPT3", "Beep", "Moji", "Samp", "gMaxC", "Sample"})
+            QVERIFY2(!seen.contains(old), old);
+    }
+
+    void minusAndPlus_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("next");
+        QTest::newRow("speed up") << "VoiceSpeed" << 100 << +1 << 110;
+        QTest::newRow("speed down") << "VoiceSpeed" << 100 << -1 << 90;
+        QTest::newRow("speed at the top stays") << "VoiceSpeed" << 200 << +1 << 200;
+        QTest::newRow("speed at the bottom stays") << "VoiceSpeed" << 50 << -1 << 50;
+        QTest::newRow("between steps, up") << "VoiceSpeed" << 125 << +1 << 130;
+        QTest::newRow("between steps, down") << "VoiceSpeed" << 125 << -1 << 120;
+        QTest::newRow("just above the top step") << "VoiceSpeed" << 195 << +1 << 200;
+        QTest::newRow("pitch down to 0") << "VoicePitch" << 10 << -1 << 0;
+        QTest::newRow("pitch 5 down") << "VoicePitch" << 5 << -1 << 0;
+        QTest::newRow("pitch 0 stays") << "VoicePitch" << 0 << -1 << 0;
+        QTest::newRow("volume never silent") << "VoiceVolume" << 10 << -1 << 10;
+        QTest::newRow("volume up to the top") << "VoiceVolume" << 190 << +1 << 200;
+        QTest::newRow("on/off moves by one") << "FullScreen" << 0 << +1 << 1;
+        QTest::newRow("on/off stays on") << "FullScreen" << 1 << +1 << 1;
+    }
+    void minusAndPlus()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        QFETCH(int, direction);
+        QTEST(steppedValue(row(key.toLatin1().constData()), value, direction), "next");
+    }
+};
+
+QTEST_APPLESS_MAIN(OwnSettingsTest)
+#include "own_settings_test.moc"
