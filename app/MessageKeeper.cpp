@@ -70,7 +70,13 @@ SavedMessage MessageKeeper::current() const
 void MessageKeeper::writeLatest()
 {
     m_timer.stop();
-    runOnWriter([this, message = current()] {
+    const SavedMessage message = current();
+    // A resize or a caret set to where it was changes nothing worth a write
+    // (and a first start with an empty message writes nothing at all).
+    if (message == m_lastWritten)
+        return;
+    m_lastWritten = message;
+    runOnWriter([this, message] {
         const QString error = writeSavedMessage(m_path, message);
         if (error.isEmpty())
             m_failureLogged = false;
@@ -109,6 +115,7 @@ bool MessageKeeper::restore()
         return false;
     }
     const SavedMessage &m = read.message;
+    m_lastWritten = m;
     if (m.text.isEmpty())
         return false;
     m_window.txtTalk->setText(m.text);
@@ -123,6 +130,7 @@ void MessageKeeper::finish()
 {
     m_timer.stop();
     if (m_userEnded) {
+        m_lastWritten = SavedMessage{};
         runOnWriter([this] {
             const QString error = removeSavedMessage(m_path);
             if (!error.isEmpty())

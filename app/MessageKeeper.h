@@ -53,6 +53,7 @@ private:
     QTimer m_timer;
     QThread m_thread;
     QObject *m_writer;   // lives on m_thread
+    SavedMessage m_lastWritten;   // what the file holds once the queue is done
     bool m_userEnded = false;
     bool m_sessionEnding = false;
     std::atomic_bool m_failureLogged{false};

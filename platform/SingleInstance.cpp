@@ -10,17 +10,21 @@
 namespace pelumo {
 namespace {
 
+enum class Holder { Nobody, Someone, Unknown };
+
 // A running instance keeps its lock file open under flock() for its whole
 // run, from the moment it makes it, before it has written a byte. A file
 // nobody holds that way belongs to no running instance, whatever it says.
-bool heldByAnotherProcess(const QString &path)
+Holder lockHolder(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        return Holder::Unknown;
+    Holder holder = Holder::Nobody;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        holder = errno == EWOULDBLOCK ? Holder::Someone : Holder::Unknown;
     ::close(fd);   // also lets go of the lock taken here for the test
-    return held;
+    return holder;
 }
 
 } // namespace
@@ -37,8 +41,10 @@ SingleInstance::Outcome SingleInstance::acquire()
         return Acquired;
     if (m_lock.error() == QLockFile::LockFailedError) {
         // QLockFile has already taken over the lock of a process that died.
-        // What is left is a live instance, or a lock it could not make sense of.
-        if (ownedByARunningInstance() || heldByAnotherProcess(m_path))
+        // What is left is a live instance, or a lock it could not make sense
+        // of. Where flock() cannot tell, the process the lock names decides.
+        const Holder holder = lockHolder(m_path);
+        if (holder == Holder::Someone || (holder == Holder::Unknown && ownedByARunningInstance()))
             return HeldByAnother;
         qCWarning(lcStartup) << "taking over an unreadable or foreign lock" << m_path;
         if (removeDeadLock() && !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
@@ -52,7 +58,7 @@ SingleInstance::Outcome SingleInstance::acquire()
 }
 
 // A lock that names a process on this machine. QLockFile leaves only those
-// whose process still runs.
+// whose process still runs (and still has the name it had).
 bool SingleInstance::ownedByARunningInstance() const
 {
     qint64 pid = 0;

@@ -1,6 +1,7 @@
 #include "support/TestWindow.h"
 #include <QProcess>
 #include <QFontInfo>
+#include <QSysInfo>
 
 using namespace pelumo;
 using pelumo::test::TestWindow;
@@ -142,7 +143,7 @@ private slots:
             QSKIP("PELUMO_PROGRAM not set");
         QTemporaryDir home;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *var : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        for (const char *var : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
             env.insert(var, home.filePath(var));
         QDir().mkpath(home.filePath("XDG_RUNTIME_DIR"));
         QFile::setPermissions(home.filePath("XDG_RUNTIME_DIR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -180,6 +181,7 @@ private slots:
         QTest::newRow("empty lock file") << "empty" << true;
         QTest::newRow("garbage lock file") << "garbage" << true;
         QTest::newRow("another machine's lock") << "foreign" << true;
+        QTest::newRow("a running process's lock it does not hold") << "unheld" << true;
         QTest::newRow("unreadable lock file") << "unreadable" << true;
         QTest::newRow("a folder in the lock's place") << "folder" << false;
         QTest::newRow("no runtime folder can be made") << "nowhere" << false;
@@ -203,6 +205,10 @@ private slots:
             writeLock("\x01\x02 not a lock\n\xff\n");
         else if (state == "foreign")
             writeLock("4242\npelumo\nelsewhere.invalid\n");
+        else if (state == "unheld")   // names this test, which runs but holds no lock
+            writeLock(QString("%1\n%2\n%3\n").arg(QCoreApplication::applicationPid())
+                          .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                               QSysInfo::machineHostName()).toUtf8());
         else if (state == "folder")
             QVERIFY(QDir().mkpath(home.lock()));
         if (state == "unreadable")
