@@ -169,21 +169,16 @@ private slots:
         const QJsonObject shown = home.start(second, "report");
         second.kill();
         second.waitForFinished();
+        QVERIFY(shown.contains("text"));   // it started and showed its window
         QCOMPARE(shown.value("text").toString(), QString());
         QCOMPARE(shown.value("wide").toString(), u("広げる"));
     }
 
-    void aDamagedFileIsIgnored_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("garbage") << QByteArray("\x00\xff{{not json", 12);
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("a later version") << QByteArray(R"({"version":2,"text":"x","anchor":0,"position":1})");
-        QTest::newRow("text not a string") << QByteArray(R"({"version":1,"text":5,"anchor":0,"position":1})");
-    }
+    // What a damaged file may hold is the core test's; here: the program
+    // starts over it, with an empty message.
     void aDamagedFileIsIgnored()
     {
-        QFETCH(QByteArray, bytes);
+        const QByteArray bytes("\x00\xff{{not json", 12);
         Home home;
         QDir().mkpath(QFileInfo(home.keptPath()).path());
         QFile file(home.keptPath());
@@ -194,7 +189,8 @@ private slots:
         const QJsonObject shown = home.start(child, "report");
         child.kill();
         child.waitForFinished();
-        QCOMPARE(shown.value("text").toString(), QString());   // it started, with an empty message
+        QVERIFY(shown.contains("text"));   // it started and showed its window
+        QCOMPARE(shown.value("text").toString(), QString());
     }
 
     // A logout closes the window too, after the session manager has asked
