@@ -80,7 +80,12 @@ QString writeSavedMessage(const QString &path, const SavedMessage &message)
         return QStringLiteral("cannot make the folder %1").arg(folder);
     QSaveFile file(path);
     const QByteArray bytes = savedMessageBytes(message);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // What someone is saying is theirs alone, even half written: no other
+    // account on the machine may read it.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
     return QString();
 }

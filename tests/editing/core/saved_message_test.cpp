@@ -66,6 +66,9 @@ private slots:
         QCOMPARE(writeSavedMessage(path, m), QString());   // makes the folders
         QCOMPARE(readSavedMessage(path).status, SavedMessageRead::Ok);
         QCOMPARE(readSavedMessage(path).message, m);
+        const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther
+                            | QFileDevice::WriteOther;
+        QCOMPARE(QFile::permissions(path) & others, QFileDevice::Permissions());   // private
         QFile big(path);
         QVERIFY(big.open(QIODevice::WriteOnly));
         big.write(QByteArray(2 << 20, ' '));
