@@ -1,9 +1,7 @@
 #include "app/MessageKeeper.h"
 #include "app/frmTalk.h"
 #include "platform/Logging.h"
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QResizeEvent>
 
 namespace pelumo {
 
