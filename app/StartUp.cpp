@@ -51,8 +51,10 @@ void frmTalk::Form_Activate()
 
 void frmTalk::cmdEnd_Click()
 {
-    // Nothing is saved here: every file is written by its own command. The
-    // flag ends a press-and-hold loop that may be running underneath.
+    // Nothing is saved here: every file is written by its own command, and
+    // the message kept against a crash is let go once the loop has ended
+    // (MessageKeeper). The flag ends a press-and-hold loop that may be
+    // running underneath.
     m_closing = true;
     ButtonHeld = false;
     hide();

@@ -87,6 +87,7 @@ Start startChild(const QString &mode, const QString &dataHome)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", home.path());
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.insert("XDG_STATE_HOME", home.filePath("state"));
     env.insert("XDG_DATA_HOME", dataHome.isEmpty() ? home.filePath("data") : dataHome);
     QProcess child;
     child.setProcessEnvironment(env);

@@ -1,6 +1,7 @@
 // The editing keys with their press-and-hold repeat, the narrow and wide text
 // layouts, copy and paste.
 #include "app/frmTalk.h"
+#include "editing/core/Characters.h"
 #include "editing/core/Message.h"
 #include <QCoreApplication>
 #include <QPointer>
@@ -55,7 +56,9 @@ bool frmTalk::editStep(int index)
     };
     switch (index) {
     case 0:   // →
-        if (s == L - 1 && !text.endsWith(kEndMarker)) {
+        // "The last character" is a whole one: two code units when it lies
+        // outside the Basic Multilingual Plane.
+        if (L > 0 && s == previousCharacter(text, L) && !text.endsWith(kEndMarker)) {
             if (L + 1 <= kMaxMessageLength) {
                 t->setText(text + kEndMarker);
                 t->setSelStart(L);
@@ -63,7 +66,7 @@ bool frmTalk::editStep(int index)
             }
             return finish();
         }
-        if (s + 2 > L)
+        if (nextCharacter(text, s) >= L)
             return finish();
         if (n != 0) {
             t->setSelLength(0);

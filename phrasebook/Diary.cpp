@@ -2,6 +2,7 @@
 // read on a light green message, revised on the board and registered when the
 // diary ends.
 #include "app/frmTalk.h"
+#include "editing/core/Characters.h"
 #include "phrasebook/core/DiaryFile.h"
 #include "phrasebook/core/TextFile.h"
 #include "platform/Logging.h"
@@ -160,10 +161,13 @@ void frmTalk::cmdRevise_Click()
 {
     SetNarrowLayout();
     txtTalk->setBackColor(colors::LightGreen);
-    const int length = int(txtTalk->text().size());
-    txtTalk->setSelStart(length > 0 ? length - 1 : 0);
+    // The last character highlighted, whole: an entry may end with a
+    // character outside the Basic Multilingual Plane, two code units long.
+    const QString text = txtTalk->text();
+    const int last = previousCharacter(text, int(text.size()));
+    txtTalk->setSelStart(last);
     showDiaryRevision();
-    txtTalk->setSelLength(1);
+    txtTalk->select(last, nextCharacter(text, last));
     txtTalk->setFocus();
 }
 

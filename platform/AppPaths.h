@@ -4,6 +4,12 @@
 
 namespace pelumo {
 
+// Makes HOME name the user's home folder before anything asks for a folder:
+// when it is unset, empty or not absolute it is taken from the password
+// database, so that no folder of ours is ever made under the root "/".
+// Returns the home folder in use.
+QString ensureHomeFolder();
+
 // The folder of the phrase file "Talk.txt" and the diary "day.txt": the
 // program's own folder when a "Talk.txt" is already there (a portable install,
 // or files copied from an older installation), otherwise the per-user data
@@ -16,5 +22,12 @@ QString settingsFilePath();
 
 // The lock that keeps a second instance from starting.
 QString instanceLockPath();
+
+// $XDG_STATE_HOME/Talk (by default ~/.local/state/Talk): what the program
+// keeps between runs that is not the user's documents. Not created here.
+QString stateFolder();
+
+// The message in progress, kept for the next start after a crash.
+QString messageRecoveryPath();
 
 } // namespace pelumo

@@ -1,4 +1,5 @@
 #include "platform/TextBox.h"
+#include "editing/core/Characters.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -39,10 +40,21 @@ int TextBox::activeEnd() const { return textCursor().position(); }
 
 void TextBox::select(int anchor, int activeEnd)
 {
-    const int length = int(text().size());
+    // Never between the halves of a surrogate pair: a caret snaps to the start
+    // of its character, and a selection grows to cover whole characters.
+    const QString t = text();
+    if (anchor == activeEnd) {
+        anchor = activeEnd = characterStart(t, anchor);
+    } else if (anchor < activeEnd) {
+        anchor = characterStart(t, anchor);
+        activeEnd = characterEnd(t, activeEnd);
+    } else {
+        anchor = characterEnd(t, anchor);
+        activeEnd = characterStart(t, activeEnd);
+    }
     QTextCursor c = textCursor();
-    c.setPosition(qBound(0, anchor, length));
-    c.setPosition(qBound(0, activeEnd, length), QTextCursor::KeepAnchor);
+    c.setPosition(anchor);
+    c.setPosition(activeEnd, QTextCursor::KeepAnchor);
     setTextCursor(c);
 }
 

@@ -29,6 +29,8 @@ public:
     void setSelLength(int length);       // from SelStart, active end on the right
     int anchor() const;
     int activeEnd() const;
+    // Never between the halves of a surrogate pair: a caret moves to the
+    // start of its character, a selection grows to whole characters.
     void select(int anchor, int activeEnd);
 
     OleColor backColor() const { return m_back; }

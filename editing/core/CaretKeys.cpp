@@ -1,4 +1,5 @@
 #include "editing/core/CaretKeys.h"
+#include "editing/core/Characters.h"
 
 namespace pelumo {
 
@@ -22,22 +23,24 @@ std::optional<CaretKey> parseCaretKey(QStringView name)
 
 void applyCaretKey(EditBuffer &b, CaretKey key, const LineMover &moveByLine)
 {
-    const int length = int(b.text.size());
-    auto collapseTo = [&b, length](int position) {
-        b.anchor = b.position = qBound(0, position, length);
+    // Every step is one whole character: a surrogate pair is passed over,
+    // deleted and highlighted as the one character it is.
+    const QString &text = b.text;
+    auto collapseTo = [&b](int position) {
+        b.anchor = b.position = characterStart(b.text, position);
     };
     switch (key) {
     case CaretKey::Right:
-        collapseTo(b.position + 1);
+        collapseTo(nextCharacter(text, b.position));
         break;
     case CaretKey::Left:
-        collapseTo(b.position - 1);
+        collapseTo(previousCharacter(text, b.position));
         break;
     case CaretKey::ShiftRight:
-        b.position = qMin(b.position + 1, length);
+        b.position = nextCharacter(text, b.position);
         break;
     case CaretKey::ShiftLeft:
-        b.position = qMax(b.position - 1, 0);
+        b.position = previousCharacter(text, b.position);
         break;
     case CaretKey::Down:
     case CaretKey::Up:
@@ -46,12 +49,14 @@ void applyCaretKey(EditBuffer &b, CaretKey key, const LineMover &moveByLine)
         break;
     case CaretKey::Backspace:
         if (b.selLength() > 0) {
-            const int start = b.selStart();
-            b.text.remove(start, b.selLength());
+            const int start = characterStart(text, b.selStart());
+            b.text.remove(start, characterEnd(text, qMax(b.anchor, b.position)) - start);
             b.anchor = b.position = start;
         } else if (b.position > 0) {
-            b.text.remove(b.position - 1, 1);
-            b.anchor = b.position = b.position - 1;
+            const int end = characterEnd(text, b.position);
+            const int start = previousCharacter(text, end);
+            b.text.remove(start, end - start);
+            b.anchor = b.position = start;
         }
         break;
     }

@@ -1,4 +1,5 @@
 #include "editing/core/Decide.h"
+#include "editing/core/Characters.h"
 
 namespace pelumo {
 namespace {
@@ -17,17 +18,21 @@ std::optional<Insertion> decideCandidate(const QString &message, int caret,
 {
     const int L = int(message.size()), p = qMax(0, matchLength);
     const int P = int(phrase.size());
-    caret = qBound(0, caret, L);
+    caret = characterStart(message, caret);
     if (L < p + 1)
         return within(phrase + kEndMarker, caret + P - L + 1);
-    if (message.endsWith(kEndMarker))
-        return within(message.left(L - (p + 1)) + phrase + message.mid(caret), caret + P - p);
-    return within(message.left(L - p) + phrase + message.mid(caret), caret + P - p + 1);
+    // The typed key ends where the replaced part begins; a key that began in
+    // the middle of a character takes the whole character with it.
+    const bool marked = message.endsWith(kEndMarker);
+    const int keyEnd = marked ? L - 1 : L;
+    const int cut = characterStart(message, keyEnd - p);
+    const int shift = P - (keyEnd - cut) + (marked ? 0 : 1);
+    return within(message.left(cut) + phrase + message.mid(caret), caret + shift);
 }
 
 std::optional<Insertion> decidePhrase(const QString &message, int caret, const QString &phrase)
 {
-    caret = qBound(0, caret, int(message.size()));
+    caret = characterStart(message, caret);
     return within(message.left(caret) + phrase + message.mid(caret), caret + int(phrase.size()));
 }
 

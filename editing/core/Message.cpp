@@ -1,10 +1,11 @@
 #include "editing/core/Message.h"
+#include "editing/core/Characters.h"
 
 namespace pelumo {
 
 std::optional<Insertion> insertBoardText(const QString &message, int caret, const QString &entry)
 {
-    caret = qBound(0, caret, int(message.size()));
+    caret = characterStart(message, caret);
     Insertion result;
     result.text = message.left(caret) + entry + message.mid(caret);
     if (!result.text.endsWith(kEndMarker))

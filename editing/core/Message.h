@@ -6,6 +6,10 @@
 namespace pelumo {
 
 inline constexpr QChar kEndMarker = u'_';
+// Counted in UTF-16 code units, as the text box and every stored position
+// count: a character outside the BMP takes two of the 500. Every change that
+// would pass the limit is refused whole, never cut, so a limit can never
+// split a surrogate pair.
 inline constexpr int kMaxMessageLength = 500;
 
 struct Insertion {

@@ -1,9 +1,38 @@
 #include "support/TestWindow.h"
 #include <QProcess>
 #include <QFontInfo>
+#include <QSysInfo>
 
 using namespace pelumo;
 using pelumo::test::TestWindow;
+
+namespace {
+
+// A home for a child process of the built program: its own runtime, config
+// and data folders in a temporary directory, the offscreen platform.
+struct ChildHome {
+    ChildHome()
+    {
+        for (const char *var : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+            env.insert(var, dir.filePath(var));
+        QDir().mkpath(runtime());
+        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+    }
+    QString runtime() const { return dir.filePath("XDG_RUNTIME_DIR"); }
+    QString lock() const { return runtime() + "/pelumo.lock"; }
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+};
+
+// The first line of a lock file: the pid of the process holding it.
+qint64 lockOwner(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readLine().trimmed().toLongLong() : -1;
+}
+
+} // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -114,7 +143,7 @@ private slots:
             QSKIP("PELUMO_PROGRAM not set");
         QTemporaryDir home;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *var : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+        for (const char *var : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
             env.insert(var, home.filePath(var));
         QDir().mkpath(home.filePath("XDG_RUNTIME_DIR"));
         QFile::setPermissions(home.filePath("XDG_RUNTIME_DIR"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -139,6 +168,70 @@ private slots:
         QVERIFY(!third.waitForFinished(1500));   // it runs: the stale lock did not stop it
         third.kill();
         third.waitForFinished();
+    }
+
+    // Only a running instance may keep the program from starting. A lock it
+    // cannot read or make sense of is stale; one it cannot make at all means
+    // it runs without one, and says so in the log. (A runtime folder of the
+    // wrong mode is no test: Qt then falls back to one of its own.)
+    void aBadLockNeverKeepsItFromStarting_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("lockTaken");
+        QTest::newRow("empty lock file") << "empty" << true;
+        QTest::newRow("garbage lock file") << "garbage" << true;
+        QTest::newRow("another machine's lock") << "foreign" << true;
+        QTest::newRow("a running process's lock it does not hold") << "unheld" << true;
+        QTest::newRow("unreadable lock file") << "unreadable" << true;
+        QTest::newRow("a folder in the lock's place") << "folder" << false;
+        QTest::newRow("no runtime folder can be made") << "nowhere" << false;
+    }
+    void aBadLockNeverKeepsItFromStarting()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, lockTaken);
+        const QString program = qEnvironmentVariable("PELUMO_PROGRAM");
+        if (program.isEmpty())
+            QSKIP("PELUMO_PROGRAM not set");
+        ChildHome home;
+        auto writeLock = [&home](const QByteArray &bytes) {
+            QFile f(home.lock());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+        if (state == "empty")
+            writeLock({});
+        else if (state == "garbage" || state == "unreadable")
+            writeLock("\x01\x02 not a lock\n\xff\n");
+        else if (state == "foreign")
+            writeLock("4242\npelumo\nelsewhere.invalid\n");
+        else if (state == "unheld")   // names this test, which runs but holds no lock
+            writeLock(QString("%1\n%2\n%3\n").arg(QCoreApplication::applicationPid())
+                          .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                               QSysInfo::machineHostName()).toUtf8());
+        else if (state == "folder")
+            QVERIFY(QDir().mkpath(home.lock()));
+        if (state == "unreadable")
+            QFile::setPermissions(home.lock(), {});
+        if (state == "nowhere") {
+            // No runtime folder, and the temporary folder is a file.
+            home.env.remove("XDG_RUNTIME_DIR");
+            QFile blocker(home.dir.filePath("tmp-is-a-file"));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            home.env.insert("TMPDIR", blocker.fileName());
+        }
+        QProcess child;
+        child.setProcessEnvironment(home.env);
+        child.start(program);
+        QVERIFY(child.waitForStarted());
+        if (lockTaken)
+            QTRY_COMPARE_WITH_TIMEOUT(lockOwner(home.lock()), child.processId(), 10000);
+        const bool stillRunning = !child.waitForFinished(1500);
+        child.kill();
+        child.waitForFinished();
+        const QByteArray log = child.readAllStandardError();
+        QVERIFY2(stillRunning, log.constData());
+        QCOMPARE(log.contains("running without"), !lockTaken);
     }
 };
 

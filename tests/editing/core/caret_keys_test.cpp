@@ -49,6 +49,17 @@ private slots:
         QTest::newRow("BS no highlight") << "あい_" << 1 << 1 << "{BS}+{RIGHT}" << "い_" << 0 << 1;
         QTest::newRow("down net") << "abcdefgh" << 1 << 2 << "{DOWN}{LEFT}+{RIGHT}" << "abcdefgh" << 5 << 6;
         QTest::newRow("up net") << "abcdefgh" << 5 << 6 << "{UP}{RIGHT}+{LEFT}" << "abcdefgh" << 3 << 2;
+        // A character outside the BMP is two code units and one character.
+        const QString pair = QString::fromUtf8("あ😀_");   // 😀 at 1..3
+        QTest::newRow("right over a pair") << pair << 1 << 1 << "{RIGHT}" << pair << 3 << 3;
+        QTest::newRow("left over a pair") << pair << 3 << 3 << "{LEFT}" << pair << 1 << 1;
+        QTest::newRow("shift right takes the pair") << pair << 1 << 1 << "+{RIGHT}" << pair << 1 << 3;
+        QTest::newRow("shift left takes the pair") << pair << 3 << 3 << "+{LEFT}" << pair << 3 << 1;
+        QTest::newRow("bs takes the pair") << pair << 3 << 3 << "{BS}" << "あ_" << 1 << 1;
+        QTest::newRow("bs from inside a pair") << pair << 2 << 2 << "{BS}" << "あ_" << 1 << 1;
+        QTest::newRow("bs of a half selection") << pair << 1 << 2 << "{BS}" << "あ_" << 1 << 1;
+        QTest::newRow("right from inside a pair") << pair << 2 << 2 << "{RIGHT}" << pair << 3 << 3;
+        QTest::newRow("down into a pair") << QString::fromUtf8("abc😀") << 0 << 0 << "{DOWN}" << QString::fromUtf8("abc😀") << 3 << 3;
     }
     void keys()
     {
@@ -85,6 +96,8 @@ private slots:
         QTest::newRow("middle") << "かい_" << 1 << "き" << "かきい_" << 2;
         QTest::newRow("no marker yet") << "かい" << 2 << "き" << "かいき_" << 3;
         QTest::newRow("emoticon") << "_" << 0 << "(^_^)" << "(^_^)_" << 5;
+        QTest::newRow("inside a pair goes in front of it")
+            << QString::fromUtf8("😀_") << 1 << "あ" << QString::fromUtf8("あ😀_") << 1;
     }
     void insertion()
     {

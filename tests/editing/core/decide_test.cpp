@@ -23,6 +23,11 @@ private slots:
         QTest::newRow("key itself, longer") << "はいあり_" << 4 << "あり" << "はいあり_" << 4;
         QTest::newRow("no marker, caret on the last") << "はいあり" << 3 << "ありがとう" << "はいありがとうり" << 7;
         QTest::newRow("empty message") << "" << 0 << "あ" << "あ_" << 2;
+        // A key that begins inside a pair replaces the whole character.
+        QTest::newRow("key from half a pair")
+            << QString::fromUtf8("はい😀あ_") << 5 << "あいう" << "はいあいう_" << 5;
+        QTest::newRow("a pair before the key")
+            << QString::fromUtf8("😀あり_") << 4 << "ありがとう" << QString::fromUtf8("😀ありがとう_") << 7;
     }
     void candidate()
     {
@@ -46,6 +51,8 @@ private slots:
         QTest::newRow("before the marker") << "あ_" << 1 << "あおはよう_" << 5;
         QTest::newRow("empty message, no marker added") << "" << 0 << "おはよう" << 4;
         QTest::newRow("at the start") << "ね_" << 0 << "おはようね_" << 4;
+        QTest::newRow("caret inside a pair") << QString::fromUtf8("😀_") << 1
+                                              << QString::fromUtf8("おはよう😀_") << 4;
     }
     void phrase()
     {

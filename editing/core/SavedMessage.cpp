@@ -1,0 +1,101 @@
+#include "editing/core/SavedMessage.h"
+#include "editing/core/Characters.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace pelumo {
+namespace {
+
+constexpr int kVersion = 1;
+// Far above any message (a diary entry opened into it is at most 32,767
+// characters): a larger file is not one of ours.
+constexpr qint64 kMaxFileBytes = 1 << 20;
+
+} // namespace
+
+QByteArray savedMessageBytes(const SavedMessage &m)
+{
+    const QJsonObject object{{"version", kVersion}, {"text", m.text}, {"anchor", m.anchor},
+                             {"position", m.position}, {"wide", m.wide}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+std::optional<SavedMessage> parseSavedMessage(const QByteArray &bytes)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
+    const QJsonObject o = document.object();
+    if (!document.isObject() || o.value("version").toInt() != kVersion || !o.value("text").isString()
+        || !o.value("anchor").isDouble() || !o.value("position").isDouble())
+        return std::nullopt;
+    SavedMessage m;
+    m.text = o.value("text").toString();
+    m.wide = o.value("wide").toBool();
+    const int anchor = o.value("anchor").toInt(), position = o.value("position").toInt();
+    // The highlight as the text box would hold it: whole characters only.
+    const bool leftward = position < anchor;
+    m.anchor = leftward ? characterEnd(m.text, anchor) : characterStart(m.text, anchor);
+    m.position = leftward || position == anchor ? characterStart(m.text, position)
+                                                : characterEnd(m.text, position);
+    return m;
+}
+
+SavedMessageRead readSavedMessage(const QString &path)
+{
+    SavedMessageRead read;
+    QFile file(path);
+    if (!file.exists())
+        return read;
+    if (file.size() > kMaxFileBytes) {
+        read.status = SavedMessageRead::Damaged;
+        read.errorString = QStringLiteral("too large: %1 bytes").arg(file.size());
+        return read;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.status = SavedMessageRead::Unreadable;
+        read.errorString = file.errorString();
+        return read;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        read.status = SavedMessageRead::Unreadable;
+        read.errorString = file.errorString();
+        return read;
+    }
+    const std::optional<SavedMessage> message = parseSavedMessage(bytes);
+    read.status = message ? SavedMessageRead::Ok : SavedMessageRead::Damaged;
+    read.message = message.value_or(SavedMessage{});
+    if (!message)
+        read.errorString = QStringLiteral("not a kept message of version %1").arg(kVersion);
+    return read;
+}
+
+QString writeSavedMessage(const QString &path, const SavedMessage &message)
+{
+    const QString folder = QFileInfo(path).path();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("cannot make the folder %1").arg(folder);
+    QSaveFile file(path);
+    const QByteArray bytes = savedMessageBytes(message);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // What someone is saying is theirs alone, even half written: no other
+    // account on the machine may read it.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return QString();
+}
+
+QString removeSavedMessage(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists() || file.remove())
+        return QString();
+    return file.errorString();
+}
+
+} // namespace pelumo
