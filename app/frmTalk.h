@@ -27,6 +27,7 @@
 #include "platform/ScaledLayout.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
+#include "speech/core/MessageReader.h"
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -173,6 +174,8 @@ private:
     void endDecide();                     // the end shared by the ways out of decide
 
     // --- Speech: private members ---------------------------------------------
+    QString messageReading(const QString &message);   // logs a missing dictionary once
+    MessageReader m_reader;   // opens the dictionary after start-up, or on first need
 
     // --- Phrase book: private members ----------------------------------------
     QString phraseFilePath() const;

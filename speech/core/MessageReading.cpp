@@ -1,0 +1,213 @@
+#include "speech/core/MessageReading.h"
+#include "speech/core/CounterReading.h"
+#include "speech/core/EspeakWorkarounds.h"
+#include "speech/core/KeyReading.h"
+#include "speech/core/MecabTagger.h"
+#include "speech/core/NumberReading.h"
+#include "speech/core/SpokenNames.h"
+#include <QStringList>
+
+namespace pelumo {
+namespace {
+
+// Stands for a number while MeCab reads the words around it, so that a
+// counter after a number gets its counter reading (3人 さんニン).
+constexpr QChar kNumberMark = u'0';
+
+// Marks that espeak-ng turns into a pause or a rising tone; the ASCII ones
+// become their Japanese forms.
+const QStringView kClauseMarks = u"。、？！";
+const QStringView kAsciiClauseMarks = u".,?!";
+// Brackets and quotes are not said inside a sentence: a short pause.
+const QStringView kBrackets = u"()[]{}\"'「」『』【】〈〉《》〔〕・";
+
+bool isSpeakable(QChar c)
+{
+    return isKana(c) || kClauseMarks.contains(c) || c == u' ';
+}
+
+bool isAsciiAlnum(QChar c)
+{
+    return c.unicode() < 0x80 && c.isLetterOrNumber();
+}
+
+// A hyphen between two letters or digits joins them: Wi-Fi, 090-1234-5678.
+bool isJoiningHyphen(const QString &chunk, qsizetype i)
+{
+    return i > 0 && i + 1 < chunk.size() && chunk.at(i) == u'-' && isAsciiAlnum(chunk.at(i - 1))
+           && isAsciiAlnum(chunk.at(i + 1));
+}
+
+bool isWholeNumber(QStringView number)
+{
+    return !number.contains(u'.');
+}
+
+// é is said as e: the letter without its accent.
+QChar baseLetter(QChar c)
+{
+    if (c.decompositionTag() == QChar::Canonical)
+        return c.decomposition().at(0);
+    return c;
+}
+
+bool allSpeakable(const QString &s)
+{
+    for (QChar c : s)
+        if (!isSpeakable(c))
+            return false;
+    return true;
+}
+
+// Full-width letters and digits become ASCII, half-width kana full-width;
+// emoticons become their words; the end marker and every blank a pause.
+QString prepare(const QString &message)
+{
+    const QString text = message.normalized(QString::NormalizationForm_KC);
+    QString out;
+    for (qsizetype i = 0; i < text.size();) {
+        QString word;
+        if (const int n = emoticonAt(text, i, &word)) {
+            out += u' ' + word + u' ';
+            i += n;
+            continue;
+        }
+        const QChar c = text.at(i++);
+        out += (c == u'_' || c.isSpace() || kBrackets.contains(c)) ? QChar(u' ') : c;
+    }
+    return out;
+}
+
+class ChunkReader {
+public:
+    explicit ChunkReader(const MecabTagger *tagger) : m_tagger(tagger) {}
+
+    QString read(const QString &chunk)
+    {
+        m_numbers.clear();
+        QString marked;
+        for (qsizetype i = 0; i < chunk.size();) {
+            if (const qsizetype n = numberLengthAt(chunk, i)) {
+                i += markNumber(chunk, i, n, marked);
+            } else if (isJoiningHyphen(chunk, i)) {
+                marked += u'、';   // Wi-Fi, 090-1234: a short pause, not マイナス
+                ++i;
+            } else {
+                marked += chunk.at(i++);
+            }
+        }
+        if (!m_tagger)
+            return spellOut(marked);
+        QString out;
+        for (const Morpheme &w : m_tagger->parse(marked)) {
+            const bool usable = !w.pronunciation.isEmpty() && allSpeakable(w.pronunciation)
+                                && !w.surface.contains(kNumberMark);
+            out += usable ? w.pronunciation : spellOut(w.surface);
+        }
+        return out;
+    }
+
+private:
+    // Puts the mark for the number at chunk[i] (n characters) and keeps its
+    // reading, with the counter after it when that changes its sound.
+    qsizetype markNumber(const QString &chunk, qsizetype i, qsizetype n, QString &marked)
+    {
+        const QStringView number = QStringView(chunk).mid(i, n);
+        marked += kNumberMark;
+        // Numbers joined by hyphens are a telephone or postal number.
+        if (isJoiningHyphen(chunk, i - 1) || isJoiningHyphen(chunk, i + n)) {
+            m_numbers << digitsReading(number);
+            return n;
+        }
+        const qsizetype k = isWholeNumber(number) ? counterLengthAt(chunk, i + n) : 0;
+        if (k == 0) {
+            m_numbers << numberTextReading(number);
+            return n;
+        }
+        QString digits = number.toString();
+        digits.remove(u',');
+        const bool afterMonth = i > 0 && chunk.at(i - 1) == u'月';
+        m_numbers << countedReading(digits, QStringView(chunk).mid(i + n, k), afterMonth);
+        return n + k;
+    }
+
+    // A word without a usable pronunciation, character by character.
+    QString spellOut(const QString &surface)
+    {
+        QString out;
+        for (char32_t c : surface.toUcs4())
+            out += characterReading(c);
+        return out;
+    }
+
+    QString characterReading(char32_t c)
+    {
+        if (c == kNumberMark.unicode() && !m_numbers.isEmpty())
+            return m_numbers.takeFirst();
+        if (QChar::requiresSurrogates(c))
+            return kanjiReading(c);
+        const QChar ch{char16_t(c)};
+        if (isKana(ch) || kClauseMarks.contains(ch))
+            return QString(ch);
+        if (const qsizetype i = kAsciiClauseMarks.indexOf(ch); i >= 0)
+            return QString(kClauseMarks.at(i));
+        if (const QString name = letterName(baseLetter(ch)); !name.isEmpty())
+            return name;
+        if (const QString name = symbolName(ch); !name.isEmpty())
+            return name;
+        return kanjiReading(c);
+    }
+
+    // A kanji MeCab knows alone (橋 in an unknown 髙橋) keeps that reading.
+    QString kanjiReading(char32_t c)
+    {
+        if (m_tagger && QChar::script(c) == QChar::Script_Han) {
+            const QList<Morpheme> alone = m_tagger->parse(QString::fromUcs4(&c, 1));
+            if (alone.size() == 1 && !alone[0].pronunciation.isEmpty()
+                && allSpeakable(alone[0].pronunciation))
+                return alone[0].pronunciation;
+        }
+        return unreadableCharacterWord(c);
+    }
+
+    const MecabTagger *m_tagger;
+    QStringList m_numbers;
+};
+
+bool hasKana(const QString &s)
+{
+    for (QChar c : s)
+        if (isKana(c))
+            return true;
+    return false;
+}
+
+// Marks alone ("？", "。。") would be silent: each is said by its name.
+QString namesOf(const QString &text)
+{
+    QStringList names;
+    for (char32_t c : text.toUcs4())
+        if (!QChar::isSpace(c))
+            names << characterName(c);
+    return names.join(u' ');
+}
+
+} // namespace
+
+QString messageReading(const QString &message, const MecabTagger *tagger)
+{
+    const QString text = prepare(message);
+    const QString trimmed = text.trimmed();
+    if (trimmed.size() == 1 && isKana(trimmed.at(0)))
+        return keyReading(trimmed);
+    ChunkReader reader(tagger);
+    QStringList chunks;
+    for (const QString &chunk : text.split(u' ', Qt::SkipEmptyParts))
+        chunks << reader.read(chunk);
+    QString reading = chunks.join(u' ');
+    if (!hasKana(reading))
+        reading = namesOf(QString(message).replace(u'_', u' '));
+    return smoothForEspeak(reading);
+}
+
+} // namespace pelumo
