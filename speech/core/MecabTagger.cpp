@@ -13,12 +13,15 @@ namespace {
 // base form, reading, pronunciation.
 constexpr int kPronunciationField = 8;
 
-QString pronunciationOf(const char *feature)
+Morpheme morphemeOf(const mecab_node_t *node)
 {
-    const QList<QByteArray> fields = QByteArray(feature).split(',');
-    if (fields.size() <= kPronunciationField || fields.at(kPronunciationField) == "*")
-        return {};
-    return QString::fromUtf8(fields.at(kPronunciationField));
+    Morpheme m;
+    m.surface = QString::fromUtf8(node->surface, node->length);
+    const QList<QByteArray> fields = QByteArray(node->feature).split(',');
+    m.partOfSpeech = QString::fromUtf8(fields.value(0));
+    if (fields.size() > kPronunciationField && fields.at(kPronunciationField) != "*")
+        m.pronunciation = QString::fromUtf8(fields.at(kPronunciationField));
+    return m;
 }
 } // namespace
 
@@ -62,7 +65,7 @@ QList<Morpheme> MecabTagger::parse(const QString &text) const
     for (; node; node = node->next) {
         if (node->stat == MECAB_BOS_NODE || node->stat == MECAB_EOS_NODE)
             continue;
-        words.append({QString::fromUtf8(node->surface, node->length), pronunciationOf(node->feature)});
+        words.append(morphemeOf(node));
     }
     return words;
 }

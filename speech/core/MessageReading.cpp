@@ -5,6 +5,7 @@
 #include "speech/core/MecabTagger.h"
 #include "speech/core/NumberReading.h"
 #include "speech/core/SpokenNames.h"
+#include <QList>
 #include <QStringList>
 
 namespace pelumo {
@@ -24,6 +25,14 @@ const QStringView kBrackets = u"()[]{}\"'「」『』【】〈〉《》〔〕・
 bool isSpeakable(QChar c)
 {
     return isKana(c) || kClauseMarks.contains(c) || c == u' ';
+}
+
+// A particle needs a word before it: in kana-only text MeCab takes the は of
+// ははは or the へ of へいき for particles, read ワ and エ. At the start of a
+// phrase, or after another particle or a mark, it is read as written.
+bool followsWord(const QList<Morpheme> &words, qsizetype i)
+{
+    return i > 0 && words[i - 1].partOfSpeech != u"助詞" && words[i - 1].partOfSpeech != u"記号";
 }
 
 bool isAsciiAlnum(QChar c)
@@ -99,9 +108,12 @@ public:
         if (!m_tagger)
             return spellOut(marked);
         QString out;
-        for (const Morpheme &w : m_tagger->parse(marked)) {
+        const QList<Morpheme> words = m_tagger->parse(marked);
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const Morpheme &w = words[i];
             const bool usable = !w.pronunciation.isEmpty() && allSpeakable(w.pronunciation)
-                                && !w.surface.contains(kNumberMark);
+                                && !w.surface.contains(kNumberMark)
+                                && !(w.partOfSpeech == u"助詞" && !followsWord(words, i));
             out += usable ? w.pronunciation : spellOut(w.surface);
         }
         return out;

@@ -49,6 +49,9 @@ private slots:
         QTest::newRow("kanji, long vowel") << "今日は良い天気です" << "キョーワヨイテンキデス";
         QTest::newRow("kanji with kana after it") << "痛い" << "イタイ";
         QTest::newRow("particle へ") << "びょういんへいきたい_" << "ビョーインエイキタイ";
+        QTest::newRow("particle in kana-only text") << "わたしはげんきです" << "ワタシワゲンキデス";
+        QTest::newRow("no particle without a word before it") << "ははは" << "ははは";
+        QTest::newRow("へ at the start is not a particle") << "へいき" << "へイキ";
         QTest::newRow("number") << "2026" << "にせんにじゅうろく";
         QTest::newRow("date") << "2026年12月8日" << "にせんにじゅうろくねんじゅうにがつようか";
         QTest::newRow("first of the month") << "12月1日です" << "じゅうにがつついたちデス";
