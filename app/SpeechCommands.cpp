@@ -19,15 +19,20 @@ void frmTalk::SetUpCharacter()
     character.show();
     character.moveTo(855, 20);
     character.play(QStringLiteral("greet"));
-    QTimer::singleShot(kDictionaryDelayMs, this, [this] { messageReading(QString()); });
+    QTimer::singleShot(kDictionaryDelayMs, this, &frmTalk::prepareReadings);
 }
 
-QString frmTalk::messageReading(const QString &message)
+void frmTalk::prepareReadings()
 {
     m_reader.prepare();
     if (const QString problem = m_reader.takeProblem(); !problem.isEmpty())
         qCWarning(lcSpeech) << "Messages are read without the dictionary:" << problem;
-    return message.isEmpty() ? QString() : m_reader.read(message);
+}
+
+QString frmTalk::messageReading(const QString &message)
+{
+    prepareReadings();
+    return m_reader.read(message);
 }
 
 void frmTalk::SpeakKey(const QString &Text, double Delay, const QString &Stage)

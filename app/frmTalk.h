@@ -174,7 +174,8 @@ private:
     void endDecide();                     // the end shared by the ways out of decide
 
     // --- Speech: private members ---------------------------------------------
-    QString messageReading(const QString &message);   // logs a missing dictionary once
+    void prepareReadings();   // opens the dictionary; tells the log once if it cannot
+    QString messageReading(const QString &message);
     MessageReader m_reader;   // opens the dictionary after start-up, or on first need
 
     // --- Phrase book: private members ----------------------------------------

@@ -47,6 +47,22 @@ bool isJoiningHyphen(const QString &chunk, qsizetype i)
            && isAsciiAlnum(chunk.at(i + 1));
 }
 
+// A wave dash lengthens the kana before it (ね〜 ねー) and between numbers
+// means "to" (3〜5 さんからご); elsewhere it is said by its name.
+QString waveDashReading(const QString &chunk, qsizetype i)
+{
+    const QChar c = chunk.at(i);
+    if (c != u'〜' && c != u'~')
+        return {};
+    const QChar before = i > 0 ? chunk.at(i - 1) : QChar();
+    const QChar after = i + 1 < chunk.size() ? chunk.at(i + 1) : QChar();
+    if (isKana(before))
+        return QStringLiteral("ー");
+    if (before.isDigit() && after.isDigit())
+        return QStringLiteral("から");
+    return {};
+}
+
 bool isWholeNumber(QStringView number)
 {
     return !number.contains(u'.');
@@ -100,6 +116,9 @@ public:
                 i += markNumber(chunk, i, n, marked);
             } else if (isJoiningHyphen(chunk, i)) {
                 marked += u'、';   // Wi-Fi, 090-1234: a short pause, not マイナス
+                ++i;
+            } else if (const QString wave = waveDashReading(chunk, i); !wave.isEmpty()) {
+                marked += wave;
                 ++i;
             } else {
                 marked += chunk.at(i++);

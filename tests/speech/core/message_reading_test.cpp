@@ -68,6 +68,9 @@ private slots:
         QTest::newRow("full-width letters and digits") << "ＡＢ１２" << "エービーじゅうに";
         QTest::newRow("accented letter") << "é" << "イー";
         QTest::newRow("symbol by name") << "50%" << "ごじゅうパーセント";
+        QTest::newRow("wave dash between numbers") << "3〜5人" << "さんカラごにん";
+        QTest::newRow("wave dash after kana") << "ね〜" << "ねー";
+        QTest::newRow("wave dash alone") << "〜" << "なみせん";
         QTest::newRow("hyphen between letters a pause") << "Wi-Fi" << "ダブリウーアイ、エフアイ";
         QTest::newRow("emoticon, not its underscore") << "(^_^)" << "ニコニコ";
         QTest::newRow("emoji with a word") << "😀" << "にこにこ";
