@@ -129,6 +129,10 @@ public:
         QString out;
         const QList<Morpheme> words = m_tagger->parse(marked);
         for (qsizetype i = 0; i < words.size(); ++i) {
+            if (const qsizetype used = readKanjiCount(words, i, out)) {
+                i += used - 1;
+                continue;
+            }
             const Morpheme &w = words[i];
             const bool usable = !w.pronunciation.isEmpty() && allSpeakable(w.pronunciation)
                                 && !w.surface.contains(kNumberMark)
@@ -139,6 +143,25 @@ public:
     }
 
 private:
+    // A number in kanji with a counter after it (一人, 三本, 四時): MeCab reads
+    // them sign by sign (イチニン); they get the counter's reading instead.
+    // Returns how many words were read, 0 when words[i] starts no such pair.
+    static qsizetype readKanjiCount(const QList<Morpheme> &words, qsizetype i, QString &out)
+    {
+        QString numeral;
+        qsizetype j = i;
+        while (j < words.size() && words[j].partOfSpeech == u"名詞"
+               && !kanjiNumeralDigits(words[j].surface).isEmpty())
+            numeral += words[j++].surface;
+        if (j == i || j == words.size())
+            return 0;
+        const QString &counter = words[j].surface;
+        if (counterLengthAt(counter, 0) != counter.size())
+            return 0;
+        out += countedReading(kanjiNumeralDigits(numeral), counter, i > 0 && words[i - 1].surface.endsWith(u'月'));
+        return j - i + 1;
+    }
+
     // Puts the mark for the number at chunk[i] (n characters) and keeps its
     // reading, with the counter after it when that changes its sound.
     qsizetype markNumber(const QString &chunk, qsizetype i, qsizetype n, QString &marked)

@@ -58,7 +58,53 @@ QString joinUnit(QString group, int unit)
     return group + QString::fromUtf16(kGroupUnits[unit]);
 }
 
+const QStringView kKanjiDigits = u"〇一二三四五六七八九";
+const QStringView kKanjiPlaces = u"十百千";   // 10, 100, 1000 within a group of four
+const QStringView kKanjiGroups = u"万億兆";  // 10^4, 10^8, 10^12
+
+// 三千五百 → 3500: places within groups, each group closed by its unit.
+bool kanjiValue(QStringView text, quint64 &value)
+{
+    quint64 total = 0, group = 0, digit = 0;
+    bool pendingDigit = false;
+    for (QChar c : text) {
+        if (const qsizetype d = kKanjiDigits.indexOf(c); d >= 0) {
+            digit = quint64(d);
+            pendingDigit = true;
+        } else if (const qsizetype p = kKanjiPlaces.indexOf(c); p >= 0) {
+            group += (pendingDigit ? digit : 1) * (p == 0 ? 10 : p == 1 ? 100 : 1000);
+            pendingDigit = false;
+        } else if (const qsizetype g = kKanjiGroups.indexOf(c); g >= 0) {
+            const quint64 unit = g == 0 ? 10000ULL : g == 1 ? 100000000ULL : 1000000000000ULL;
+            total += (group + (pendingDigit ? digit : 0)) * unit;
+            group = 0;
+            pendingDigit = false;
+        } else {
+            return false;
+        }
+    }
+    value = total + group + (pendingDigit ? digit : 0);
+    return true;
+}
+
 } // namespace
+
+QString kanjiNumeralDigits(QStringView text)
+{
+    if (text.isEmpty())
+        return {};
+    bool digitsOnly = true;
+    for (QChar c : text)
+        digitsOnly = digitsOnly && kKanjiDigits.contains(c);
+    if (digitsOnly && text.size() > 1) {   // 二〇二六: written digit by digit
+        QString out;
+        for (QChar c : text)
+            out += QChar(char16_t(u'0' + kKanjiDigits.indexOf(c)));
+        return out;
+    }
+    quint64 value = 0;
+    return kanjiValue(text, value) ? QString::number(value) : QString();
+}
 
 QString digitsReading(QStringView digits)
 {

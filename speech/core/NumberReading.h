@@ -12,6 +12,10 @@ QString numberReading(QStringView digits);
 // Digit by digit: 090 ゼロきゅうゼロ.
 QString digitsReading(QStringView digits);
 
+// A number written in kanji as digits: 二十 "20", 三千五百 "3500", 二〇二六
+// "2026"; empty when text is not such a number.
+QString kanjiNumeralDigits(QStringView text);
+
 // The length of the number that begins at text[pos]: digits, with commas
 // between groups of three ("1,000") and one decimal point ("3.5"); 0 when no
 // digit stands there.

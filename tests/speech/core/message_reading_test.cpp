@@ -56,6 +56,9 @@ private slots:
         QTest::newRow("date") << "2026年12月8日" << "にせんにじゅうろくねんじゅうにがつようか";
         QTest::newRow("first of the month") << "12月1日です" << "じゅうにがつついたちデス";
         QTest::newRow("counter") << "2人で" << "ふたりデ";
+        QTest::newRow("kanji number with a counter") << "一人で行く" << "ひとりデイク";
+        QTest::newRow("kanji date") << "十二月一日" << "ジューニガツついたち";
+        QTest::newRow("kanji number in a word stays") << "十分です" << "ジューブンデス";
         QTest::newRow("telephone number digit by digit") << "090-1234" << "ゼロきゅうゼロ、いちにさんよん";
         QTest::newRow("markers in the middle are pauses") << "あ_い_" << "ア イ";
         QTest::newRow("blanks are pauses") << "きょうは　はれ" << "キョーワ ハレ";

@@ -106,6 +106,24 @@ private slots:
         QTEST(countedReading(digits, counter, afterMonth), "reading");
     }
 
+    void kanjiNumerals_data()
+    {
+        QTest::addColumn<QString>("kanji");
+        QTest::addColumn<QString>("digits");
+        QTest::newRow("one") << "一" << "1";
+        QTest::newRow("ten") << "十" << "10";
+        QTest::newRow("twenty") << "二十" << "20";
+        QTest::newRow("places") << "三千五百" << "3500";
+        QTest::newRow("ten thousands") << "一万二千" << "12000";
+        QTest::newRow("written digit by digit") << "二〇二六" << "2026";
+        QTest::newRow("not a number") << "一緒" << "";
+    }
+    void kanjiNumerals()
+    {
+        QFETCH(QString, kanji);
+        QTEST(kanjiNumeralDigits(kanji), "digits");
+    }
+
     void longestCounterWins()
     {
         QCOMPARE(counterLengthAt(u"時間です", 0), 2);
