@@ -26,7 +26,7 @@ void frmTalk::prepareReadings()
 {
     m_reader.prepare();
     if (const QString problem = m_reader.takeProblem(); !problem.isEmpty())
-        qCWarning(lcSpeech) << "Messages are read without the dictionary:" << problem;
+        qCWarning(lcSpeech).noquote() << "no dictionary, messages are read as written:" << problem;
 }
 
 QString frmTalk::messageReading(const QString &message)
