@@ -3,6 +3,7 @@
 #include "speech/core/EspeakWorkarounds.h"
 #include "speech/core/KeyReading.h"
 #include "speech/core/MecabTagger.h"
+#include "speech/core/MessageText.h"
 #include "speech/core/NumberReading.h"
 #include "speech/core/SpokenNames.h"
 #include <QList>
@@ -15,18 +16,6 @@ namespace {
 // counter after a number gets its counter reading (3人 さんニン).
 constexpr QChar kNumberMark = u'0';
 
-// Marks that espeak-ng turns into a pause or a rising tone; the ASCII ones
-// become their Japanese forms.
-const QStringView kClauseMarks = u"。、？！";
-const QStringView kAsciiClauseMarks = u".,?!";
-// Brackets and quotes are not said inside a sentence: a short pause.
-const QStringView kBrackets = u"()[]{}\"'「」『』【】〈〉《》〔〕・";
-
-bool isSpeakable(QChar c)
-{
-    return isKana(c) || kClauseMarks.contains(c) || c == u' ';
-}
-
 // A particle needs a word before it: in kana-only text MeCab takes the は of
 // ははは or the へ of へいき for particles, read ワ and エ. At the start of a
 // phrase, or after another particle or a mark, it is read as written.
@@ -35,72 +24,9 @@ bool followsWord(const QList<Morpheme> &words, qsizetype i)
     return i > 0 && words[i - 1].partOfSpeech != u"助詞" && words[i - 1].partOfSpeech != u"記号";
 }
 
-bool isAsciiAlnum(QChar c)
-{
-    return c.unicode() < 0x80 && c.isLetterOrNumber();
-}
-
-// A hyphen between two letters or digits joins them: Wi-Fi, 090-1234-5678.
-bool isJoiningHyphen(const QString &chunk, qsizetype i)
-{
-    return i > 0 && i + 1 < chunk.size() && chunk.at(i) == u'-' && isAsciiAlnum(chunk.at(i - 1))
-           && isAsciiAlnum(chunk.at(i + 1));
-}
-
-// A wave dash lengthens the kana before it (ね〜 ねー) and between numbers
-// means "to" (3〜5 さんからご); elsewhere it is said by its name.
-QString waveDashReading(const QString &chunk, qsizetype i)
-{
-    const QChar c = chunk.at(i);
-    if (c != u'〜' && c != u'~')
-        return {};
-    const QChar before = i > 0 ? chunk.at(i - 1) : QChar();
-    const QChar after = i + 1 < chunk.size() ? chunk.at(i + 1) : QChar();
-    if (isKana(before))
-        return QStringLiteral("ー");
-    if (before.isDigit() && after.isDigit())
-        return QStringLiteral("から");
-    return {};
-}
-
 bool isWholeNumber(QStringView number)
 {
     return !number.contains(u'.');
-}
-
-// é is said as e: the letter without its accent.
-QChar baseLetter(QChar c)
-{
-    if (c.decompositionTag() == QChar::Canonical)
-        return c.decomposition().at(0);
-    return c;
-}
-
-bool allSpeakable(const QString &s)
-{
-    for (QChar c : s)
-        if (!isSpeakable(c))
-            return false;
-    return true;
-}
-
-// Full-width letters and digits become ASCII, half-width kana full-width;
-// emoticons become their words; the end marker and every blank a pause.
-QString prepare(const QString &message)
-{
-    const QString text = message.normalized(QString::NormalizationForm_KC);
-    QString out;
-    for (qsizetype i = 0; i < text.size();) {
-        QString word;
-        if (const int n = emoticonAt(text, i, &word)) {
-            out += u' ' + word + u' ';
-            i += n;
-            continue;
-        }
-        const QChar c = text.at(i++);
-        out += (c == u'_' || c.isSpace() || kBrackets.contains(c)) ? QChar(u' ') : c;
-    }
-    return out;
 }
 
 class ChunkReader {
@@ -201,10 +127,10 @@ private:
         if (QChar::requiresSurrogates(c))
             return kanjiReading(c);
         const QChar ch{char16_t(c)};
-        if (isKana(ch) || kClauseMarks.contains(ch))
+        if (isKana(ch))
             return QString(ch);
-        if (const qsizetype i = kAsciiClauseMarks.indexOf(ch); i >= 0)
-            return QString(kClauseMarks.at(i));
+        if (const QString mark = clauseMark(ch); !mark.isEmpty())
+            return mark;
         if (const QString name = letterName(baseLetter(ch)); !name.isEmpty())
             return name;
         if (const QString name = symbolName(ch); !name.isEmpty())
@@ -250,7 +176,7 @@ QString namesOf(const QString &text)
 
 QString messageReading(const QString &message, const MecabTagger *tagger)
 {
-    const QString text = prepare(message);
+    const QString text = prepareMessage(message);
     const QString trimmed = text.trimmed();
     if (trimmed.size() == 1 && isKana(trimmed.at(0)))
         return keyReading(trimmed);
