@@ -1,7 +1,15 @@
 // Speech of the message and of single characters, and the character's set-up.
 #include "app/frmTalk.h"
+#include "platform/Logging.h"
+#include "speech/core/KeyReading.h"
+#include <QTimer>
 
 namespace pelumo {
+namespace {
+// The dictionary is opened this long after start-up, well after the first
+// paint; a message read sooner opens it itself.
+constexpr int kDictionaryDelayMs = 1000;
+}
 
 void frmTalk::SetUpCharacter()
 {
@@ -11,6 +19,20 @@ void frmTalk::SetUpCharacter()
     character.show();
     character.moveTo(855, 20);
     character.play(QStringLiteral("greet"));
+    QTimer::singleShot(kDictionaryDelayMs, this, &frmTalk::prepareReadings);
+}
+
+void frmTalk::prepareReadings()
+{
+    m_reader.prepare();
+    if (const QString problem = m_reader.takeProblem(); !problem.isEmpty())
+        qCWarning(lcSpeech).noquote() << "no dictionary, messages are read as written:" << problem;
+}
+
+QString frmTalk::messageReading(const QString &message)
+{
+    prepareReadings();
+    return m_reader.read(message);
 }
 
 void frmTalk::SpeakKey(const QString &Text, double Delay, const QString &Stage)
@@ -31,8 +53,10 @@ void frmTalk::SpeakKey(const QString &Text, double Delay, const QString &Stage)
         spoken = true;
         break;
     }
+    // A key is said by its name (ー "のばす", ？ "はてな"), never through the
+    // dictionary: a lone は is the letter, not the particle.
     if (spoken)
-        services.agent.speak(Text, Text, SpeechKind::Key);
+        services.agent.speak(Text, keyReading(Text), SpeechKind::Key);
 }
 
 void frmTalk::cmdRead_Click()
@@ -44,9 +68,7 @@ void frmTalk::cmdRead_Click()
         // The end marker, and any "_" typed in the text, is read as a pause.
         // Speech is started before the window is laid out anew, so the first
         // sound does not wait for the relayout.
-        QString spoken = txtTalk->text();
-        spoken.replace(QLatin1Char('_'), QLatin1Char(' '));
-        services.agent.speak(txtTalk->text(), spoken, SpeechKind::Message);
+        services.agent.speak(txtTalk->text(), messageReading(txtTalk->text()), SpeechKind::Message);
         SetWideLayout();
         cmdRead->setCaption(QStringLiteral("♪"));
         return;

@@ -27,6 +27,7 @@
 #include "platform/ScaledLayout.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
+#include "speech/core/MessageReader.h"
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -175,6 +176,9 @@ private:
     void endDecide();                     // the end shared by the ways out of decide
 
     // --- Speech: private members ---------------------------------------------
+    void prepareReadings();   // opens the dictionary; tells the log once if it cannot
+    QString messageReading(const QString &message);
+    MessageReader m_reader;   // opens the dictionary after start-up, or on first need
 
     // --- Phrase book: private members ----------------------------------------
     QString phraseFilePath() const;

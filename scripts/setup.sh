@@ -7,6 +7,7 @@ PELUMO_PACKAGES=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libespeak-ng-dev espeak-ng-data
+  libmecab-dev mecab-ipadic-utf8
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils
   desktop-file-utils appstream

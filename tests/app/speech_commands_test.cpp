@@ -110,15 +110,19 @@ private slots:
         QCOMPARE(textHeight(f), heightBefore);
     }
 
-    void readSpeaksMarkersAsBlanks_data()
+    // The voice is given the reading; the character is told the text as
+    // written, end marker and all.
+    void readSpeaksTheReading_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("marker at the end") << "こんにちは_" << "こんにちは ";
-        QTest::newRow("marker in the middle too") << "あ_い_" << "あ い ";
-        QTest::newRow("no marker") << "ありがとう" << "ありがとう";
+        QTest::newRow("marker at the end") << "こんにちは_" << "コンニチワ";
+        QTest::newRow("marker in the middle a pause") << "あ_い_" << "ア イ";
+        QTest::newRow("no marker") << "ありがとう" << "アリガトー";
+        QTest::newRow("kanji and a number") << "3時に行く_" << "さんじニイク";
+        QTest::newRow("one kana is the letter") << "は_" << "は";
     }
-    void readSpeaksMarkersAsBlanks()
+    void readSpeaksTheReading()
     {
         QFETCH(QString, text);
         TestWindow w;
@@ -127,6 +131,7 @@ private slots:
         w.agent.calls.clear();
         TestWindow::tap(f.cmdRead);
         QTEST(w.agent.spoken().value(0), "spoken");
+        QCOMPARE(w.agent.written, QStringList{text});
         QCOMPARE(w.agent.calls.size(), 1);
         QCOMPARE(f.txtTalk->text(), text);
         QCOMPARE(f.cmdRead->caption(), QString("♪"));
@@ -155,7 +160,7 @@ private slots:
 
         // And the next press reads again.
         TestWindow::tap(f.cmdRead);
-        QCOMPARE(w.agent.spoken().value(0), QString("こんにちは "));
+        QCOMPARE(w.agent.spoken().value(0), QString("コンニチワ"));
     }
 
     void stopKeepsWideLayoutWhileDiaryShown()
@@ -179,7 +184,31 @@ private slots:
         TestWindow::press(f.grdBoard, 1, 8);
         QVERIFY(w.agent.spoken().isEmpty());
         TestWindow::tap(f.cmdRead);
-        QCOMPARE(w.agent.spoken(), QStringList{"き "});
+        QCOMPARE(w.agent.spoken(), QStringList{"き"});
+    }
+
+    // Keys are said by their names, never through the dictionary.
+    void boardKeysAreSaidByName_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("long vowel mark") << 3 << 2 << "ー" << "のばす";
+        QTest::newRow("question mark") << 4 << 2 << "？" << "はてな";
+        QTest::newRow("full stop") << 3 << 0 << "。" << "まる";
+        QTest::newRow("は, not the particle") << 0 << 4 << "は" << "は";
+    }
+    void boardKeysAreSaidByName()
+    {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        TestWindow w({{"OPT1", "2"}});
+        frmTalk &f = w.start();
+        w.agent.calls.clear();
+        TestWindow::press(f.grdBoard, row, col);
+        QTEST(w.agent.written.value(0), "written");
+        QTEST(w.agent.spoken().value(0), "spoken");
     }
 };
 
