@@ -1,0 +1,229 @@
+// The pure halves of the line files: bytes to lines, deciding the encoding
+// once for the whole file, and lines back to bytes, keeping the bytes of
+// every line that comes back unchanged.
+#include "phrasebook/core/TextFile.h"
+#include <QHash>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+
+namespace pelumo {
+namespace {
+
+const QByteArray kBom("\xEF\xBB\xBF");
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// A decoder of its own each time: the converter's error flag is not reset
+// between uses.
+bool decodeShiftJis(QByteArrayView bytes, QString &text)
+{
+    QStringDecoder sjis("Shift_JIS", QStringDecoder::Flag::Stateless);
+    text = sjis(bytes);
+    return !sjis.hasError();
+}
+
+// The decoder (and QString::fromUtf8) would drop a byte-order mark of its own
+// accord; the one mark that says "UTF-8" is taken off as the file's header,
+// any other is text.
+QString utf8Text(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
+
+bool decodeUtf8(QByteArrayView bytes, QString &text)
+{
+    if (!bytes.isValidUtf8())
+        return false;
+    text = utf8Text(bytes);
+    return true;
+}
+
+QByteArrayView withoutBom(QByteArrayView line)
+{
+    return line.startsWith(kBom) ? line.sliced(kBom.size()) : line;
+}
+
+// CR LF, LF and a lone CR end a line; neither encoding uses these bytes
+// inside a character.
+QList<LineSpan> splitSpans(const QByteArray &bytes, qsizetype start)
+{
+    QList<LineSpan> spans;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = start; i < n; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        spans.append({start, i - start});
+        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        spans.append({start, n - start});
+    return spans;
+}
+
+// Lines that only one encoding reads vote for it; Shift_JIS text is as good as
+// never valid UTF-8, and ASCII or a line both read votes for neither. A mark
+// at a line's start is left out, so a line votes the same wherever it stands.
+TextEncoding majorityEncoding(const TextFileContent &c)
+{
+    int utf8 = 0, sjis = 0;
+    QString ignored;
+    for (qsizetype i = 0; i < c.spans.size(); ++i) {
+        const QByteArrayView line = withoutBom(c.lineBytes(i));
+        if (isAscii(line))
+            continue;
+        const bool asUtf8 = line.isValidUtf8(), asSjis = decodeShiftJis(line, ignored);
+        utf8 += asUtf8 && !asSjis;
+        sjis += asSjis && !asUtf8;
+    }
+    return sjis > utf8 ? TextEncoding::ShiftJis : TextEncoding::Utf8;
+}
+
+// A line in the file's encoding; one that encoding cannot read, in the other;
+// one neither reads, as best the file's encoding decodes it.
+QString decodeLine(QByteArrayView line, TextEncoding encoding, int &damaged)
+{
+    QString text;
+    const bool sjisFirst = encoding == TextEncoding::ShiftJis;
+    if (sjisFirst ? decodeShiftJis(line, text) : decodeUtf8(line, text))
+        return text;
+    if (sjisFirst ? decodeUtf8(line, text) : decodeShiftJis(line, text))
+        return text;
+    ++damaged;
+    if (sjisFirst)
+        decodeShiftJis(line, text);
+    else
+        text = utf8Text(line);
+    return text;
+}
+
+void decodeEveryLine(TextFileContent &c, bool checked)
+{
+    c.lines.reserve(c.spans.size());
+    QStringDecoder sjis("Shift_JIS", QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    for (qsizetype i = 0; i < c.spans.size(); ++i) {
+        const QByteArrayView line = c.lineBytes(i);
+        if (checked)
+            c.lines.append(decodeLine(line, c.encoding, c.damagedLines));
+        else if (c.encoding == TextEncoding::ShiftJis)
+            c.lines.append(sjis(line));
+        else
+            c.lines.append(utf8(line));
+    }
+}
+
+} // namespace
+
+QByteArrayView TextFileContent::lineBytes(qsizetype line) const
+{
+    const LineSpan s = spans.at(line);
+    return QByteArrayView(bytes).sliced(s.from, s.size);
+}
+
+TextFileContent decodeTextLines(const QByteArray &bytes)
+{
+    TextFileContent c;
+    c.bytes = bytes;
+    const bool bom = bytes.startsWith(kBom);
+    if (QByteArrayView(bytes).sliced(bom ? kBom.size() : 0).isValidUtf8()) {
+        c.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+        c.spans = splitSpans(bytes, bom ? kBom.size() : 0);
+        decodeEveryLine(c, false);
+        return c;
+    }
+    // The mark belongs to the first line of a file that is not UTF-8.
+    c.spans = splitSpans(bytes, 0);
+    QString ignored;
+    const bool cleanShiftJis = decodeShiftJis(bytes, ignored);
+    c.encoding = cleanShiftJis ? TextEncoding::ShiftJis : majorityEncoding(c);
+    if (bom && c.encoding == TextEncoding::Utf8) {
+        c.encoding = TextEncoding::Utf8WithBom;
+        c.spans = splitSpans(bytes, kBom.size());
+    }
+    decodeEveryLine(c, !cleanShiftJis);
+    return c;
+}
+
+namespace {
+
+// The lines of a file as read, by their text: the first unused line with a
+// text gives its bytes; once all are used the last serves again.
+class OriginalLines {
+public:
+    explicit OriginalLines(const TextFileContent &c)
+    {
+        m_lines.reserve(c.lines.size());
+        for (qsizetype i = 0; i < c.lines.size() && i < c.spans.size(); ++i)
+            m_lines[c.lines.at(i)].append(i);
+    }
+    qsizetype take(const QString &text)
+    {
+        auto it = m_lines.find(text);
+        if (it == m_lines.end())
+            return -1;
+        return it->size() > 1 ? it->takeFirst() : it->first();
+    }
+
+private:
+    QHash<QString, QList<qsizetype>> m_lines;
+};
+
+bool appendEncoded(const QString &line, TextEncoding encoding, QByteArray &out)
+{
+    if (encoding != TextEncoding::ShiftJis) {
+        out += line.toUtf8();
+        return true;
+    }
+    QStringEncoder sjis("Shift_JIS", QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = sjis(line);
+    if (sjis.hasError())
+        return false;
+    out += bytes;
+    return true;
+}
+
+} // namespace
+
+EncodedLines encodeTextLines(const QStringList &lines, const TextFileContent &asRead)
+{
+    EncodedLines result;
+    TextEncoding encoding = asRead.encoding;
+    OriginalLines originals(asRead);
+    QByteArray out;
+    if (encoding == TextEncoding::Utf8WithBom)
+        out = kBom;
+    for (const QString &line : lines) {
+        const qsizetype original = originals.take(line);
+        if (original >= 0)
+            out.append(asRead.lineBytes(original));
+        else if (!appendEncoded(line, encoding, out))
+            return {EncodedLines::NeedsOtherEncoding, {}};
+        out += "\r\n";
+    }
+    // Text that itself begins with U+FEFF would read back as a byte-order
+    // mark and lose it: a mark of our own in front keeps it.
+    if (encoding == TextEncoding::Utf8 && out.startsWith(kBom)) {
+        out.prepend(kBom);
+        encoding = TextEncoding::Utf8WithBom;
+    }
+    // The bytes are read back the way a later read will read them before they
+    // are trusted: the converter does not flag every character it changes
+    // (U+001A comes out as DEL), Shift_JIS bytes may happen to be valid UTF-8,
+    // and lines kept as they were may read otherwise among other lines.
+    TextFileContent written = decodeTextLines(out);
+    if (written.lines != lines)
+        return {EncodedLines::NeedsOtherEncoding, {}};
+    return {EncodedLines::Ok, std::move(written)};
+}
+
+} // namespace pelumo
