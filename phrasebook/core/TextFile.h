@@ -27,6 +27,7 @@
 namespace pelumo {
 
 enum class TextEncoding { Utf8, Utf8WithBom, ShiftJis };
+inline const QByteArray kUtf8Mark("\xEF\xBB\xBF");   // the byte-order mark
 
 // Where a line's bytes lie in the file, without its line end.
 struct LineSpan {

@@ -1,6 +1,6 @@
-// The pure halves of the line files: bytes to lines, deciding the encoding
-// once for the whole file, and lines back to bytes, keeping the bytes of
-// every line that comes back unchanged.
+// Bytes to lines: the encoding decided once for the whole file, each line
+// decoded with the place of its bytes kept. Lines back to bytes are in
+// TextEncode.cpp.
 #include "phrasebook/core/TextFile.h"
 #include <QHash>
 #include <QStringDecoder>
@@ -9,8 +9,6 @@
 
 namespace pelumo {
 namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
 
 bool isAscii(QByteArrayView bytes)
 {
@@ -46,7 +44,7 @@ bool decodeUtf8(QByteArrayView bytes, QString &text)
 
 QByteArrayView withoutBom(QByteArrayView line)
 {
-    return line.startsWith(kBom) ? line.sliced(kBom.size()) : line;
+    return line.startsWith(kUtf8Mark) ? line.sliced(kUtf8Mark.size()) : line;
 }
 
 // CR LF, LF and a lone CR end a line; neither encoding uses these bytes
@@ -134,10 +132,10 @@ TextFileContent decodeTextLines(const QByteArray &bytes)
 {
     TextFileContent c;
     c.bytes = bytes;
-    const bool bom = bytes.startsWith(kBom);
-    if (QByteArrayView(bytes).sliced(bom ? kBom.size() : 0).isValidUtf8()) {
+    const bool bom = bytes.startsWith(kUtf8Mark);
+    if (QByteArrayView(bytes).sliced(bom ? kUtf8Mark.size() : 0).isValidUtf8()) {
         c.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
-        c.spans = splitSpans(bytes, bom ? kBom.size() : 0);
+        c.spans = splitSpans(bytes, bom ? kUtf8Mark.size() : 0);
         decodeEveryLine(c, false);
         return c;
     }
@@ -148,82 +146,10 @@ TextFileContent decodeTextLines(const QByteArray &bytes)
     c.encoding = cleanShiftJis ? TextEncoding::ShiftJis : majorityEncoding(c);
     if (bom && c.encoding == TextEncoding::Utf8) {
         c.encoding = TextEncoding::Utf8WithBom;
-        c.spans = splitSpans(bytes, kBom.size());
+        c.spans = splitSpans(bytes, kUtf8Mark.size());
     }
     decodeEveryLine(c, !cleanShiftJis);
     return c;
-}
-
-namespace {
-
-// The lines of a file as read, by their text: the first unused line with a
-// text gives its bytes; once all are used the last serves again.
-class OriginalLines {
-public:
-    explicit OriginalLines(const TextFileContent &c)
-    {
-        m_lines.reserve(c.lines.size());
-        for (qsizetype i = 0; i < c.lines.size() && i < c.spans.size(); ++i)
-            m_lines[c.lines.at(i)].append(i);
-    }
-    qsizetype take(const QString &text)
-    {
-        auto it = m_lines.find(text);
-        if (it == m_lines.end())
-            return -1;
-        return it->size() > 1 ? it->takeFirst() : it->first();
-    }
-
-private:
-    QHash<QString, QList<qsizetype>> m_lines;
-};
-
-bool appendEncoded(const QString &line, TextEncoding encoding, QByteArray &out)
-{
-    if (encoding != TextEncoding::ShiftJis) {
-        out += line.toUtf8();
-        return true;
-    }
-    QStringEncoder sjis("Shift_JIS", QStringEncoder::Flag::Stateless);
-    const QByteArray bytes = sjis(line);
-    if (sjis.hasError())
-        return false;
-    out += bytes;
-    return true;
-}
-
-} // namespace
-
-EncodedLines encodeTextLines(const QStringList &lines, const TextFileContent &asRead)
-{
-    EncodedLines result;
-    TextEncoding encoding = asRead.encoding;
-    OriginalLines originals(asRead);
-    QByteArray out;
-    if (encoding == TextEncoding::Utf8WithBom)
-        out = kBom;
-    for (const QString &line : lines) {
-        const qsizetype original = originals.take(line);
-        if (original >= 0)
-            out.append(asRead.lineBytes(original));
-        else if (!appendEncoded(line, encoding, out))
-            return {EncodedLines::NeedsOtherEncoding, {}};
-        out += "\r\n";
-    }
-    // Text that itself begins with U+FEFF would read back as a byte-order
-    // mark and lose it: a mark of our own in front keeps it.
-    if (encoding == TextEncoding::Utf8 && out.startsWith(kBom)) {
-        out.prepend(kBom);
-        encoding = TextEncoding::Utf8WithBom;
-    }
-    // The bytes are read back the way a later read will read them before they
-    // are trusted: the converter does not flag every character it changes
-    // (U+001A comes out as DEL), Shift_JIS bytes may happen to be valid UTF-8,
-    // and lines kept as they were may read otherwise among other lines.
-    TextFileContent written = decodeTextLines(out);
-    if (written.lines != lines)
-        return {EncodedLines::NeedsOtherEncoding, {}};
-    return {EncodedLines::Ok, std::move(written)};
 }
 
 } // namespace pelumo
