@@ -71,10 +71,8 @@ QStringList frmTalk::readPhraseBook(QString &problem)
         parsed = parsePhraseLines(content.lines);
         if (!parsed.complete()) {
             m_phraseFile.encoding = content.encoding;   // the new file keeps it
-            problem = QStringLiteral("例文ファイルの %1 行は長すぎるか多すぎて読めませんでした。"
-                                     "元のファイルは次の保存の前に %2 として残します。")
-                          .arg(parsed.tooLongLines + parsed.excessPhrases)
-                          .arg(pendingPhraseFileAside());
+            problem = linesLeftOutNotice(parsed.tooLongLines + parsed.excessPhrases,
+                                         pendingPhraseFileAside());
         } else {
             m_phraseFileAside.clear();
             // Damaged lines are shown as best they read and keep their bytes.
@@ -155,11 +153,11 @@ bool frmTalk::savePhraseRows(const QStringList &rows)
         state.WorkText = rows.last();
     const PhraseLines lines = phraseFileLines(rows);
     if (lines.status == PhraseLines::TooManyPhrases) {
-        phraseFileNotice(QStringLiteral("例文は %1 文までです。これ以上は登録できません。").arg(kMaxPhrases));
+        phraseFileNotice(tooManyPhrasesNotice());
         return false;
     }
     if (lines.status == PhraseLines::LineTooLong) {
-        phraseFileNotice(QStringLiteral("例文が長すぎて登録できません（%1 文字まで）。").arg(kMaxLineLength - 2));
+        phraseFileNotice(phraseTooLongNotice());
         return false;
     }
     if (!m_phraseFileAside.isEmpty() && !setUnreadPhraseFileAside())
@@ -189,8 +187,7 @@ bool frmTalk::setUnreadPhraseFileAside()
         const QString target = QFileInfo(path).dir().filePath(m_phraseFileAside);
         // QDir, not QFile: QFile falls back to copying, which would open a FIFO.
         if (!QDir().rename(path, target)) {
-            phraseFileNotice(QStringLiteral("元の例文ファイルを %1 として残せないので、保存しませんでした。")
-                                 .arg(m_phraseFileAside));
+            phraseFileNotice(renameAsideFailedNotice(LineFileKind::PhraseBook, m_phraseFileAside));
             return false;
         }
         qCDebug(lcFiles) << "kept aside" << path << "as" << target;

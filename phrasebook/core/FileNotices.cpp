@@ -1,4 +1,5 @@
 #include "phrasebook/core/FileNotices.h"
+#include "phrasebook/core/PhraseFile.h"
 
 namespace pelumo {
 namespace {
@@ -53,6 +54,30 @@ QString readProblemNotice(LineFileKind kind, ReadProblem problem, const QString 
                               "その行はファイルに元のまま残します。").arg(w.file).arg(count);
     }
     return QString();
+}
+
+QString linesLeftOutNotice(int count, const QString &aside)
+{
+    return QStringLiteral("例文ファイルの %1 行は長すぎるか多すぎて読めませんでした。"
+                          "元のファイルは次の保存の前に %2 として残します。").arg(count).arg(aside);
+}
+
+QString tooManyPhrasesNotice()
+{
+    return QStringLiteral("例文は %1 文までです。これ以上は登録できません。").arg(kMaxPhrases);
+}
+
+QString phraseTooLongNotice()
+{
+    // The two quotes around it count toward the line's limit.
+    return QStringLiteral("例文が長すぎて登録できません（%1 文字まで）。").arg(kMaxLineLength - 2);
+}
+
+QString renameAsideFailedNotice(LineFileKind kind, const QString &aside)
+{
+    return QStringLiteral("元の%1を %2 として残せないので、保存しませんでした。")
+        .arg(kind == LineFileKind::PhraseBook ? QStringLiteral("例文ファイル") : QStringLiteral("日記ファイル"),
+             aside);
 }
 
 QString cannotCreateNotice(LineFileKind kind)

@@ -21,6 +21,16 @@ std::optional<ReadProblem> readProblem(const TextFileContent &content);
 QString readProblemNotice(LineFileKind kind, ReadProblem problem, const QString &aside,
                           int count = 0, qint64 size = 0);
 
+// Phrase-book lines beyond the limits of older installations, left out of
+// the list; and a save refused for the same limits (nothing written).
+QString linesLeftOutNotice(int count, const QString &aside);
+QString tooManyPhrasesNotice();
+QString phraseTooLongNotice();
+
+// The file that was not read could not be moved to its name aside: nothing
+// written.
+QString renameAsideFailedNotice(LineFileKind kind, const QString &aside);
+
 // A missing file that could not be made.
 QString cannotCreateNotice(LineFileKind kind);
 

@@ -17,8 +17,11 @@ QStringList fileNotices()
             texts << readProblemNotice(kind, problem, QStringLiteral("Talk-kept-99999.txt"), 32767,
                                        qint64(1) << 40);
         texts << cannotCreateNotice(kind) << writeFailedNotice(kind) << asideFailedNotice(kind)
-              << formatChangeQuestion(kind, TextEncoding::ShiftJis);
+              << formatChangeQuestion(kind, TextEncoding::ShiftJis)
+              << renameAsideFailedNotice(kind, QStringLiteral("Talk-kept-99999.txt"));
     }
+    texts << linesLeftOutNotice(32767, QStringLiteral("Talk-kept-99999.txt")) << tooManyPhrasesNotice()
+          << phraseTooLongNotice();
     // Texts of other parts, and the kind that was once cut off: words that
     // cannot break inside, and a line break of the text's own.
     texts << QStringLiteral("日記を登録できません（Short write）。書いた文はそのまま残っています。")
