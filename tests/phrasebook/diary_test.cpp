@@ -316,6 +316,26 @@ private slots:
         checkBoardMode(w);
     }
 
+    // キャンセル at the format question: nothing written, the entry still open
+    // with the message, so the user can write it otherwise.
+    void aDeclinedFormatChangeKeepsTheDiaryOpen()
+    {
+        TestWindow w;
+        const QByteArray file("\"26.12.06 \x82\xCD\x82\xEA\"\r\n");   // はれ in Shift_JIS
+        startWith(w, file);
+        openDiary(w);
+        openEntry(w, 0);
+        w->txtTalk->setText(QString::fromUtf16(u"また〜ね_"));   // U+301C: not in code page 932
+        answerNextQuestion(0);   // 日記を登録して終了します: ＹＥＳ
+        QTimer::singleShot(50, [] { answerNextQuestion(1); });   // the format question
+        endDiary(w);
+        QCOMPARE(readAll(path(w)), file);
+        QVERIFY(!QFile::exists(QDir(w->state.AppDir).filePath("day-kept-1.txt")));
+        QCOMPARE(w->txtTalk->text(), QString::fromUtf16(u"また〜ね_"));
+        QCOMPARE(w->cmdSamp->caption(), u("日記終了"));
+        QVERIFY(!w->grdBoard->isHidden());   // open for revision
+    }
+
     void anUnreadableFileIsToldOnceAndKeptAside()
     {
         TestWindow w;
