@@ -67,20 +67,34 @@ QList<LineSpan> splitSpans(const QByteArray &bytes, qsizetype start)
     return spans;
 }
 
+// What each encoding makes of a line of a file that is not UTF-8 throughout,
+// found once for the vote and used again to decode it. A line that begins
+// with a mark is not kept: it votes without the mark, and is decoded with it.
+struct LineReading {
+    bool known = false, ascii = false, utf8 = false, sjis = false;
+    QString sjisText;
+};
+
 // Lines that only one encoding reads vote for it; Shift_JIS text is as good as
 // never valid UTF-8, and ASCII or a line both read votes for neither. A mark
 // at a line's start is left out, so a line votes the same wherever it stands.
-TextEncoding majorityEncoding(const TextFileContent &c)
+TextEncoding majorityEncoding(const TextFileContent &c, QList<LineReading> &readings)
 {
     int utf8 = 0, sjis = 0;
-    QString ignored;
+    readings.resize(c.spans.size());
     for (qsizetype i = 0; i < c.spans.size(); ++i) {
-        const QByteArrayView line = withoutBom(c.lineBytes(i));
-        if (isAscii(line))
+        const QByteArrayView whole = c.lineBytes(i), line = withoutBom(whole);
+        LineReading &r = readings[i];
+        r.ascii = isAscii(line);
+        if (r.ascii) {
+            r.known = line.size() == whole.size();
             continue;
-        const bool asUtf8 = line.isValidUtf8(), asSjis = decodeShiftJis(line, ignored);
-        utf8 += asUtf8 && !asSjis;
-        sjis += asSjis && !asUtf8;
+        }
+        r.utf8 = line.isValidUtf8();
+        r.sjis = decodeShiftJis(line, r.sjisText);
+        r.known = line.size() == whole.size();
+        utf8 += r.utf8 && !r.sjis;
+        sjis += r.sjis && !r.utf8;
     }
     return sjis > utf8 ? TextEncoding::ShiftJis : TextEncoding::Utf8;
 }
@@ -103,7 +117,26 @@ QString decodeLine(QByteArrayView line, TextEncoding encoding, int &damaged)
     return text;
 }
 
-void decodeEveryLine(TextFileContent &c, bool checked)
+// The same choice as decodeLine, from what the vote found.
+QString decodeRead(const LineReading &r, QByteArrayView line, TextEncoding encoding,
+                   QStringDecoder &sjis, int &damaged)
+{
+    const bool utf8 = r.utf8 || r.ascii;
+    if (encoding == TextEncoding::ShiftJis) {
+        if (r.ascii)
+            return sjis(line);
+        if (r.sjis || !utf8)
+            damaged += !r.sjis;
+        return r.sjis || !utf8 ? r.sjisText : utf8Text(line);
+    }
+    if (!utf8 && !r.sjis)
+        ++damaged;
+    return utf8 || !r.sjis ? utf8Text(line) : r.sjisText;
+}
+
+// Every line, decoded as the file's encoding says; with readings, each line
+// as decodeLine would.
+void decodeEveryLine(TextFileContent &c, const QList<LineReading> &readings = {})
 {
     c.lines.reserve(c.spans.size());
     QStringDecoder sjis("Shift_JIS", QStringDecoder::Flag::Stateless);
@@ -111,7 +144,9 @@ void decodeEveryLine(TextFileContent &c, bool checked)
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     for (qsizetype i = 0; i < c.spans.size(); ++i) {
         const QByteArrayView line = c.lineBytes(i);
-        if (checked)
+        if (i < readings.size() && readings.at(i).known)
+            c.lines.append(decodeRead(readings.at(i), line, c.encoding, sjis, c.damagedLines));
+        else if (!readings.isEmpty())
             c.lines.append(decodeLine(line, c.encoding, c.damagedLines));
         else if (c.encoding == TextEncoding::ShiftJis)
             c.lines.append(sjis(line));
@@ -136,19 +171,25 @@ TextFileContent decodeTextLines(const QByteArray &bytes)
     if (QByteArrayView(bytes).sliced(bom ? kUtf8Mark.size() : 0).isValidUtf8()) {
         c.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
         c.spans = splitSpans(bytes, bom ? kUtf8Mark.size() : 0);
-        decodeEveryLine(c, false);
+        decodeEveryLine(c);
         return c;
     }
     // The mark belongs to the first line of a file that is not UTF-8.
     c.spans = splitSpans(bytes, 0);
     QString ignored;
-    const bool cleanShiftJis = decodeShiftJis(bytes, ignored);
-    c.encoding = cleanShiftJis ? TextEncoding::ShiftJis : majorityEncoding(c);
+    if (decodeShiftJis(bytes, ignored)) {
+        c.encoding = TextEncoding::ShiftJis;
+        decodeEveryLine(c);
+        return c;
+    }
+    QList<LineReading> readings;
+    c.encoding = majorityEncoding(c, readings);
     if (bom && c.encoding == TextEncoding::Utf8) {
         c.encoding = TextEncoding::Utf8WithBom;
         c.spans = splitSpans(bytes, kUtf8Mark.size());
+        readings[0].known = false;   // its span now starts after the mark
     }
-    decodeEveryLine(c, !cleanShiftJis);
+    decodeEveryLine(c, readings);
     return c;
 }
 
