@@ -5,6 +5,7 @@
 #include "phrasebook/core/TextFile.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <condition_variable>
@@ -119,6 +120,23 @@ private slots:
         f.close();
         QCOMPARE(readRegularFile(path, 5).bytes, QByteArray("12345"));
         QCOMPARE(readRegularFile(path, 4).status, FileBytes::TooLarge);
+    }
+
+    // A carer's link to a shared folder stays a link: the save goes to the
+    // file it leads to.
+    void saveThroughALinkKeepsTheLink()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath("shared")));
+        const QString target = dir.filePath("shared/Talk.txt"), path = dir.filePath("Talk.txt");
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("\"a\"\r\n") == 5);
+        f.close();
+        QVERIFY(QFile::link(target, path));
+        const TextWriteResult r = writeTextLines(path, {"\"a\"", "\"b\""}, readTextLines(path));
+        QCOMPARE(r.status, TextWriteResult::Written);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(readTextLines(target).lines, (QStringList{"\"a\"", "\"b\""}));
     }
 
     // Before a file changes format it is copied aside byte for byte.
