@@ -2,9 +2,7 @@
 // decoded with the place of its bytes kept. Lines back to bytes are in
 // TextEncode.cpp.
 #include "phrasebook/core/TextFile.h"
-#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 
 namespace pelumo {
