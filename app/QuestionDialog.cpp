@@ -1,7 +1,6 @@
 // The question dialog and AskQuestion, the one way the program asks or tells.
 #include "app/QuestionDialog.h"
 #include "app/frmTalk.h"
-#include <QFontMetrics>
 #include <QLabel>
 
 namespace pelumo {
@@ -12,7 +11,7 @@ const QRect kPromptTwips(240, 120, 11385, 1965);
 const int kButtonTop = 2280, kButtonWidth = 4845, kButtonHeight = 2175;
 const int kLeftButton = 300, kRightButton = 6720, kCentredButton = 3500;
 const double kFontPoints = 48;
-const double kSmallestPromptPoints = 20;
+const double kSmallestPromptPoints = 8;
 }
 
 frmOK::frmOK(Scale scale, QWidget *parent) : QDialog(parent)
@@ -26,6 +25,7 @@ frmOK::frmOK(Scale scale, QWidget *parent) : QDialog(parent)
 
     lblOK = new QLabel(this);
     lblOK->setWordWrap(true);
+    lblOK->setTextFormat(Qt::PlainText);   // a file name in a notice is never markup
     lblOK->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_layout.place(lblOK, kPromptTwips, {kPGothic, kFontPoints, true});
     cmdOK[0] = new CommandButton(QStringLiteral("OK"), rgb(192, 192, 255), this);
@@ -68,19 +68,16 @@ void frmOK::setPrompt(const QString &prompt)
     fitPrompt();
 }
 
-// The questions the program asks fit at 48 points. A longer text (a file's
-// error message in a notice) wraps, and shrinks until it fits the label, so
-// that none of it is hidden behind the buttons.
+// The questions the program asks fit at 48 points. A longer text (a notice
+// about a file) wraps, and shrinks until it fits the label, so that none of
+// it is hidden behind the buttons. It is measured by the label itself, which
+// wraps the way it paints: at words where there are any, so a measure that
+// may break anywhere would find room the painted text does not have.
 void frmOK::fitPrompt()
 {
-    const QRect box = lblOK->geometry();
-    for (double points = kFontPoints; points >= kSmallestPromptPoints; points -= 4) {
+    for (double points = kFontPoints; points >= kSmallestPromptPoints; points -= 2) {
         m_layout.setFontPoints(lblOK, points);
-        const QFontMetrics metrics(lblOK->font());
-        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 100000),
-                                                  Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                                                  lblOK->text());
-        if (needed.height() <= box.height())
+        if (lblOK->heightForWidth(lblOK->width()) <= lblOK->height())
             return;
     }
 }

@@ -35,6 +35,9 @@
 
 namespace pelumo {
 
+enum class LineFileKind;
+enum class ReadProblem;
+
 // What the window needs of the machine, so tests can hand in their own.
 struct Services {
     SettingsStore &settings;
@@ -187,6 +190,7 @@ private:
     bool savePhraseRows(const QStringList &rows);
     QStringList phraseRows() const;   // column 1 of grdEx, in row order
     bool setUnreadPhraseFileAside();
+    QString pendingPhraseFileAside();   // the name it will be kept under
     void phraseFileNotice(const QString &prompt);
     void highlightPhraseRow(int row);
     void showPhraseList();
@@ -195,7 +199,9 @@ private:
     void ShowPhraseCandidates(const QString &key);
     void pickListRow(FlexGrid *grid, int keyCol);
     PhraseCandidateIndex m_phraseIndex;        // always rebuilt from state.PhraseList
-    TextEncoding m_phraseEncoding = TextEncoding::Utf8;   // as the file was last read
+    // The phrase file as last read or written: its encoding and the bytes of
+    // each line, which a save writes again for every line it leaves unchanged.
+    TextFileContent m_phraseFile;
     // A phrase file that could not be read whole is moved here before the
     // next save, so that save never overwrites what the user could not see.
     QString m_phraseFileAside;
@@ -205,12 +211,21 @@ private:
     QString diaryPath() const;
     bool saveDiaryEntry(const QString &text);   // false when the file was not written
     bool keepUnreadableDiaryAside(QString &error);
-    void tellDiaryUnreadable(const QString &reason);
+    void tellDiaryReadProblem(ReadProblem problem, const TextFileContent &file);
     void showDiaryRevision();
     // The last read of day.txt failed: the list holds only today's row, and
     // the file must be kept aside before that row may replace it.
     bool m_diaryUnreadable = false;
     bool m_diaryReadFailureTold = false;   // told once, until a read succeeds
+
+    // Writes a line file over the file as read. When its encoding cannot hold
+    // the lines, asks first: on ＯＫ the old file is copied aside and the file
+    // written as UTF-8. Nothing, with nothing written, after キャンセル or a
+    // copy that failed (told).
+    std::optional<TextWriteResult> writeLineFile(LineFileKind kind, const QString &path,
+                                                 const QStringList &lines,
+                                                 const TextFileContent &asRead);
+    void askEnabled(const QString &prompt, int style, const QString &title);
 
     void loadPhraseBookOnce();   // start-up's reading of the phrase book
     bool m_phraseBookQueued = false;

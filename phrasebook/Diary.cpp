@@ -4,6 +4,7 @@
 #include "app/frmTalk.h"
 #include "editing/core/Characters.h"
 #include "phrasebook/core/DiaryFile.h"
+#include "phrasebook/core/FileNotices.h"
 #include "phrasebook/core/TextFile.h"
 #include "platform/Logging.h"
 #include <QDir>
@@ -16,36 +17,19 @@ namespace {
 const QString kDiaryMode = QStringLiteral("日記終了");
 constexpr int kDateColumnTwips = 4500;
 
-// Only a file that was not valid UTF-8 is read as Shift_JIS, and that code
-// page has no replacement character: finding one means the bytes were neither.
-bool undecodable(const TextFileContent &file)
+// The entries of the file with today's row, and the file as read. A file
+// that cannot be read at all gives today's row alone; damaged lines spoil
+// only themselves and keep their bytes in the file.
+TextFileContent readDiary(const QString &path, const QString &today, DiaryReading &reading)
 {
-    if (file.encoding != TextEncoding::ShiftJis)
-        return false;
-    for (const QString &line : file.lines)
-        if (line.contains(QChar(QChar::ReplacementCharacter)))
-            return true;
-    return false;
-}
-
-// The entries of the file with today's row; why it could not be read, or
-// nothing. A file that cannot be read at all gives today's row alone.
-QString readDiary(const QString &path, const QString &today, DiaryReading &reading)
-{
-    const TextFileContent file = readTextLines(path);
-    QString failure;
-    if (file.status == TextFileContent::Unreadable)
-        failure = file.errorString.isEmpty() ? QStringLiteral("read error") : file.errorString;
-    else if (undecodable(file))
-        failure = QStringLiteral("neither UTF-8 nor Shift_JIS");
-    // Bytes that are not text spoil only their own line: the rest of the
-    // diary is shown, and the file itself is kept aside before it is rewritten.
+    TextFileContent file = readTextLines(path);
     reading = readDiaryLines(file.status == TextFileContent::Ok ? file.lines : QStringList(), today);
-    if (!failure.isEmpty())
-        qCWarning(lcFiles) << "cannot read" << path << failure;
+    if (!file.errorString.isEmpty())
+        qCWarning(lcFiles) << "cannot read" << path << file.errorString;
     qCDebug(lcFiles) << "read" << path << reading.entries.size() << "entries," << reading.skipped
-                     << "empty lines," << reading.undated << "not dated";
-    return failure;
+                     << "empty lines," << reading.undated << "not dated," << file.damagedLines
+                     << "damaged";
+    return file;
 }
 
 } // namespace
@@ -66,8 +50,9 @@ void frmTalk::LoadDiaryList()
     grdDay->show();
 
     DiaryReading reading;
-    const QString failure = readDiary(diaryPath(), diaryDateText(services.clock.today()), reading);
-    m_diaryUnreadable = !failure.isEmpty();
+    const TextFileContent file = readDiary(diaryPath(), diaryDateText(services.clock.today()), reading);
+    const std::optional<ReadProblem> problem = readProblem(file);
+    m_diaryUnreadable = problem && *problem != ReadProblem::Damaged;
 
     // One resize, not one a row: the list may hold a hundred years of days.
     grdDay->setRows(int(reading.entries.size()));
@@ -77,18 +62,17 @@ void frmTalk::LoadDiaryList()
     }
     grdDay->setRedraw(true);
 
-    if (!m_diaryUnreadable)
+    if (!problem)
         m_diaryReadFailureTold = false;
     else if (!m_diaryReadFailureTold)
-        tellDiaryUnreadable(failure);
+        tellDiaryReadProblem(*problem, file);
 }
 
-void frmTalk::tellDiaryUnreadable(const QString &reason)
+void frmTalk::tellDiaryReadProblem(ReadProblem problem, const TextFileContent &file)
 {
     m_diaryReadFailureTold = true;
-    AskQuestion(QStringLiteral("日記ファイル day.txt を読めませんでした（%1）。"
-                               "元のファイルは次の登録の前に %2 として残します。")
-                    .arg(reason, freeAsideName(diaryPath())),
+    AskQuestion(readProblemNotice(LineFileKind::Diary, problem, freeAsideName(diaryPath()),
+                                  file.damagedLines, file.size),
                 48, QStringLiteral("日記"));
 }
 
@@ -117,25 +101,30 @@ bool frmTalk::saveDiaryEntry(const QString &text)
     QString error;
     auto tellNotSaved = [this, &path](const QString &reason) {
         qCWarning(lcFiles) << "cannot write" << path << reason;
-        AskQuestion(QStringLiteral("日記を登録できません（%1）。書いた文はそのまま残っています。")
-                        .arg(reason),
-                    48, QStringLiteral("日記の登録"));
+        askEnabled(writeFailedNotice(LineFileKind::Diary), 48, QStringLiteral("日記の登録"));
         return false;
     };
-    if (m_diaryUnreadable && !keepUnreadableDiaryAside(error))
-        return tellNotSaved(error);
+    // The file as it is now: its encoding and the bytes of each line. One
+    // that can no longer be read is kept aside like one that never could.
+    TextFileContent current = readTextLines(path);
+    if (current.status != TextFileContent::Ok && current.status != TextFileContent::Missing)
+        m_diaryUnreadable = true;
+    if (m_diaryUnreadable) {
+        if (!keepUnreadableDiaryAside(error))
+            return tellNotSaved(error);
+        current = TextFileContent();
+    }
     QStringList lines;
     lines.reserve(grdDay->rows());
     for (int i = 0; i < grdDay->rows(); ++i) {
         state.WorkText = i == state.DiaryEditRow ? text : grdDay->textMatrix(i, 1);
         lines << diaryLine(grdDay->textMatrix(i, 0), state.WorkText);
     }
-    // The file keeps the encoding it has now; a new one is UTF-8.
-    const TextFileContent current = readTextLines(path);
-    const TextEncoding encoding =
-        current.status == TextFileContent::Ok ? current.encoding : TextEncoding::Utf8;
-    const TextWriteResult written = writeTextLines(path, lines, encoding);
-    return written.ok || tellNotSaved(written.errorString);
+    const std::optional<TextWriteResult> written =
+        writeLineFile(LineFileKind::Diary, path, lines, current);
+    if (!written)
+        return false;   // the user kept the file's format: the entry stays in the message
+    return written->status == TextWriteResult::Written || tellNotSaved(written->errorString);
 }
 
 // The list was built without the entries of a file that could not be read;
@@ -146,9 +135,9 @@ bool frmTalk::keepUnreadableDiaryAside(QString &error)
     const QString path = diaryPath();
     if (QFile::exists(path)) {
         const QString kept = QFileInfo(path).dir().filePath(freeAsideName(path));
-        QFile file(path);
-        if (!file.rename(kept)) {
-            error = file.errorString();
+        // QDir, not QFile: QFile falls back to copying, which would open a FIFO.
+        if (!QDir().rename(path, kept)) {
+            error = QStringLiteral("cannot rename to %1").arg(kept);
             return false;
         }
         qCWarning(lcFiles) << "kept the unreadable diary as" << kept;

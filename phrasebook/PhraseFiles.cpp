@@ -4,6 +4,7 @@
 // read whole is never overwritten unseen, a save that fails leaves the old file
 // and the list as they were, and the user is told in the program's own notice.
 #include "app/frmTalk.h"
+#include "phrasebook/core/FileNotices.h"
 #include "phrasebook/core/KanaRowIndex.h"
 #include "phrasebook/core/PhraseFile.h"
 #include "platform/Logging.h"
@@ -28,13 +29,7 @@ QString frmTalk::phraseFilePath() const
 
 void frmTalk::phraseFileNotice(const QString &prompt)
 {
-    auto tell = [this, prompt] {
-        // Commands disable the window while they work; the notice must answer.
-        const bool wasEnabled = isEnabled();
-        setEnabled(true);
-        AskQuestion(prompt, 48, kNoticeTitle);
-        setEnabled(wasEnabled);
-    };
+    auto tell = [this, prompt] { askEnabled(prompt, 48, kNoticeTitle); };
     // At start-up the window is not shown yet: tell the user once it is.
     if (isVisible())
         tell();
@@ -42,39 +37,49 @@ void frmTalk::phraseFileNotice(const QString &prompt)
         QTimer::singleShot(0, this, tell);
 }
 
+// A file that was not read is moved aside before the next save, so that save
+// never overwrites what the user could not see.
+QString frmTalk::pendingPhraseFileAside()
+{
+    if (m_phraseFileAside.isEmpty())
+        m_phraseFileAside = freeAsideName(phraseFilePath());
+    return m_phraseFileAside;
+}
+
 QStringList frmTalk::readPhraseBook(QString &problem)
 {
     const QString path = phraseFilePath();
-    const TextFileContent content = readTextLines(path);
+    TextFileContent content = readTextLines(path);
+    if (!content.errorString.isEmpty())
+        qCWarning(lcFiles) << "cannot read" << path << content.errorString;
     ParsedPhrases parsed;
+    m_phraseFile = TextFileContent();
     if (content.status == TextFileContent::Missing) {
         // A new phrase book starts with the diary's placeholder in it.
         parsed.phrases << kPlaceholderText;
-        m_phraseEncoding = TextEncoding::Utf8;
-        const TextWriteResult written = writeTextLines(path, phraseFileLines({}).lines, m_phraseEncoding);
-        if (!written.ok)
-            problem = QStringLiteral("例文ファイル Talk.txt を作れませんでした（%1）。")
-                          .arg(written.errorString);
-    } else if (content.status == TextFileContent::Unreadable) {
+        const TextWriteResult written = writeTextLines(path, phraseFileLines({}).lines, TextEncoding::Utf8);
+        if (written.status == TextWriteResult::Written)
+            m_phraseFile = written.written;
+        else
+            problem = cannotCreateNotice(LineFileKind::PhraseBook);
+        qCDebug(lcFiles) << "created" << path << written.errorString;
+    } else if (content.status != TextFileContent::Ok) {
         parsed.phrases << kPlaceholderText;
-        m_phraseEncoding = TextEncoding::Utf8;
-        if (m_phraseFileAside.isEmpty())
-            m_phraseFileAside = freeAsideName(path);
-        problem = QStringLiteral("例文ファイル Talk.txt を読めませんでした（%1）。"
-                                 "元のファイルは次の保存の前に %2 として残します。")
-                      .arg(content.errorString, m_phraseFileAside);
+        problem = readProblemNotice(LineFileKind::PhraseBook, *readProblem(content),
+                                    pendingPhraseFileAside(), 0, content.size);
     } else {
         parsed = parsePhraseLines(content.lines);
-        m_phraseEncoding = content.encoding;
         if (!parsed.complete()) {
-            if (m_phraseFileAside.isEmpty())
-                m_phraseFileAside = freeAsideName(path);
-            problem = QStringLiteral("例文ファイルの %1 行は長すぎるか多すぎて読めませんでした。"
-                                     "元のファイルは次の保存の前に %2 として残します。")
-                          .arg(parsed.tooLongLines + parsed.excessPhrases)
-                          .arg(m_phraseFileAside);
+            m_phraseFile.encoding = content.encoding;   // the new file keeps it
+            problem = linesLeftOutNotice(parsed.tooLongLines + parsed.excessPhrases,
+                                         pendingPhraseFileAside());
         } else {
             m_phraseFileAside.clear();
+            // Damaged lines are shown as best they read and keep their bytes.
+            if (content.damagedLines > 0)
+                problem = readProblemNotice(LineFileKind::PhraseBook, ReadProblem::Damaged, QString(),
+                                            content.damagedLines);
+            m_phraseFile = std::move(content);
         }
     }
     qCDebug(lcFiles) << "read" << path << parsed.phrases.size() << "phrases" << problem;
@@ -148,23 +153,27 @@ bool frmTalk::savePhraseRows(const QStringList &rows)
         state.WorkText = rows.last();
     const PhraseLines lines = phraseFileLines(rows);
     if (lines.status == PhraseLines::TooManyPhrases) {
-        phraseFileNotice(QStringLiteral("例文は %1 文までです。これ以上は登録できません。").arg(kMaxPhrases));
+        phraseFileNotice(tooManyPhrasesNotice());
         return false;
     }
     if (lines.status == PhraseLines::LineTooLong) {
-        phraseFileNotice(QStringLiteral("例文が長すぎて登録できません（%1 文字まで）。").arg(kMaxLineLength - 2));
+        phraseFileNotice(phraseTooLongNotice());
         return false;
     }
     if (!m_phraseFileAside.isEmpty() && !setUnreadPhraseFileAside())
         return false;
-    const TextWriteResult written = writeTextLines(phraseFilePath(), lines.lines, m_phraseEncoding);
-    qCDebug(lcFiles) << "write" << phraseFilePath() << lines.lines.size() << written.ok << written.errorString;
-    if (!written.ok) {
-        phraseFileNotice(QStringLiteral("例文を保存できませんでした（%1）。例文帳は前のままです。")
-                             .arg(written.errorString));
+    const QString path = phraseFilePath();
+    const std::optional<TextWriteResult> written =
+        writeLineFile(LineFileKind::PhraseBook, path, lines.lines, m_phraseFile);
+    if (!written)
+        return false;   // the user kept the file's format: nothing written
+    qCDebug(lcFiles) << "write" << path << lines.lines.size() << written->status;
+    if (written->status != TextWriteResult::Written) {
+        qCWarning(lcFiles) << "cannot write" << path << written->errorString;
+        phraseFileNotice(writeFailedNotice(LineFileKind::PhraseBook));
         return false;
     }
-    m_phraseEncoding = written.encoding;
+    m_phraseFile = written->written;
     return true;
 }
 
@@ -176,9 +185,9 @@ bool frmTalk::setUnreadPhraseFileAside()
         if (QFileInfo::exists(aside))
             m_phraseFileAside = freeAsideName(path);
         const QString target = QFileInfo(path).dir().filePath(m_phraseFileAside);
-        if (!QFile::rename(path, target)) {
-            phraseFileNotice(QStringLiteral("元の例文ファイルを %1 として残せないので、保存しませんでした。")
-                                 .arg(m_phraseFileAside));
+        // QDir, not QFile: QFile falls back to copying, which would open a FIFO.
+        if (!QDir().rename(path, target)) {
+            phraseFileNotice(renameAsideFailedNotice(LineFileKind::PhraseBook, m_phraseFileAside));
             return false;
         }
         qCDebug(lcFiles) << "kept aside" << path << "as" << target;

@@ -1,17 +1,25 @@
 #pragma once
 // Line files as the phrase book and the diary keep them.
 //
-// A file that is valid UTF-8 (with or without a byte-order mark) is read as
-// UTF-8; any other as Shift_JIS (code page 932), which is what an older
-// installation wrote. A file is written back in the encoding it was read in, so
-// a file shared with an older installation stays readable there; when code page
-// 932 cannot hold a character the file becomes UTF-8 instead, so nothing is
-// ever lost or turned into "?". Lines are written with CR LF; CR LF, LF and a
-// lone CR all end a line on reading.
+// The encoding is decided once for the whole file: a file that is valid UTF-8
+// (with or without a byte-order mark) is UTF-8; any other is Shift_JIS (code
+// page 932, what an older installation wrote) unless most of its lines read
+// only as UTF-8. A line the file's encoding cannot read is shown as the other
+// encoding reads it, or as best it decodes when neither can (a damaged line).
+//
+// Every line keeps the bytes it was read from. A line written back with the
+// text it was read with is written as those very bytes, whatever they are, so
+// a save changes only what the user changed. A new or changed line is
+// written in the file's encoding; when that cannot hold it, nothing is
+// written and the caller is told, so that it can ask before the file changes
+// format. Lines are written with CR LF; CR LF, LF and a lone CR all end a
+// line on reading.
 //
 // Every write goes to a new file renamed over the old one, so a crash or a
 // power cut in the middle leaves either the old file or the new one.
+#include "phrasebook/core/RegularFile.h"
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,32 +27,68 @@
 namespace pelumo {
 
 enum class TextEncoding { Utf8, Utf8WithBom, ShiftJis };
+inline const QByteArray kUtf8Mark("\xEF\xBB\xBF");   // the byte-order mark
+
+// Where a line's bytes lie in the file, without its line end.
+struct LineSpan {
+    qsizetype from = 0, size = 0;
+};
 
 struct TextFileContent {
-    enum Status { Ok, Missing, Unreadable };
+    enum Status { Ok, Missing, Unreadable, NotAFile, TooLarge };
     Status status = Ok;
     QStringList lines;
     TextEncoding encoding = TextEncoding::Utf8;
-    QString errorString;   // why the file could not be read, for the notice
+    int damagedLines = 0;    // lines neither encoding reads: shown as best they decode
+    QByteArray bytes;        // the file as read
+    QList<LineSpan> spans;   // each line's bytes in it, one for every line
+    qint64 size = 0;         // the file's size, when it was too large to read
+    QString errorString;     // why the file could not be read, for the log
+
+    QByteArrayView lineBytes(qsizetype line) const;
+};
+
+// Bytes for lines, over the file they replace: Ok, with the file as it will
+// be read back (its bytes are what to write), or NeedsOtherEncoding when the
+// file's encoding cannot hold a new line or the bytes would not read back as
+// these lines.
+struct EncodedLines {
+    enum Status { Ok, NeedsOtherEncoding };
+    Status status = Ok;
+    TextFileContent content;
 };
 
 struct TextWriteResult {
-    bool ok = false;
-    TextEncoding encoding = TextEncoding::Utf8;   // what was (or would have been) written
-    QString errorString;                          // why the write failed
+    enum Status { Written, Failed, NeedsOtherEncoding };
+    Status status = Failed;
+    TextFileContent written;   // the file as now on disk, when Written
+    QString errorString;       // why the write failed, for the log
 };
 
 // The pure halves, on bytes. A final line end does not make an extra line.
+// Lines over an empty TextFileContent of an encoding are all new.
 TextFileContent decodeTextLines(const QByteArray &bytes);
-QByteArray encodeTextLines(const QStringList &lines, TextEncoding &encoding);
+EncodedLines encodeTextLines(const QStringList &lines, const TextFileContent &asRead);
 
 TextFileContent readTextLines(const QString &path);
+TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
+                               const TextFileContent &asRead);
+// A new file in the encoding given, no line of it read before.
 TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
                                TextEncoding encoding);
 
 // The name under which a file that could not be read is kept aside, so that
 // no rewrite ever replaces it: the first free "<name>-kept-N.txt" beside it.
 QString freeAsideName(const QString &path);
+
+// Before a file changes format, a copy of it byte for byte under that name.
+// ok() with an empty name when there was no file to copy.
+struct AsideCopy {
+    QString name;          // the copy's file name, beside the file
+    QString errorString;   // why it could not be made, for the log
+    bool ok() const { return errorString.isEmpty(); }
+};
+AsideCopy copyAside(const QString &path);
 
 // The one seam where tests make file operations fail. The hook is asked before
 // each operation; anything but None makes that operation fail as named.

@@ -316,6 +316,26 @@ private slots:
         checkBoardMode(w);
     }
 
+    // キャンセル at the format question: nothing written, the entry still open
+    // with the message, so the user can write it otherwise.
+    void aDeclinedFormatChangeKeepsTheDiaryOpen()
+    {
+        TestWindow w;
+        const QByteArray file("\"26.12.06 \x82\xCD\x82\xEA\"\r\n");   // はれ in Shift_JIS
+        startWith(w, file);
+        openDiary(w);
+        openEntry(w, 0);
+        w->txtTalk->setText(QString::fromUtf16(u"また〜ね_"));   // U+301C: not in code page 932
+        answerNextQuestion(0);   // 日記を登録して終了します: ＹＥＳ
+        QTimer::singleShot(50, [] { answerNextQuestion(1); });   // the format question
+        endDiary(w);
+        QCOMPARE(readAll(path(w)), file);
+        QVERIFY(!QFile::exists(QDir(w->state.AppDir).filePath("day-kept-1.txt")));
+        QCOMPARE(w->txtTalk->text(), QString::fromUtf16(u"また〜ね_"));
+        QCOMPARE(w->cmdSamp->caption(), u("日記終了"));
+        QVERIFY(!w->grdBoard->isHidden());   // open for revision
+    }
+
     void anUnreadableFileIsToldOnceAndKeptAside()
     {
         TestWindow w;
@@ -342,18 +362,25 @@ private slots:
         QCOMPARE(readAll(path(w)), QByteArray("\"26.12.07 t_\"\r\n"));
     }
 
-    void undecodableBytesCountAsUnreadable()
+    // A damaged line is told once, shown as best it reads, and written back
+    // as the very bytes it was read from.
+    void damagedLinesAreToldAndKeepTheirBytes()
     {
         TestWindow w;
-        const QByteArray file("\"26.12.06 \x85\x40\xFF\xFF\"\r\n");
-        startWith(w, file);
+        const QByteArray damaged("\"26.12.06 \x82\xA0\x85\x40\xFF\xFF\"\r\n");
+        startWith(w, "\"26.12.05 \x82\xA2\"\r\n" + damaged);
         auto notice = answerNextQuestion(0);
         openDiary(w);
         QVERIFY(notice->shown);
+        QVERIFY2(notice->prompt.contains("壊れて"), qPrintable(notice->prompt));
+        QCOMPARE(w->grdDay->rows(), 3);
         openEntry(w, 0);
+        w->txtTalk->setText(u("きょう_"));
         answerNextQuestion(0);
         endDiary(w);
-        QCOMPARE(readAll(QDir(w->state.AppDir).filePath("day-kept-1.txt")), file);
+        QCOMPARE(readAll(path(w)), "\"26.12.07 \x82\xAB\x82\xE5\x82\xA4_\"\r\n" + damaged
+                                       + "\"26.12.05 \x82\xA2\"\r\n");
+        QVERIFY(!QFile::exists(QDir(w->state.AppDir).filePath("day-kept-1.txt")));
     }
 
     void aHundredYearsOpenQuickly()
@@ -364,7 +391,7 @@ private slots:
         QDate d(2026, 12, 6);
         for (int i = 0; i < 36500; ++i, d = d.addDays(-1))
             lines << QStringLiteral("\"%1 きょうもげんきにすごしました_\"").arg(d.toString("yy.MM.dd"));
-        QVERIFY(writeTextLines(path(w), lines, TextEncoding::ShiftJis).ok);
+        QVERIFY(writeTextLines(path(w), lines, TextEncoding::ShiftJis).status == TextWriteResult::Written);
         // The best of three, so another test running beside it does not count.
         qint64 best = std::numeric_limits<qint64>::max();
         for (int run = 0; run < 3; ++run) {

@@ -1,6 +1,8 @@
 // A save cut short by SIGKILL leaves the old file or the new one, whole: a
-// child process rewrites the phrase book over and over, alternating between
-// two lists, and is killed at random moments.
+// child process rewrites a file over and over, alternating between two sets
+// of lines, and is killed at random moments. One row for each file the
+// program saves; PELUMO_KILLS sets the kills a row (100 by default).
+#include "phrasebook/core/DiaryFile.h"
 #include "phrasebook/core/TextFile.h"
 #include <QCoreApplication>
 #include <QProcess>
@@ -13,24 +15,45 @@ using namespace pelumo;
 
 namespace {
 
-QStringList phrases(int count, const QString &mark)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("\"%1 ありがとうございます%2\"").arg(mark).arg(i);
-    return lines;
-}
 const int kLines = 20000;
 
-int saveForever(const QString &path)
+// The two versions of a file of each kind, as the program writes them.
+QStringList versionOf(const QString &kind, int which)
 {
-    const QStringList a = phrases(kLines, "A"), b = phrases(kLines + 1, "B");
+    QStringList lines;
+    const int count = kLines + which;
+    for (int i = 0; i < count; ++i) {
+        if (kind == "phrase book")
+            lines << QStringLiteral("\"%1 ありがとうございます%2\"").arg(which ? "B" : "A").arg(i);
+        else if (kind == "diary")
+            lines << diaryLine(QStringLiteral("%1.12.%2").arg(99 - i % 100, 2, 10, QChar(u'0'))
+                                   .arg(i % 28 + 1, 2, 10, QChar(u'0')),
+                               QStringLiteral("%1 さんぽしました_%2").arg(which ? "B" : "A").arg(i));
+    }
+    return lines;
+}
+
+TextEncoding encodingOf(const QString &kind)
+{
+    return kind == "phrase book" ? TextEncoding::ShiftJis : TextEncoding::Utf8;
+}
+
+int saveForever(const QString &kind, const QString &path)
+{
+    const QStringList a = versionOf(kind, 0), b = versionOf(kind, 1);
     for (unsigned n = 0;; ++n) {
-        if (!writeTextLines(path, n % 2 ? b : a, TextEncoding::ShiftJis).ok)
+        if (writeTextLines(path, n % 2 ? b : a, encodingOf(kind)).status != TextWriteResult::Written)
             return 1;
         if (n == 0)
             fputs("ready\n", stdout), fflush(stdout);
     }
+}
+
+int killsPerRow()
+{
+    bool ok = false;
+    const int kills = qEnvironmentVariableIntValue("PELUMO_KILLS", &ok);
+    return ok && kills > 0 ? kills : 100;
 }
 
 } // namespace
@@ -38,16 +61,25 @@ int saveForever(const QString &path)
 class KillDuringSaveTest : public QObject {
     Q_OBJECT
 private slots:
+    void killedSavesLeaveAWholeFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("phrase book") << "phrase book";
+        QTest::newRow("diary") << "diary";
+        // The message's own state file joins here, once it is saved through
+        // writeTextLines: a row "message" and its lines in versionOf().
+    }
     void killedSavesLeaveAWholeFile()
     {
+        QFETCH(QString, kind);
         QTemporaryDir dir;
-        const QString path = dir.filePath("Talk.txt");
-        const QStringList a = phrases(kLines, "A"), b = phrases(kLines + 1, "B");
+        const QString path = dir.filePath("file.txt");
+        const QStringList a = versionOf(kind, 0), b = versionOf(kind, 1);
         QRandomGenerator random(20261207);   // fixed, so a failure can be replayed
-        const int kills = 200;
+        const int kills = killsPerRow();
         for (int k = 0; k < kills; ++k) {
             QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {"--save-forever", path});
+            child.start(QCoreApplication::applicationFilePath(), {"--save-forever", kind, path});
             QVERIFY(child.waitForReadyRead(10000));   // the first save is complete
             QThread::usleep(random.bounded(30000));
             ::kill(pid_t(child.processId()), SIGKILL);
@@ -57,13 +89,14 @@ private slots:
             if (c.lines != a && c.lines != b)
                 QFAIL(qPrintable(QStringLiteral("kill %1 left a file of %2 lines").arg(k).arg(c.lines.size())));
         }
+        qInfo("%s: %d kills, the file whole after each", qPrintable(kind), kills);
     }
 };
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], "--save-forever") == 0)
-        return saveForever(QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && qstrcmp(argv[1], "--save-forever") == 0)
+        return saveForever(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     QCoreApplication app(argc, argv);
     KillDuringSaveTest test;
     return QTest::qExec(&test, argc, argv);

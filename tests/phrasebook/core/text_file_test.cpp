@@ -45,8 +45,15 @@ private slots:
                                                 << TextEncoding::Utf8;
         QTest::newRow("utf-8 with one damaged line")
             << QByteArray("\xE3\x81\xAF\xE3\x81\x84\r\n\xFF\xFE" "a\r\n\xE3\x81\xAF\xE3\x81\x84\r\n")
-            << QStringList{QString::fromUtf8("はい"), QString(2, QChar(0x1A)) + "a", QString::fromUtf8("はい")}
+            << QStringList{QString::fromUtf8("はい"), QString(2, QChar(0xFFFD)) + "a", QString::fromUtf8("はい")}
             << TextEncoding::Utf8;
+        // C4 B3 is also valid UTF-8 ("ĳ"); the file is Shift_JIS as a whole.
+        QTest::newRow("half-width kana in a shift_jis file")
+            << QByteArray("\xC4\xB3\r\n\x82\xCD\x82\xA2\r\n")
+            << QStringList{QString::fromUtf8("ﾄｳ"), QString::fromUtf8("はい")} << TextEncoding::ShiftJis;
+        QTest::newRow("shift_jis with a damaged line")
+            << QByteArray("\x82\xCD\x82\xA2\r\n\xC4\xB3\x85\x40\r\n")
+            << QStringList{QString::fromUtf8("はい"), QString::fromUtf8("ﾄｳ\uFFFD")} << TextEncoding::ShiftJis;
         QTest::newRow("shift_jis with a line added in utf-8")
             << QByteArray("\x82\xCD\x82\xA2\r\n\xE3\x81\xAF\xE3\x81\x84\r\n\x82\xCD\x82\xA2\r\n")
             << QStringList{QString::fromUtf8("はい"), QString::fromUtf8("はい"), QString::fromUtf8("はい")}
@@ -61,38 +68,55 @@ private slots:
         const TextFileContent c = decodeTextLines(bytes);
         QCOMPARE(c.lines, lines);
         QCOMPARE(c.encoding, encoding);
+        QCOMPARE(c.spans.size(), c.lines.size());
     }
 
-    void encodingKeepsWhatWasReadOrSwitchesToUtf8()
+    // What a save writes over a file as read: "=" stands for every line as
+    // read, in order; other entries are lines of text. An empty result: the
+    // file's encoding cannot take the lines, and nothing is written.
+    void encodes_data()
     {
-        const QByteArray sjis("\x82\xA0\x81\x60\r\n\x82\xCD\x82\xA2\r\n");
-        TextFileContent c = decodeTextLines(sjis);
-        TextEncoding e = c.encoding;
-        QCOMPARE(encodeTextLines(c.lines, e), sjis);
-        QCOMPARE(e, TextEncoding::ShiftJis);
-
-        // U+301C WAVE DASH has no place in code page 932.
-        const QStringList withWaveDash{QString::fromUtf8("あ〜い")};
-        e = TextEncoding::ShiftJis;
-        const QByteArray out = encodeTextLines(withWaveDash, e);
-        QCOMPARE(e, TextEncoding::Utf8);
-        QCOMPARE(decodeTextLines(out).lines, withWaveDash);
-
-        // Nor U+001A, which the converter turns into DEL without a word.
-        e = TextEncoding::ShiftJis;
-        const QStringList withControl{QString(QChar(0x1A))};
-        QCOMPARE(decodeTextLines(encodeTextLines(withControl, e)).lines, withControl);
-        QCOMPARE(e, TextEncoding::Utf8);
-
-        e = TextEncoding::Utf8WithBom;
-        QVERIFY(encodeTextLines({"a"}, e).startsWith("\xEF\xBB\xBF" "a\r\n"));
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("write");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray sjis("\x82\xA0\x81\x60\r\n\x87\x9A\r\n");   // あ～, ∵ of NEC's row 13
+        QTest::newRow("shift_jis unchanged, every byte") << sjis << QStringList{"="} << sjis;
+        QTest::newRow("shift_jis, a new line") << sjis << QStringList{"=", "はい"}
+                                                << sjis + "\x82\xCD\x82\xA2\r\n";
+        QTest::newRow("shift_jis, lines moved and one left out")
+            << sjis + "b\r\n" << QStringList{"b", QString::fromUtf8("∵")} << QByteArray("b\r\n\x87\x9A\r\n");
+        const QByteArray damaged("\x82\xCD\x82\xA2\r\n\xC4\xB3\x85\x40\xFF\r\n");
+        QTest::newRow("damaged shift_jis keeps the damage") << damaged << QStringList{"=", "ﾄｳ"}
+                                                            << damaged + "\xC4\xB3\r\n";
+        QTest::newRow("wave dash needs another encoding") << sjis << QStringList{"=", "〜"} << QByteArray();
+        QTest::newRow("U+001A would read back as DEL") << sjis << QStringList{"\x1A"} << QByteArray();
+        QTest::newRow("utf-8 with a damaged line, a new line")
+            << QByteArray("\xE3\x81\x82\r\n\xFF\r\n") << QStringList{"=", "〜"}
+            << QByteArray("\xE3\x81\x82\r\n\xFF\r\n\xE3\x80\x9C\r\n");
+        QTest::newRow("mark kept") << QByteArray("\xEF\xBB\xBF" "a\n") << QStringList{"=", "b"}
+                                   << QByteArray("\xEF\xBB\xBF" "a\r\nb\r\n");
+        QTest::newRow("text starting with U+FEFF gets a mark")
+            << QByteArray("a\r\n") << QStringList{QChar(0xFEFF) + QString("b")} << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "b\r\n");
+        QTest::newRow("a line's own U+FEFF is text")
+            << QByteArray("a\r\n\xEF\xBB\xBF" "b\r\n") << QStringList{"="}
+            << QByteArray("a\r\n\xEF\xBB\xBF" "b\r\n");
+        QTest::newRow("line ends become CR LF") << QByteArray("a\rb\n") << QStringList{"="}
+                                                << QByteArray("a\r\nb\r\n");
     }
-
-    void readReportsMissingAndUnreadable()
+    void encodes()
     {
-        QTemporaryDir dir;
-        QCOMPARE(readTextLines(dir.filePath("none.txt")).status, TextFileContent::Missing);
-        QCOMPARE(readTextLines(dir.path()).status, TextFileContent::Unreadable);   // a folder
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, write);
+        QFETCH(QByteArray, expected);
+        const TextFileContent read = decodeTextLines(file);
+        QStringList lines;
+        for (const QString &w : write)
+            w == "=" ? lines.append(read.lines) : lines.append(w);
+        const EncodedLines out = encodeTextLines(lines, read);
+        QCOMPARE(out.status, expected.isEmpty() ? EncodedLines::NeedsOtherEncoding : EncodedLines::Ok);
+        QCOMPARE(out.content.bytes, expected);
+        if (!expected.isEmpty())
+            QCOMPARE(out.content.lines, lines);
     }
 
     void failedWritesLeaveTheOldFile_data()
@@ -114,7 +138,7 @@ private slots:
         });
         const TextWriteResult r = writeTextLines(path, {"new"}, TextEncoding::Utf8);
         setFileFaultHook({});
-        QVERIFY(!r.ok);
+        QCOMPARE(r.status, TextWriteResult::Failed);
         QVERIFY(!r.errorString.isEmpty());
         QCOMPARE(readAll(path), QByteArray("old\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Talk.txt"});
@@ -130,7 +154,7 @@ private slots:
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         const TextWriteResult r = writeTextLines(path, {"new"}, TextEncoding::Utf8);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!r.ok);
+        QCOMPARE(r.status, TextWriteResult::Failed);
         QCOMPARE(readAll(path), QByteArray("old\r\n"));
     }
 };
