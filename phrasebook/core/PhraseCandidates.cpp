@@ -1,4 +1,5 @@
 #include "phrasebook/core/PhraseCandidates.h"
+#include "editing/core/Characters.h"
 #include "editing/core/Message.h"
 #include "phrasebook/core/PhraseFile.h"
 #include <algorithm>
@@ -10,11 +11,13 @@ std::optional<QString> candidateKey(const QString &message, int caret, int match
     const int length = int(message.size());
     if (length != caret + 1 || matchLength <= 0)
         return std::nullopt;
-    if (!message.endsWith(kEndMarker))
-        return message.right(matchLength);
-    if (length < matchLength + 2)
-        return message.chopped(1);
-    return message.mid(length - matchLength - 1, matchLength);
+    // Whole characters: a character outside the BMP counts once and is
+    // never cut in half.
+    const int end = message.endsWith(kEndMarker) ? length - 1 : length;
+    int start = end;
+    for (int i = 0; i < matchLength && start > 0; ++i)
+        start = previousCharacter(message, start);
+    return message.mid(start, end - start);
 }
 
 bool phraseMatchesKey(const QString &phrase, const QString &key)

@@ -1,6 +1,5 @@
 #include "phrasebook/core/PhraseCandidates.h"
 #include "phrasebook/core/PhraseFile.h"
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -56,6 +55,8 @@ private slots:
         QTest::newRow("caret in the middle") << "こんにち_" << 2 << 2 << QString();
         QTest::newRow("caret after the marker") << "こんにち_" << 5 << 2 << QString();
         QTest::newRow("ideographic space kept in the key") << "あ　_" << 2 << 2 << "あ　";
+        QTest::newRow("a character outside the BMP counts once") << "あ😀_" << 3 << 1 << "😀";
+        QTest::newRow("and is never halved") << "あ😀𠮷_" << 5 << 2 << "😀𠮷";
     }
     void keyFromTheMessage()
     {
@@ -137,7 +138,9 @@ private slots:
         QCOMPARE(index.lookup("は"), QStringList{"はい"});   // its own copy until rebuilt
     }
 
-    void lookupIsFastWithTheLargestBook()
+    // The largest book answers like the plain scan for every one-character
+    // key; how quickly is the benchmark's to say.
+    void lookupOverTheLargestBook()
     {
         QStringList phrases;
         QRandomGenerator rng(3);
@@ -149,15 +152,10 @@ private slots:
         }
         PhraseCandidateIndex index;
         index.rebuild(phrases);
-        QElapsedTimer timer;
-        timer.start();
-        int hits = 0;
-        for (int i = 0; i < 200; ++i)
-            hits += int(index.lookup(QString(QChar(u'ぁ' + i % 83))).size());
-        const double perLookup = timer.nsecsElapsed() / 200.0 / 1e6;
-        qInfo("one-character key over %d phrases: %.3f ms a lookup, %d hits on average",
-              int(phrases.size()), perLookup, hits / 200);
-        QVERIFY2(perLookup < 2.0, qPrintable(QString::number(perLookup)));
+        for (int i = 0; i < 83; ++i) {
+            const QString key(QChar(u'ぁ' + i));
+            QCOMPARE(index.lookup(key), scan(phrases, key));
+        }
     }
 };
 
