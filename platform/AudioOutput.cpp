@@ -1,4 +1,5 @@
 #include "platform/AudioOutput.h"
+#include "platform/Logging.h"
 
 namespace pelumo {
 
@@ -21,6 +22,7 @@ void AudioOutput::write(const short *samples, int count)
     // A failed write: the server went away or the device was unplugged. One
     // new attempt a text, so a text does not retry at every buffer.
     const QString lost = m_sink->errorString();
+    qCDebug(lcSpeech).noquote() << "Audio output failed, opening it again:" << lost;
     m_sink->close();
     m_open = false;
     if (m_triedThisText || !reopen()) {

@@ -7,6 +7,7 @@ PELUMO_PACKAGES=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libespeak-ng-dev espeak-ng-data
+  espeak-ng pulseaudio pulseaudio-utils
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils
   desktop-file-utils appstream
