@@ -1,6 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
-//   pelumo-bench [startup] [touches] [commands] [speech]
+//   pelumo-bench [startup] [touches] [commands] [speech] [sound]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -15,6 +15,7 @@ std::vector<Row> measureStartup(const QString &fullDataHome);
 std::vector<Row> measureTouches(const QStringList &phrases);
 std::vector<Row> measureCommands(const QStringList &phrases);
 std::vector<Row> measureSpeech();
+std::vector<Row> measureSound();
 }
 
 int main(int argc, char *argv[])
@@ -49,6 +50,8 @@ int main(int argc, char *argv[])
         add(bench::measureCommands(phrases));
     if (want("speech"))
         add(bench::measureSpeech());
+    if (want("sound"))
+        add(bench::measureSound());
     bench::printTable(rows);
     return 0;
 }

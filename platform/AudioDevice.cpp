@@ -19,7 +19,7 @@ struct PcAudio {
     Open open = nullptr;
     Object close = nullptr, destroy = nullptr;
     Write write = nullptr;
-    Status drain = nullptr, flush = nullptr;
+    Status flush = nullptr;
     StrError strerror = nullptr;
 
     bool load()
@@ -32,10 +32,9 @@ struct PcAudio {
         close = reinterpret_cast<Object>(dlsym(lib, "audio_object_close"));
         destroy = reinterpret_cast<Object>(dlsym(lib, "audio_object_destroy"));
         write = reinterpret_cast<Write>(dlsym(lib, "audio_object_write"));
-        drain = reinterpret_cast<Status>(dlsym(lib, "audio_object_drain"));
         flush = reinterpret_cast<Status>(dlsym(lib, "audio_object_flush"));
         strerror = reinterpret_cast<StrError>(dlsym(lib, "audio_object_strerror"));
-        const bool complete = create && open && close && destroy && write && drain && flush && strerror;
+        const bool complete = create && open && close && destroy && write && flush && strerror;
         if (!complete)
             create = nullptr;   // tried again at the next opening
         return complete;
@@ -101,7 +100,6 @@ public:
     {
         return m_open && remember(m_api.write(m_object, samples, size_t(count) * sizeof(short)));
     }
-    bool drain() override { return m_open && remember(m_api.drain(m_object)); }
     void flush() override
     {
         if (m_open)

@@ -1,7 +1,9 @@
 #pragma once
 // Where synthesised speech goes: 16-bit mono samples. Every call is made on
-// the speech thread, never on the GUI thread, so open(), write() and drain()
-// may block.
+// the speech thread, never on the GUI thread, so open() and write() may block.
+// Nothing waits for the device to play out: the speech thread paces the
+// samples itself, and a wait that cannot be interrupted would hold up the
+// next key.
 #include <QString>
 #include <memory>
 
@@ -17,7 +19,6 @@ public:
     virtual void close() = 0;
     // False when the output failed and the samples were not taken.
     virtual bool write(const short *samples, int count) = 0;
-    virtual bool drain() = 0;   // returns when the written samples have played
     virtual void flush() = 0;   // drops what has not been played yet
     virtual QString errorString() const { return {}; }
 };

@@ -37,19 +37,10 @@ void AudioOutput::write(const short *samples, int count)
     }
 }
 
-void AudioOutput::end(bool played)
+void AudioOutput::end(bool cutOff)
 {
-    if (!m_open)
-        return;
-    if (!played) {
+    if (m_open && cutOff)
         m_sink->flush();
-        return;
-    }
-    if (!m_sink->drain()) {
-        // Noticed again, and reopened, with the next text.
-        m_sink->close();
-        m_open = false;
-    }
 }
 
 bool AudioOutput::reopen()

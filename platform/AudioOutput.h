@@ -22,9 +22,9 @@ public:
     // Before the first samples of a text: opens the device if it is closed.
     void begin();
     void write(const short *samples, int count);
-    // After the last samples of a text: waits until they have played, or,
-    // for a text cut off, drops what has not.
-    void end(bool played);
+    // After the last samples of a text: for a text cut off, drops what has
+    // not been played yet.
+    void end(bool cutOff);
     bool isOpen() const { return m_open; }
 
 private:

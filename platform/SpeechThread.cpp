@@ -4,6 +4,7 @@
 #include <espeak-ng/espeak_ng.h>
 #include <algorithm>
 #include <cstdlib>
+#include <pthread.h>
 
 namespace pelumo {
 
@@ -12,11 +13,25 @@ namespace {
 // sending them makes speech start about 40 ms sooner after a touch.
 constexpr int kSilence = 64;
 // How far the samples may run ahead of what has played: enough to keep the
-// device fed, little enough that silencing leaves almost nothing to drop.
-constexpr double kLeadSeconds = 0.15;
-// Samples go to the device in pieces of 20 ms: a write blocks while the device
-// is full, and silencing must not wait for a whole buffer to go in first.
-constexpr int kPiecesPerSecond = 50;
+// device fed, and less than a sound server's buffer takes without blocking
+// (about 40 ms for PulseAudio's default stream). A blocked write cannot be
+// interrupted, so running further ahead would make a new key or ♪ wait for
+// the device.
+constexpr double kLeadSeconds = 0.03;
+// Samples go to the device in pieces of 10 ms, each when its time has come.
+constexpr int kPiecesPerSecond = 100;
+
+// A key's sound must start within a frame of the touch even when the machine
+// is busy. The lowest real-time priority puts this thread ahead of ordinary
+// work; it spends its time waiting, and synthesis comes in short bursts. Where
+// the system does not allow it (no rtprio for the user), it keeps the normal one.
+void raisePriority()
+{
+    sched_param param{};
+    param.sched_priority = sched_get_priority_min(SCHED_RR);
+    const int error = pthread_setschedparam(pthread_self(), SCHED_RR, &param);
+    qCDebug(lcSpeech) << "speech thread real-time priority:" << (error == 0 ? "yes" : strerror(error));
+}
 
 std::chrono::steady_clock::duration toDuration(double seconds)
 {
@@ -103,6 +118,7 @@ void SpeechThread::run()
             return;
         }
     }
+    raisePriority();
     const bool ok = initialise();
     m_readyPromise.set_value(ok);
     for (;;) {
@@ -185,7 +201,7 @@ void SpeechThread::say(const SpeechItem &item)
     // The synthesis is done when the last samples are queued; the speech ends
     // when they have played.
     const bool whole = m_samplesOut == 0 || waitUntil(item, playedBy(m_samplesOut));
-    m_output.end(whole && !stale(item));
+    m_output.end(!whole || stale(item));
     m_current = nullptr;
 }
 
@@ -204,12 +220,10 @@ bool SpeechThread::deliver(const short *wav, int count)
             return true;
         m_start = Clock::now();
         m_callbacks.started(item.id, item.text);
-    } else if (!waitUntil(item, playedBy(m_samplesOut) - toDuration(kLeadSeconds))) {
-        return false;
     }
     const int piece = std::max(1, m_sampleRate / kPiecesPerSecond);
     for (int done = 0; done < count; done += piece) {
-        if (stale(item))
+        if (!waitUntil(item, playedBy(m_samplesOut) - toDuration(kLeadSeconds)))
             return false;
         const int n = std::min(piece, count - done);
         m_output.write(wav + done, n);

@@ -43,7 +43,6 @@ public:
         m_r->samples += count;
         return true;
     }
-    bool drain() override { return true; }
     void flush() override
     {
         std::lock_guard lock(m_r->mutex);
