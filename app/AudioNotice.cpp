@@ -9,7 +9,8 @@ namespace pelumo {
 namespace {
 
 const QString kTitle = QStringLiteral("音声");
-const QString kPrompt = QStringLiteral("音声を出せません。スピーカーの接続を確かめてください。\n"
+const QString kPrompt = QStringLiteral("音声を出せません。\n"
+                                       "スピーカーの接続を確かめてください。\n"
                                        "つながると、自動で声が出るようになります。");
 constexpr int kRetryMs = 250;
 

@@ -31,7 +31,11 @@ EspeakEngine::EspeakEngine(std::unique_ptr<AudioSink> sink, QObject *parent)
     QTimer::singleShot(kWarmUpDelayMs, this, [this] { m_thread->startUp(); });
 }
 
-EspeakEngine::~EspeakEngine() = default;
+// The speech thread ends first: its last callbacks touch this object.
+EspeakEngine::~EspeakEngine()
+{
+    m_thread.reset();
+}
 
 void EspeakEngine::speak(const QString &text, const QString &reading, SpeechKind kind)
 {

@@ -4,6 +4,7 @@
 #include <espeak-ng/espeak_ng.h>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <pthread.h>
 
 namespace pelumo {
