@@ -4,6 +4,7 @@
 #include "platform/SpeakingAgent.h"
 #include "support/TestWindow.h"
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 using namespace pelumo;
@@ -128,6 +129,26 @@ private slots:
         pressKey();
         waitUntilSaid();
         QVERIFY2(recorder.soundFrom().first >= 0, "no sound after the server came back");
+    }
+
+    // As with a speaker plugged in after start: told once, then heard.
+    void speechComesBackWhenADeviceAppears()
+    {
+        recorder.stop();
+        QVERIFY(SinkRecorder::runServerScript("stop"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^No audio output"));
+        pressKey();
+        waitUntilSaid();
+        QTRY_COMPARE(answerer->prompts.size(), 1);
+
+        QVERIFY(SinkRecorder::runServerScript("start"));
+        QVERIFY(recorder.start());
+        QTest::qWait(200);
+        pressKey();
+        waitUntilSaid();
+        QVERIFY2(recorder.soundFrom().first >= 0, "no sound once the server was there");
+        QCOMPARE(answerer->prompts.size(), 1);
+        answerer->prompts.clear();
     }
 };
 
