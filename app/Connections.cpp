@@ -1,4 +1,5 @@
 // Wires each control's events to its handler.
+#include "app/AudioNotice.h"
 #include "app/frmTalk.h"
 
 namespace pelumo {
@@ -48,6 +49,8 @@ void frmTalk::connectHandlers()
 
     connect(cmdRevise, &QAbstractButton::clicked, this, &frmTalk::cmdRevise_Click);
     connect(cmdBack, &QAbstractButton::clicked, this, &frmTalk::cmdBack_Click);
+
+    connectAudioNotice(*this);
 }
 
 } // namespace pelumo

@@ -1,6 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
-//   pelumo-bench [startup] [touches] [commands] [speech] [readings]
+//   pelumo-bench [startup] [touches] [commands] [speech] [readings] [sound]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -16,6 +16,7 @@ std::vector<Row> measureTouches(const QStringList &phrases);
 std::vector<Row> measureCommands(const QStringList &phrases);
 std::vector<Row> measureSpeech();
 std::vector<Row> measureReadings();
+std::vector<Row> measureSound();
 }
 
 int main(int argc, char *argv[])
@@ -52,6 +53,8 @@ int main(int argc, char *argv[])
         add(bench::measureSpeech());
     if (want("readings"))
         add(bench::measureReadings());
+    if (want("sound"))
+        add(bench::measureSound());
     bench::printTable(rows);
     return 0;
 }

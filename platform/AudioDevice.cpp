@@ -19,7 +19,7 @@ struct PcAudio {
     Open open = nullptr;
     Object close = nullptr, destroy = nullptr;
     Write write = nullptr;
-    Status drain = nullptr, flush = nullptr;
+    Status flush = nullptr;
     StrError strerror = nullptr;
 
     bool load()
@@ -32,10 +32,12 @@ struct PcAudio {
         close = reinterpret_cast<Object>(dlsym(lib, "audio_object_close"));
         destroy = reinterpret_cast<Object>(dlsym(lib, "audio_object_destroy"));
         write = reinterpret_cast<Write>(dlsym(lib, "audio_object_write"));
-        drain = reinterpret_cast<Status>(dlsym(lib, "audio_object_drain"));
         flush = reinterpret_cast<Status>(dlsym(lib, "audio_object_flush"));
         strerror = reinterpret_cast<StrError>(dlsym(lib, "audio_object_strerror"));
-        return create && open && close && destroy && write && drain && flush && strerror;
+        const bool complete = create && open && close && destroy && write && flush && strerror;
+        if (!complete)
+            create = nullptr;   // tried again at the next opening
+        return complete;
     }
 };
 
@@ -57,20 +59,16 @@ void holdBackAlsaErrors(bool hold)
 
 class DeviceSink : public AudioSink {
 public:
-    ~DeviceSink() override
-    {
-        if (m_object) {
-            if (m_open)
-                m_api.close(m_object);
-            m_api.destroy(m_object);
-        }
-    }
+    ~DeviceSink() override { close(); }
     bool open(int sampleRate) override
     {
-        if (!m_api.load()) {
+        close();
+        if (!m_api.create && !m_api.load()) {
             m_error = QStringLiteral("the audio library libpcaudio is not available");
             return false;
         }
+        // The library picks PulseAudio or ALSA when the object is made, so
+        // each opening makes a new one.
         holdBackAlsaErrors(true);
         m_object = m_api.create(nullptr, "Pelumo", "Speech");
         const int error = m_object
@@ -81,21 +79,43 @@ public:
             return false;
         }
         if (error != 0) {
-            m_error = QString::fromLocal8Bit(m_api.strerror(m_object, error));
+            remember(error);
+            close();
             return false;
         }
         m_open = true;
         return true;
     }
-    void write(const short *samples, int count) override
+    void close() override
     {
-        m_api.write(m_object, samples, size_t(count) * sizeof(short));
+        if (!m_object)
+            return;
+        if (m_open)
+            m_api.close(m_object);
+        m_api.destroy(m_object);
+        m_object = nullptr;
+        m_open = false;
     }
-    void drain() override { m_api.drain(m_object); }
-    void flush() override { m_api.flush(m_object); }
+    bool write(const short *samples, int count) override
+    {
+        return m_open && remember(m_api.write(m_object, samples, size_t(count) * sizeof(short)));
+    }
+    void flush() override
+    {
+        if (m_open)
+            remember(m_api.flush(m_object));
+    }
     QString errorString() const override { return m_error; }
 
 private:
+    // True for success; otherwise keeps the library's words for the log.
+    bool remember(int error)
+    {
+        if (error != 0)
+            m_error = QString::fromLocal8Bit(m_api.strerror(m_object, error));
+        return error == 0;
+    }
+
     PcAudio m_api;
     void *m_object = nullptr;
     bool m_open = false;

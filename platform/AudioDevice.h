@@ -1,6 +1,9 @@
 #pragma once
 // Where synthesised speech goes: 16-bit mono samples. Every call is made on
-// the speech thread, never on the GUI thread, so write() and drain() may block.
+// the speech thread, never on the GUI thread, so open() and write() may block.
+// Nothing waits for the device to play out: the speech thread paces the
+// samples itself, and a wait that cannot be interrupted would hold up the
+// next key.
 #include <QString>
 #include <memory>
 
@@ -9,10 +12,13 @@ namespace pelumo {
 class AudioSink {
 public:
     virtual ~AudioSink() = default;
+    // Opens the output afresh, closing it first if it was open, so that a
+    // sound server started again or a speaker plugged in since is found.
     // False when there is nothing to play to; errorString() says why.
     virtual bool open(int sampleRate) = 0;
-    virtual void write(const short *samples, int count) = 0;
-    virtual void drain() = 0;   // returns when the written samples have played
+    virtual void close() = 0;
+    // False when the output failed and the samples were not taken.
+    virtual bool write(const short *samples, int count) = 0;
     virtual void flush() = 0;   // drops what has not been played yet
     virtual QString errorString() const { return {}; }
 };
@@ -22,14 +28,5 @@ public:
 // run time, so a build without it, or a machine without sound, gets a sink
 // whose open() fails.
 std::unique_ptr<AudioSink> makeDefaultAudioSink();
-
-// Swallows everything: speech goes on in time, without sound.
-class SilentSink : public AudioSink {
-public:
-    bool open(int) override { return true; }
-    void write(const short *, int) override {}
-    void drain() override {}
-    void flush() override {}
-};
 
 } // namespace pelumo

@@ -1,13 +1,7 @@
 #pragma once
-// Japanese speech from espeak-ng's C library, in the program's own process.
-//
-// espeak-ng runs on a thread of its own and hands us its samples; we pass
-// them to the audio output at the pace they play. That is what makes stop()
-// immediate: espeak_Cancel would wait for the synthesis under way (over a
-// second for a long message), whereas a flag read between two buffers ends it
-// at once, and only a few buffers ever wait in the device to be dropped.
-// Without sound the texts are "said" in silence, in the same time, so the
-// character still moves its mouth and ends when the speech would have.
+// Japanese speech from espeak-ng's C library, in the program's own process, on
+// a thread of its own (see SpeechThread.h). This side, on the GUI thread, only
+// numbers the texts it is given and tells which of them are still to be heard.
 #include "platform/AudioDevice.h"
 #include "platform/SpeechEngine.h"
 #include <atomic>
@@ -21,13 +15,15 @@ class EspeakEngine : public SpeechEngine {
     Q_OBJECT
 public:
     // Returns at once; espeak-ng starts on its thread a moment later, after
-    // the first paint, or at the first speak().
+    // the first paint, or at the first speak(). The audio device is opened
+    // when there is first something to say.
     explicit EspeakEngine(std::unique_ptr<AudioSink> sink = makeDefaultAudioSink(),
                           QObject *parent = nullptr);
     ~EspeakEngine() override;
 
-    void speak(const QString &text) override;
+    void speak(const QString &text, const QString &reading, SpeechKind kind) override;
     void stop() override;
+    void setVoice(const VoiceSettings &voice) override;
     bool isSpeaking() const override;
 
     // Blocks until espeak-ng has started; false when it could not. For tests
@@ -42,11 +38,14 @@ public:
     static constexpr int kWarmUpDelayMs = 300;
 
 private:
-    void onAudioStarted(quint64 generation, const QString &text);
-    void onFinished(quint64 generation);
+    void onAudioStarted(quint64 id, const QString &text);
+    void onFinished(quint64 id);
+    void onAudioReport(bool available, const QString &detail);
 
     std::unique_ptr<SpeechThread> m_thread;
-    int m_pending = 0;   // texts given to speak() since the last stop(), not yet said
+    quint64 m_lastId = 0;           // the latest text given
+    quint64 m_silencedThrough = 0;  // by stop()
+    quint64 m_doneThrough = 0;      // heard, or given way to a newer text
     std::atomic<qint64> m_audioStartNs{0};
 };
 

@@ -19,6 +19,7 @@ SpeakingAgent::SpeakingAgent(std::unique_ptr<SpeechEngine> engine)
     });
     connect(m_engine.get(), &SpeechEngine::speechEnded, this,
             [this] { window().rest(kBalloonLingerMs); });
+    connect(m_engine.get(), &SpeechEngine::audioUnavailable, this, &SpeakingAgent::audioUnavailable);
 }
 
 SpeakingAgent::~SpeakingAgent() = default;
@@ -62,7 +63,6 @@ void SpeakingAgent::play(const QString &animation)
 
 void SpeakingAgent::speak(const QString &text, const QString &reading, SpeechKind kind)
 {
-    Q_UNUSED(kind);
     qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"") + text
                                        + QStringLiteral("\" reading \"") + reading + QLatin1Char('"');
     if (!m_engine) {
@@ -73,7 +73,7 @@ void SpeakingAgent::speak(const QString &text, const QString &reading, SpeechKin
     // The voice is started first, so the first sound does not wait for the
     // balloon's layout; both show in answer to the same touch.
     const bool idle = !m_engine->isSpeaking();
-    m_engine->speak(reading);
+    m_engine->speak(text, reading, kind);
     if (idle)
         window().showBalloon(text);
 }

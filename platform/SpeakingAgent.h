@@ -33,6 +33,10 @@ public:
     // How long the balloon stays after the speech has ended by itself.
     static constexpr int kBalloonLingerMs = 2000;
 
+signals:
+    // From the voice: no sound can be heard for now (see SpeechEngine).
+    void audioUnavailable();
+
 private:
     std::unique_ptr<SpeechEngine> m_engine;
     std::unique_ptr<CharacterWindow> m_window;

@@ -15,9 +15,9 @@ public:
     QStringList said;
     int stops = 0;
     bool speaking = false;
-    void speak(const QString &text) override
+    void speak(const QString &, const QString &reading, SpeechKind) override
     {
-        said << text;
+        said << reading;
         speaking = true;
     }
     void stop() override

@@ -75,7 +75,14 @@ public:
 // settings file before Form_Load reads them.
 class TestWindow {
 public:
-    explicit TestWindow(std::initializer_list<std::pair<QString, QString>> options = {})
+    using OptionList = std::initializer_list<std::pair<QString, QString>>;
+    explicit TestWindow(OptionList options = {}) { build(agent, options); }
+    // With a character of the caller's, e.g. the real one with its voice.
+    explicit TestWindow(AgentCharacter &character, OptionList options = {})
+    {
+        build(character, options);
+    }
+    void build(AgentCharacter &character, OptionList options)
     {
         installFontSubstitutions();
         qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
@@ -84,7 +91,7 @@ public:
         for (const auto &o : options)
             settings->write(o.first, o.second);
         window = std::make_unique<frmTalk>(
-            Services{*settings, clock, beeper, clipboard, agent, dir.filePath("program")});
+            Services{*settings, clock, beeper, clipboard, character, dir.filePath("program")});
     }
     // Start-up as the program does it, then show the window.
     frmTalk &start()
