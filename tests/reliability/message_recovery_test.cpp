@@ -92,11 +92,12 @@ public:
         QFile::setPermissions(dir.filePath("XDG_RUNTIME_DIR"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        // One press enters a character.
+        // One press enters a character; no key is spoken, so that a machine
+        // without sound shows no notice in the middle of the writing.
         QDir().mkpath(dir.filePath("XDG_CONFIG_HOME/Talk"));
         QFile ini(dir.filePath("XDG_CONFIG_HOME/Talk/Talk.ini"));
         if (ini.open(QIODevice::WriteOnly))
-            ini.write("[OPT]\nOPT1=2\n");
+            ini.write("[OPT]\nOPT1=2\nOPT3=3\n");
     }
     QString keptPath() const { return dir.filePath("XDG_STATE_HOME/Talk/message.json"); }
     SavedMessage kept() const { return readSavedMessage(keptPath()).message; }
