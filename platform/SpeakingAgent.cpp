@@ -65,17 +65,20 @@ void SpeakingAgent::speak(const QString &text, const QString &reading, SpeechKin
 {
     qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"") + text
                                        + QStringLiteral("\" reading \"") + reading + QLatin1Char('"');
+    // The balloon shows the text as it is heard: the end marker, and any "_"
+    // read as a pause, are not shown.
+    const QString shown = QString(text).replace(QLatin1Char('_'), QLatin1Char(' ')).trimmed();
     if (!m_engine) {
-        window().showBalloon(text);
+        window().showBalloon(shown);
         window().rest(kBalloonLingerMs * 2);
         return;
     }
     // The voice is started first, so the first sound does not wait for the
     // balloon's layout; both show in answer to the same touch.
     const bool idle = !m_engine->isSpeaking();
-    m_engine->speak(text, reading, kind);
+    m_engine->speak(shown, reading, kind);
     if (idle)
-        window().showBalloon(text);
+        window().showBalloon(shown);
 }
 
 void SpeakingAgent::stop()

@@ -234,10 +234,11 @@ private slots:
         a.agent.moveTo(855, 20);
         QCOMPARE(a.window.pos(), QPoint(855, 20));
 
-        a.agent.speak("こんにちは ", "こんにちは ", SpeechKind::Message);
-        QCOMPARE(a.engine->said, QStringList{"こんにちは "});
+        a.agent.speak("こんにちは_", "コンニチワ ", SpeechKind::Message);
+        QCOMPARE(a.engine->said, QStringList{"コンニチワ "});
         QVERIFY(a.window.balloonShown());   // at once, before the first sound
-        QCOMPARE(a.window.balloonText(), QString("こんにちは "));
+        // As written, but without the end marker, which is heard as a pause.
+        QCOMPARE(a.window.balloonText(), QString("こんにちは"));
         QVERIFY(!a.window.isTalking());
 
         a.hear("こんにちは ");
