@@ -1,16 +1,33 @@
 #include "platform/SettingsStore.h"
 #include "platform/Logging.h"
 #include "phrasebook/core/TextFile.h"
+#include <QFile>
 #include <QSettings>
+#include <sys/stat.h>
 
 namespace pelumo {
 namespace {
 const QString kGroup = QStringLiteral("OPT/");
+
+// QSettings reads its file as soon as it is made; it must never be made on
+// something it cannot read to the end. A missing file is fine: it is made
+// at the first write.
+bool isSafeToOpen(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return true;
+    return S_ISREG(info.st_mode) && info.st_size <= IniSettingsStore::kMaxBytes;
 }
+} // namespace
 
 IniSettingsStore::IniSettingsStore(const QString &path)
-    : m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat))
+    : m_path(path)
 {
+    if (isSafeToOpen(path))
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    else
+        qCWarning(lcSettings) << "not a plain settings file, or too large; left untouched:" << path;
 }
 
 IniSettingsStore::~IniSettingsStore() = default;
@@ -20,7 +37,7 @@ QString IniSettingsStore::read(const QString &key, const QString &fallback) cons
     if (m_unsaved.contains(key))
         return m_unsaved.value(key);
     // A store that cannot be read gives every option its default.
-    const bool failed = fileFault(FileOperation::Read, path()) != FileFault::None;
+    const bool failed = !m_settings || fileFault(FileOperation::Read, path()) != FileFault::None;
     const QVariant value = failed ? QVariant() : m_settings->value(kGroup + key);
     const QString text = value.isValid() ? value.toString() : fallback;
     qCDebug(lcSettings) << "read" << key << text;
@@ -31,7 +48,7 @@ bool IniSettingsStore::write(const QString &key, const QString &value)
 {
     // A value the file cannot take is still kept for this run, so the program
     // goes on with what the user chose (QSettings keeps it in memory too).
-    if (fileFault(FileOperation::Write, path()) != FileFault::None) {
+    if (!m_settings || fileFault(FileOperation::Write, path()) != FileFault::None) {
         m_unsaved.insert(key, value);
         qCWarning(lcSettings) << "could not write" << key << "to" << path();
         return false;
@@ -46,7 +63,5 @@ bool IniSettingsStore::write(const QString &key, const QString &value)
         qCWarning(lcSettings) << "could not write" << key << "to" << m_settings->fileName();
     return ok;
 }
-
-QString IniSettingsStore::path() const { return m_settings->fileName(); }
 
 } // namespace pelumo
