@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <sys/stat.h>
 
 namespace pelumo {
 namespace {
@@ -14,6 +15,14 @@ constexpr int kVersion = 1;
 // Far above any message (a diary entry opened into it is at most 32,767
 // characters): a larger file is not one of ours.
 constexpr qint64 kMaxFileBytes = 1 << 20;
+
+// What stands at path, the link itself when it is one (lstat) or what it
+// leads to (stat); false when nothing does.
+bool statOf(const QString &path, bool followLink, struct stat &info)
+{
+    const QByteArray name = QFile::encodeName(path);
+    return (followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) == 0;
+}
 
 } // namespace
 
@@ -46,20 +55,22 @@ std::optional<SavedMessage> parseSavedMessage(const QByteArray &bytes)
 SavedMessageRead readSavedMessage(const QString &path)
 {
     SavedMessageRead read;
-    QFile file(path);
-    if (!file.exists())
+    struct stat info {};
+    if (!statOf(path, true, info))
         return read;
-    if (file.size() > kMaxFileBytes) {
+    // A FIFO would hold the start for ever, a device could be read without end.
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
         read.status = SavedMessageRead::Damaged;
-        read.errorString = QStringLiteral("too large: %1 bytes").arg(file.size());
+        read.errorString = QStringLiteral("not a plain file, or too large: %1 bytes").arg(info.st_size);
         return read;
     }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         read.status = SavedMessageRead::Unreadable;
         read.errorString = file.errorString();
         return read;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         read.status = SavedMessageRead::Unreadable;
         read.errorString = file.errorString();
@@ -78,6 +89,11 @@ QString writeSavedMessage(const QString &path, const SavedMessage &message)
     const QString folder = QFileInfo(path).path();
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot make the folder %1").arg(folder);
+    // The file is ours alone: whatever else stands in its place (a link,
+    // which the save would follow to its target, a FIFO) goes first.
+    struct stat info {};
+    if (statOf(path, false, info) && !S_ISREG(info.st_mode) && !QFile::remove(path))
+        return QStringLiteral("cannot remove what stands at %1").arg(path);
     QSaveFile file(path);
     const QByteArray bytes = savedMessageBytes(message);
     if (!file.open(QIODevice::WriteOnly))

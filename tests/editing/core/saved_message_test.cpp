@@ -1,6 +1,7 @@
 #include "editing/core/SavedMessage.h"
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace pelumo;
 
@@ -80,6 +81,28 @@ private slots:
         QFile blocker(dir.filePath("file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         QVERIFY(!writeSavedMessage(dir.filePath("file/Talk/message.json"), m).isEmpty());
+    }
+
+    // Whatever stands in the file's place is never read without end, never
+    // waited on, and never written through: the message replaces it.
+    void notAPlainFileInItsPlace()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("message.json"), target = dir.filePath("someone-else.txt");
+        const SavedMessage m{QStringLiteral("い_"), 1, 2, true};
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        QCOMPARE(readSavedMessage(path).status, SavedMessageRead::Damaged);   // at once
+        QCOMPARE(writeSavedMessage(path, m), QString());
+        QCOMPARE(readSavedMessage(path).message, m);
+
+        QFile other(target);
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("theirs") == 6);
+        other.close();
+        QVERIFY(QFile::remove(path) && QFile::link(target, path));
+        QCOMPARE(writeSavedMessage(path, m), QString());
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        QCOMPARE(other.readAll(), QByteArray("theirs"));
     }
 };
 
