@@ -1,23 +1,20 @@
 #include "platform/SettingsStore.h"
 #include "platform/Logging.h"
 #include "phrasebook/core/TextFile.h"
-#include <QFile>
+#include "platform/core/RegularFile.h"
 #include <QSettings>
-#include <sys/stat.h>
 
 namespace pelumo {
 namespace {
 const QString kGroup = QStringLiteral("OPT/");
 
 // QSettings reads its file as soon as it is made; it must never be made on
-// something it cannot read to the end. A missing file is fine: it is made
-// at the first write.
+// something it cannot read to the end. A missing file is fine (it is made
+// at the first write), and so is one it may not read (it reads as empty).
 bool isSafeToOpen(const QString &path)
 {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return true;
-    return S_ISREG(info.st_mode) && info.st_size <= IniSettingsStore::kMaxBytes;
+    const FileBytes::Status status = readRegularFile(path, IniSettingsStore::kMaxBytes).status;
+    return status == FileBytes::Ok || status == FileBytes::Missing || status == FileBytes::Failed;
 }
 } // namespace
 

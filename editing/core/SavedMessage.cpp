@@ -1,5 +1,6 @@
 #include "editing/core/SavedMessage.h"
 #include "editing/core/Characters.h"
+#include "platform/core/RegularFile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,12 +17,12 @@ constexpr int kVersion = 1;
 // characters): a larger file is not one of ours.
 constexpr qint64 kMaxFileBytes = 1 << 20;
 
-// What stands at path, the link itself when it is one (lstat) or what it
-// leads to (stat); false when nothing does.
-bool statOf(const QString &path, bool followLink, struct stat &info)
+// Whether something other than a plain file (a link, a FIFO, a folder)
+// stands at path itself.
+bool somethingElseStandsAt(const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    return (followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) == 0;
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
 } // namespace
@@ -55,27 +56,24 @@ std::optional<SavedMessage> parseSavedMessage(const QByteArray &bytes)
 SavedMessageRead readSavedMessage(const QString &path)
 {
     SavedMessageRead read;
-    struct stat info {};
-    if (!statOf(path, true, info))
-        return read;
     // A FIFO would hold the start for ever, a device could be read without end.
-    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileBytes) {
+    const FileBytes file = readRegularFile(path, kMaxFileBytes);
+    switch (file.status) {
+    case FileBytes::Missing:
+        return read;
+    case FileBytes::NotAFile:
+    case FileBytes::TooLarge:
         read.status = SavedMessageRead::Damaged;
-        read.errorString = QStringLiteral("not a plain file, or too large: %1 bytes").arg(info.st_size);
+        read.errorString = QStringLiteral("not a plain file, or too large: %1 bytes").arg(file.size);
         return read;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    case FileBytes::Failed:
         read.status = SavedMessageRead::Unreadable;
-        read.errorString = file.errorString();
+        read.errorString = file.errorString;
         return read;
+    case FileBytes::Ok:
+        break;
     }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        read.status = SavedMessageRead::Unreadable;
-        read.errorString = file.errorString();
-        return read;
-    }
+    const QByteArray &bytes = file.bytes;
     const std::optional<SavedMessage> message = parseSavedMessage(bytes);
     read.status = message ? SavedMessageRead::Ok : SavedMessageRead::Damaged;
     read.message = message.value_or(SavedMessage{});
@@ -91,8 +89,7 @@ QString writeSavedMessage(const QString &path, const SavedMessage &message)
         return QStringLiteral("cannot make the folder %1").arg(folder);
     // The file is ours alone: whatever else stands in its place (a link,
     // which the save would follow to its target, a FIFO) goes first.
-    struct stat info {};
-    if (statOf(path, false, info) && !S_ISREG(info.st_mode) && !QFile::remove(path))
+    if (somethingElseStandsAt(path) && !QFile::remove(path))
         return QStringLiteral("cannot remove what stands at %1").arg(path);
     QSaveFile file(path);
     const QByteArray bytes = savedMessageBytes(message);

@@ -57,7 +57,7 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
 
 TextFileContent readTextLines(const QString &path)
 {
-    const FileBytes file = readRegularFile(path);
+    const FileBytes file = readRegularFile(path, kMaxLineFileBytes);
     TextFileContent content;
     if (file.status == FileBytes::Ok && fileFault(FileOperation::Read, path) == FileFault::None)
         return decodeTextLines(file.bytes);
@@ -112,7 +112,7 @@ QString freeAsideName(const QString &path)
 AsideCopy copyAside(const QString &path)
 {
     AsideCopy copy;
-    const FileBytes file = readRegularFile(path);
+    const FileBytes file = readRegularFile(path, kMaxLineFileBytes);
     if (file.status == FileBytes::Missing)
         return copy;
     if (file.status != FileBytes::Ok) {

@@ -17,7 +17,7 @@
 //
 // Every write goes to a new file renamed over the old one, so a crash or a
 // power cut in the middle leaves either the old file or the new one.
-#include "phrasebook/core/RegularFile.h"
+#include "platform/core/RegularFile.h"
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,6 +25,10 @@
 #include <functional>
 
 namespace pelumo {
+
+// Far above the largest phrase book (32,767 lines of 32,767 characters would
+// be more, but a real book of 32,767 phrases is about 2 MB).
+inline constexpr qint64 kMaxLineFileBytes = qint64(64) << 20;
 
 enum class TextEncoding { Utf8, Utf8WithBom, ShiftJis };
 inline const QByteArray kUtf8Mark("\xEF\xBB\xBF");   // the byte-order mark

@@ -1,9 +1,9 @@
 #pragma once
 // Reading a whole file that must be an ordinary file of sensible size.
 //
-// The phrase book and the diary are read at start-up and whenever a list is
-// shown; a Talk.txt that is a FIFO would block open() for ever, and one linked
-// to /dev/zero would fill the memory. A link is followed (a carer may link the
+// The phrase book, the diary, the settings and the kept message are read at
+// start-up; a Talk.txt that is a FIFO would block open() for ever, and one
+// linked to /dev/zero would fill the memory. A link is followed (a carer may link the
 // phrase book to a shared folder), but what it leads to must be a regular
 // file: that is checked before the file is opened, opened without blocking,
 // checked again on the open file, and never more than the limit is read.
@@ -11,10 +11,6 @@
 #include <QString>
 
 namespace pelumo {
-
-// Far above the largest phrase book (32,767 lines of 32,767 characters would
-// be more, but a real book of 32,767 phrases is about 2 MB).
-inline constexpr qint64 kMaxLineFileBytes = qint64(64) << 20;
 
 struct FileBytes {
     enum Status { Ok, Missing, NotAFile, TooLarge, Failed };
@@ -24,6 +20,6 @@ struct FileBytes {
     QString errorString;   // the system's words, for the log
 };
 
-FileBytes readRegularFile(const QString &path, qint64 limit = kMaxLineFileBytes);
+FileBytes readRegularFile(const QString &path, qint64 limit);
 
 } // namespace pelumo

@@ -1,4 +1,4 @@
-#include "phrasebook/core/RegularFile.h"
+#include "platform/core/RegularFile.h"
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
