@@ -3,7 +3,7 @@
 #include "app/frmTalk.h"
 #include "platform/AppPaths.h"
 #include "platform/Fonts.h"
-#include "platform/SpeakingAgent.h"
+#include "speech/SpeakingAgent.h"
 #include "platform/SingleInstance.h"
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "app/AudioNotice.h"
 #include "app/frmTalk.h"
-#include "platform/SpeakingAgent.h"
+#include "speech/SpeakingAgent.h"
 #include <QApplication>
 #include <QTimer>
 

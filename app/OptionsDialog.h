@@ -10,9 +10,9 @@
 // full screen, the pointer). There "戻る", in the same place, goes back.
 // "キャンセル" and "確定" stand on both pages and act on both together.
 #include "app/OwnSettingsPage.h"
-#include "platform/CommandButton.h"
-#include "platform/OptionButton.h"
-#include "platform/ScaledLayout.h"
+#include "widgets/CommandButton.h"
+#include "widgets/OptionButton.h"
+#include "widgets/ScaledLayout.h"
 #include <QDialog>
 #include <array>
 

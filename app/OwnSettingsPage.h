@@ -5,10 +5,10 @@
 // an on/off row a check box, each as tall as a command button so that an
 // unsteady finger finds it.
 #include "app/core/OwnSettings.h"
-#include "platform/Agent.h"
-#include "platform/NumberStepper.h"
-#include "platform/OptionButton.h"
-#include "platform/ScaledLayout.h"
+#include "speech/core/Agent.h"
+#include "widgets/NumberStepper.h"
+#include "widgets/OptionButton.h"
+#include "widgets/ScaledLayout.h"
 #include "platform/SettingsStore.h"
 #include <QWidget>
 #include <vector>

@@ -2,8 +2,8 @@
 // frmOK, the question dialog: a prompt and one or two large buttons. It is made
 // afresh for every question, so each starts from its laid-out captions and
 // positions, and it is drawn at the main window's scale.
-#include "platform/CommandButton.h"
-#include "platform/ScaledLayout.h"
+#include "widgets/CommandButton.h"
+#include "widgets/ScaledLayout.h"
 #include <QDialog>
 #include <array>
 

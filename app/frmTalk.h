@@ -18,15 +18,15 @@
 // dialog opens in the middle of them.
 #include "app/core/ProgramState.h"
 #include "phrasebook/core/PhraseCandidates.h"
-#include "phrasebook/core/TextFile.h"
-#include "platform/Agent.h"
+#include "platform/core/TextFile.h"
+#include "speech/core/Agent.h"
 #include "platform/Clock.h"
-#include "platform/CommandButton.h"
+#include "widgets/CommandButton.h"
 #include "platform/Devices.h"
-#include "platform/FlexGrid.h"
-#include "platform/ScaledLayout.h"
+#include "widgets/FlexGrid.h"
+#include "widgets/ScaledLayout.h"
 #include "platform/SettingsStore.h"
-#include "platform/TextBox.h"
+#include "widgets/TextBox.h"
 #include "speech/core/MessageReader.h"
 #include <QLabel>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // plain file or string work it cannot do without.
 #include "BenchData.h"
 #include "Stats.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
 #include <QElapsedTimer>
 #include <QApplication>

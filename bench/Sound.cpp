@@ -7,8 +7,8 @@
 // path from the first sample written to its arrival here (device and capture).
 #include "Stats.h"
 #include "audio/SinkRecorder.h"
-#include "platform/EspeakEngine.h"
-#include "platform/SpeakingAgent.h"
+#include "speech/EspeakEngine.h"
+#include "speech/SpeakingAgent.h"
 #include "support/TestWindow.h"
 #include <QTemporaryDir>
 #include <chrono>

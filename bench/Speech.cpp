@@ -3,8 +3,8 @@
 // (in a child process, as the library allows one user per process).
 #include "BenchData.h"
 #include "Stats.h"
-#include "platform/EspeakEngine.h"
-#include "platform/SpeakingAgent.h"
+#include "speech/EspeakEngine.h"
+#include "speech/SpeakingAgent.h"
 #include "support/TestWindow.h"
 #include <QElapsedTimer>
 #include <QEventLoop>

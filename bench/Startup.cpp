@@ -6,7 +6,7 @@
 #include "app/Application.h"
 #include "app/frmTalk.h"
 #include "platform/Fonts.h"
-#include "platform/ScaledLayout.h"
+#include "widgets/ScaledLayout.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>

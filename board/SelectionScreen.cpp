@@ -1,6 +1,7 @@
 // The enlarged 3 x 3 selection screen around a pressed board cell.
 #include "app/frmTalk.h"
 #include "board/core/KanaVariants.h"
+#include "board/core/BoardTables.h"
 #include "editing/core/Message.h"
 
 namespace pelumo {

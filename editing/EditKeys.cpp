@@ -1,7 +1,7 @@
 // The editing keys with their press-and-hold repeat, the narrow and wide text
 // layouts, copy and paste.
 #include "app/frmTalk.h"
-#include "editing/core/Characters.h"
+#include "platform/core/Characters.h"
 #include "editing/core/Message.h"
 #include <QCoreApplication>
 #include <QPointer>

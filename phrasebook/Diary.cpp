@@ -2,10 +2,10 @@
 // read on a light green message, revised on the board and registered when the
 // diary ends.
 #include "app/frmTalk.h"
-#include "editing/core/Characters.h"
+#include "platform/core/Characters.h"
 #include "phrasebook/core/DiaryFile.h"
 #include "phrasebook/core/FileNotices.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "platform/Logging.h"
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "platform/SettingsStore.h"
 #include "platform/Logging.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "platform/core/RegularFile.h"
 #include <QSettings>
 

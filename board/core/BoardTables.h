@@ -25,4 +25,12 @@ QList<QStringList> boardCells(BoardKind kind, int lastColumn);
 // Column width of the letter board in twips.
 int boardColumnWidth(int lastColumn);
 
+// A press confirms the first of a two-press sequence when it repeats the
+// remembered entry. Nothing remembered (the start value) confirms nothing, so
+// an empty cell can never complete a sequence.
+inline bool confirmsFirstPress(const QString &pressed, const QString &remembered)
+{
+    return !remembered.isEmpty() && pressed == remembered;
+}
+
 } // namespace pelumo

@@ -1,5 +1,5 @@
 #include "editing/core/Decide.h"
-#include "editing/core/Characters.h"
+#include "platform/core/Characters.h"
 
 namespace pelumo {
 namespace {

@@ -1,5 +1,5 @@
 #include "editing/core/Message.h"
-#include "editing/core/Characters.h"
+#include "platform/core/Characters.h"
 
 namespace pelumo {
 
@@ -14,17 +14,6 @@ std::optional<Insertion> insertBoardText(const QString &message, int caret, cons
         return std::nullopt;
     result.caret = caret + int(entry.size());
     return result;
-}
-
-QString trimBlanks(const QString &text)
-{
-    auto blank = [](QChar c) { return c == u' ' || c == u'\u3000'; };
-    int begin = 0, end = int(text.size());
-    while (begin < end && blank(text.at(begin)))
-        ++begin;
-    while (end > begin && blank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
 }
 
 } // namespace pelumo

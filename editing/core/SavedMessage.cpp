@@ -1,5 +1,5 @@
 #include "editing/core/SavedMessage.h"
-#include "editing/core/Characters.h"
+#include "platform/core/Characters.h"
 #include "platform/core/RegularFile.h"
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "phrasebook/core/DiaryFile.h"
-#include "editing/core/Message.h"
+#include "platform/core/MessageRules.h"
 #include <algorithm>
 
 namespace pelumo {

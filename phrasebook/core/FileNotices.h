@@ -2,7 +2,7 @@
 // What the user is told about the phrase book and the diary files, in the
 // program's own words. The system's own message (errorString) never reaches
 // the user: it goes to the pelumo.files log.
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include <QString>
 #include <optional>
 

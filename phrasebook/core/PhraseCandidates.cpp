@@ -1,6 +1,6 @@
 #include "phrasebook/core/PhraseCandidates.h"
-#include "editing/core/Characters.h"
-#include "editing/core/Message.h"
+#include "platform/core/Characters.h"
+#include "platform/core/MessageRules.h"
 #include "phrasebook/core/PhraseFile.h"
 #include <algorithm>
 

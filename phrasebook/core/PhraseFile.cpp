@@ -1,5 +1,5 @@
 #include "phrasebook/core/PhraseFile.h"
-#include "editing/core/Message.h"
+#include "platform/core/MessageRules.h"
 
 namespace pelumo {
 

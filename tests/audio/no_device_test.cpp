@@ -1,6 +1,6 @@
 // Without any sound device the user is told once, and speech goes on in
 // silence. No server is reachable and ALSA has no device at all here.
-#include "platform/SpeakingAgent.h"
+#include "speech/SpeakingAgent.h"
 #include "support/TestWindow.h"
 #include <QSignalSpy>
 

@@ -1,7 +1,7 @@
 // What the user hears, through the real window, the real voice and a private
 // PulseAudio server's null sink (started by ctest, see scripts/pulse-server.sh).
 #include "audio/SinkRecorder.h"
-#include "platform/SpeakingAgent.h"
+#include "speech/SpeakingAgent.h"
 #include "support/TestWindow.h"
 #include <QLoggingCategory>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 // writes for its entries read back as the same number of entries.
 #include "phrasebook/core/DiaryFile.h"
 #include "phrasebook/core/KanaRowIndex.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include <cstdlib>
 
 using namespace pelumo;

@@ -4,7 +4,7 @@
 // Written over the file, every line the program writes as it was read keeps
 // the bytes it was read from.
 #include "phrasebook/core/PhraseFile.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include <QHash>
 #include <QSet>
 #include <cstdlib>

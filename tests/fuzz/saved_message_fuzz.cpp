@@ -1,7 +1,7 @@
 // Whatever the kept message's file holds, reading it never fails; what it
 // accepts has its highlight inside the text and off the halves of a pair, and
 // writes back to the same message.
-#include "editing/core/Characters.h"
+#include "platform/core/Characters.h"
 #include "editing/core/SavedMessage.h"
 #include <cstdlib>
 

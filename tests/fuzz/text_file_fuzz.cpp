@@ -3,7 +3,7 @@
 // may lose or change a character or a byte the user did not touch. A line
 // added to them is written in the file's encoding or refused whole, and
 // never changes the bytes of the others.
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include <cstdlib>
 
 using namespace pelumo;

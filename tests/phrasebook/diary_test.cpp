@@ -1,4 +1,4 @@
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "phrasebook/core/PhraseFile.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
 #include <QDir>
 #include <QElapsedTimer>

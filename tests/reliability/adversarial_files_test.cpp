@@ -3,7 +3,7 @@
 // change, a file never changes format without the user's ＯＫ, and a FIFO, a
 // link to /dev/zero or a huge file never hangs the program or fills memory.
 #include "phrasebook/core/PhraseFile.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
 #include <QDir>
 #include <QProcess>

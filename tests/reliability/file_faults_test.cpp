@@ -2,7 +2,7 @@
 // file stays whole on disk, what the user did is still in the program, the
 // user is told once in the program's own notice, and the program goes on.
 #include "app/OptionsDialog.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
 #include <QDir>
 #include <QLabel>

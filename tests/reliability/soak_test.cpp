@@ -4,7 +4,7 @@
 // Fixed seeds; a failure prints its seed and step.
 //   PELUMO_SOAK_STEPS=100000 build-tests/tests/reliability_soak_test
 #include "editing/core/Message.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
 #include <QRandomGenerator>
 

@@ -4,7 +4,7 @@
 // program saves; PELUMO_KILLS sets the kills a row (100 by default).
 #include "editing/core/SavedMessage.h"
 #include "phrasebook/core/DiaryFile.h"
-#include "phrasebook/core/TextFile.h"
+#include "platform/core/TextFile.h"
 #include <QCoreApplication>
 #include <QProcess>
 #include <QRandomGenerator>

@@ -1,3 +1,0 @@
-// The interface has no code of its own; this file gives its signals their
-// meta-object.
-#include "platform/SpeechEngine.h"

@@ -1,0 +1,3 @@
+// The interface has no code of its own; this file gives its signals their
+// meta-object.
+#include "speech/SpeechEngine.h"

@@ -1,0 +1,22 @@
+#include "speech/core/VoiceParameters.h"
+#include <algorithm>
+
+namespace pelumo {
+
+namespace {
+int percentOf(int base, int percent)
+{
+    return int((qint64(base) * percent + 50) / 100);
+}
+} // namespace
+
+EspeakParameters espeakParameters(const VoiceSettings &voice, const EspeakParameters &normal)
+{
+    EspeakParameters p;
+    p.rate = std::clamp(percentOf(normal.rate, std::max(voice.speed, 0)), kMinimumRate, kMaximumRate);
+    p.pitch = std::clamp(voice.pitch, 0, 100);
+    p.volume = std::clamp(percentOf(normal.volume, std::max(voice.volume, 0)), 0, kMaximumVolume);
+    return p;
+}
+
+} // namespace pelumo

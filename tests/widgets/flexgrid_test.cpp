@@ -1,0 +1,201 @@
+#include "widgets/FlexGrid.h"
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace pelumo;
+
+namespace {
+// Counts paint events and the area they asked for.
+class CountingGrid : public FlexGrid {
+public:
+    int paints = 0;
+    QRegion painted;
+protected:
+    void paintEvent(QPaintEvent *e) override
+    {
+        ++paints;
+        painted += e->region();
+        FlexGrid::paintEvent(e);
+    }
+};
+
+// A 5 x 3 grid on screen, with the paints of its first showing forgotten.
+bool showAndForgetPaints(CountingGrid &g)
+{
+    g.resize(400, 300);
+    g.setRows(5);
+    g.setCols(3);
+    g.show();
+    if (!QTest::qWaitForWindowExposed(&g))
+        return false;
+    QCoreApplication::processEvents();
+    g.paints = 0;
+    g.painted = QRegion();
+    return true;
+}
+
+void fillColumn(FlexGrid &g, int col, const QStringList &texts)
+{
+    g.setRows(int(texts.size()));
+    for (int r = 0; r < texts.size(); ++r)
+        g.setTextMatrix(r, col, texts[r]);
+}
+}
+
+class FlexGridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void resizingKeepsTextAndEmptiesNewCells()
+    {
+        FlexGrid g;
+        g.setRows(2);
+        g.setCols(2);
+        g.setTextMatrix(1, 1, "x");
+        g.setCols(3);
+        g.setRows(4);
+        QCOMPARE(g.textMatrix(1, 1), QString("x"));
+        QCOMPARE(g.textMatrix(3, 2), QString());
+        g.setRows(0);
+        g.setRows(1);
+        QCOMPARE(g.textMatrix(0, 0), QString());
+        QCOMPARE(g.textMatrix(9, 9), QString());   // outside reads as empty
+    }
+
+    void cellBackColorPaintsColToColSel()
+    {
+        FlexGrid g;
+        g.setRows(2);
+        g.setCols(3);
+        g.setRow(1);
+        g.setCol(1);
+        g.setColSel(2);
+        g.setCellBackColor(colors::LightGreen);
+        QCOMPARE(g.cellBackColor(1, 0), colors::White);
+        QCOMPARE(g.cellBackColor(1, 1), colors::LightGreen);
+        QCOMPARE(g.cellBackColor(1, 2), colors::LightGreen);
+        g.setCol(0);   // collapses the selection again
+        g.setCellBackColor(colors::Grey);
+        QCOMPARE(g.cellBackColor(1, 0), colors::Grey);
+        QCOMPARE(g.cellBackColor(1, 1), colors::LightGreen);
+    }
+
+    void sortKeepsRowsWhole()
+    {
+        FlexGrid g;
+        g.setCols(2);
+        fillColumn(g, 1, {"さくら", "ああ", "1ばん", "あい", "Zoo"});
+        for (int r = 0; r < 5; ++r)
+            g.setTextMatrix(r, 0, QString::number(r));
+        g.setRow(2);
+        g.setCellBackColor(colors::LightGreen);   // the row of "1ばん"
+        g.setCol(1);
+        g.setColSel(1);
+        g.setSort(FlexGrid::SortStringAscending);
+        QStringList order, keys;
+        for (int r = 0; r < 5; ++r) {
+            order << g.textMatrix(r, 1);
+            keys << g.textMatrix(r, 0);
+        }
+        QCOMPARE(order, QStringList({"1ばん", "Zoo", "ああ", "あい", "さくら"}));
+        QCOMPARE(keys, QStringList({"2", "4", "1", "3", "0"}));
+        QCOMPARE(g.cellBackColor(0, 0), colors::LightGreen);
+        g.setSort(FlexGrid::SortStringDescending);
+        QCOMPARE(g.textMatrix(0, 1), QString("さくら"));
+        QCOMPARE(g.textMatrix(4, 1), QString("1ばん"));
+    }
+
+    void redrawOffDefersPaintingUntilOn()
+    {
+        CountingGrid g;
+        QVERIFY(showAndForgetPaints(g));
+        g.setRedraw(false);
+        for (int r = 0; r < 5; ++r)
+            g.setTextMatrix(r, 0, "x");
+        QCoreApplication::processEvents();
+        QCOMPARE(g.paints, 0);
+        g.setRedraw(true);
+        QTRY_COMPARE(g.paints, 1);
+    }
+
+    void changingOneCellRepaintsOnlyThatCell()
+    {
+        CountingGrid g;
+        QVERIFY(showAndForgetPaints(g));
+        g.setRow(1);
+        g.setCol(1);
+        g.setCellBackColor(colors::LightGreen);
+        QTRY_COMPARE(g.paints, 1);
+        QCOMPARE(g.painted.boundingRect(), g.cellRect(1, 1));
+    }
+
+    void topRowScrollsAndStopsAtTheEnd()
+    {
+        FlexGrid g;
+        g.resize(200, 10 * g.rowHeightPixels());
+        g.setCols(1);
+        g.setRows(100);
+        QCOMPARE(g.visibleRows(), 10);
+        g.setTopRow(5);
+        QCOMPARE(g.topRow(), 5);
+        QVERIFY(g.cellRect(4, 0).isEmpty());
+        QCOMPARE(g.cellRect(5, 0).top(), 0);
+        g.setTopRow(1000);
+        QCOMPARE(g.topRow(), 90);
+        g.setTopRow(-3);
+        QCOMPARE(g.topRow(), 0);
+        g.setRows(3);
+        QCOMPARE(g.topRow(), 0);
+    }
+
+    void pressGivesMouseDownThenClickOnThePressedCell()
+    {
+        FlexGrid g;
+        g.resize(300, 200);
+        g.setRows(3);
+        g.setCols(3);
+        g.setColWidth(-1, 1200);   // 80 pixels at scale 1
+        QStringList events;
+        connect(&g, &FlexGrid::mouseDown, [&] { events << QString("down %1,%2").arg(g.row()).arg(g.col()); });
+        connect(&g, &FlexGrid::click, [&] { events << QString("click %1,%2").arg(g.mouseRow()).arg(g.mouseCol()); });
+        QTest::mouseClick(&g, Qt::LeftButton, {}, g.cellRect(2, 1).center());
+        QCOMPARE(events, QStringList({"down 2,1", "click 2,1"}));
+        events.clear();
+        QTest::mouseClick(&g, Qt::LeftButton, {}, QPoint(295, 5));   // right of the last column
+        QVERIFY(events.isEmpty());
+        g.setEnabled(false);
+        QTest::mouseClick(&g, Qt::LeftButton, {}, g.cellRect(0, 0).center());
+        QVERIFY(events.isEmpty());
+    }
+
+    void columnWidthsFollowTheScale()
+    {
+        FlexGrid g;
+        g.setCols(2);
+        g.setColWidth(-1, 1530);
+        g.setScale(Scale(1.0));
+        QCOMPARE(g.cellRect(0, 1).left(), 102);
+        g.setScale(Scale(2.0));
+        QCOMPARE(g.cellRect(0, 1).left(), 204);
+    }
+
+    void manyRowsStayCheap()
+    {
+        FlexGrid g;
+        g.resize(600, 400);
+        g.setCols(2);
+        g.setRedraw(false);
+        g.setRows(32767);
+        for (int r = 0; r < 32767; ++r)
+            g.setTextMatrix(r, 1, QString::number(32767 - r));
+        g.setRedraw(true);
+        g.setCol(1);
+        g.setSort(FlexGrid::SortStringAscending);
+        QCOMPARE(g.textMatrix(0, 1), QString("1"));
+        QCOMPARE(g.textMatrix(32766, 1), QString("9999"));
+        g.setTopRow(40000);
+        QCOMPARE(g.topRow(), 32767 - g.visibleRows());
+    }
+};
+
+QTEST_MAIN(FlexGridTest)
+#include "flexgrid_test.moc"

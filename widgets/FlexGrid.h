@@ -1,0 +1,132 @@
+#pragma once
+// A custom-painted grid with the members the handlers rely on: texts, a current
+// cell with a column selection, per-cell background and alignment, column widths
+// in twips, TopRow scrolling, Redraw suspension, sorting and MouseDown/Click.
+// It repaints only the cells that changed, and stays cheap with 32,767 rows
+// because it only ever paints the rows in view.
+#include "widgets/Colors.h"
+#include "widgets/Twips.h"
+#include <QCache>
+#include <QPixmap>
+#include <QRegion>
+#include <QVector>
+#include <QWidget>
+
+class QPainter;
+
+namespace pelumo {
+
+class FlexGrid : public QWidget {
+    Q_OBJECT
+public:
+    enum SortOrder { SortStringAscending = 7, SortStringDescending = 8 };
+    enum Alignment { AlignGeneral = 9, AlignCenterBottom = 5 };
+
+    explicit FlexGrid(QWidget *parent = nullptr);
+
+    int rows() const { return m_rows; }
+    void setRows(int rows);
+    int cols() const { return m_cols; }
+    void setCols(int cols);
+
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString &text);
+
+    // The current cell. Setting Row or Col collapses the selection to it.
+    int row() const { return m_row; }
+    void setRow(int row);
+    int col() const { return m_col; }
+    void setCol(int col);
+    int colSel() const { return m_colSel; }
+    void setColSel(int col);
+
+    // Paint the current cell, or the range from Col to ColSel in the current row.
+    void setCellBackColor(OleColor color);
+    void setCellAlignment(int alignment);
+    OleColor cellBackColor(int row, int col) const;
+    int cellAlignment(int row, int col) const;
+
+    void setColWidth(int col, int twips);   // col -1 sets every column
+    int colWidth(int col) const;
+
+    int topRow() const { return m_topRow; }
+    void setTopRow(int row);
+    int visibleRows() const;   // rows fully in view
+
+    bool redraw() const { return m_redraw; }
+    void setRedraw(bool on);
+
+    // Sorts every row by the texts of columns Col to ColSel, in character-code
+    // order, keeping rows whole (texts and colours move together).
+    void setSort(int order);
+
+    OleColor foreColor() const { return m_foreColor; }
+    void setForeColor(OleColor color);
+
+    int mouseRow() const { return m_mouseRow; }
+    int mouseCol() const { return m_mouseCol; }
+
+    void setScale(Scale scale);
+    int rowHeightPixels() const { return m_rowHeight; }
+    // Pixel rectangle of a cell in the widget, empty when it is out of view.
+    QRect cellRect(int row, int col) const;
+
+signals:
+    void mouseDown();
+    void click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Cell {
+        QString text;
+        OleColor back = colors::White;
+        int alignment = AlignGeneral;
+    };
+    Cell &cell(int row, int col) { return m_cells[row * m_cols + col]; }
+    const Cell &cell(int row, int col) const { return m_cells[row * m_cols + col]; }
+    bool contains(int row, int col) const;
+    void resizeCells(int rows, int cols);
+    int columnLeft(int col) const;
+    int columnPixels(int col) const;
+    bool hitTest(const QPoint &pos, int *row, int *col) const;
+    void invalidateCell(int row, int col);
+    void invalidateAll();
+    int maxTopRow() const;
+    const QPixmap *renderedText(const QString &text);   // null when too large to keep
+    QString visiblePart(const QString &text, int width) const;   // what fits, and one more
+    void paintText(QPainter &p, const QRect &inner, const Cell &cell);
+    const QPixmap *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);
+    void dropRenderedTexts()
+    {
+        m_rendered.clear();
+        m_graphemes.clear();
+    }
+
+    QVector<Cell> m_cells;
+    QVector<int> m_colWidths;   // twips
+    int m_rows = 0;
+    int m_cols = 0;
+    int m_row = 0;
+    int m_col = 0;
+    int m_colSel = 0;
+    int m_topRow = 0;
+    int m_mouseRow = 0;
+    int m_mouseCol = 0;
+    int m_rowHeight = 20;
+    bool m_redraw = true;
+    bool m_pressed = false;
+    OleColor m_foreColor = colors::Black;
+    Scale m_scale;
+    QRegion m_dirty;
+    // Large glyphs are drawn from their outlines on every paint; drawing each
+    // cell text once into a pixmap keeps a touch's repaint cheap.
+    QCache<QString, QPixmap> m_rendered{4 * 1024 * 1024};   // cost: pixels
+    QCache<QString, QPixmap> m_graphemes{8 * 1024 * 1024};  // one character each
+};
+
+} // namespace pelumo
