@@ -24,11 +24,7 @@ void tellWhenFree(QPointer<frmTalk> window)
         QTimer::singleShot(kRetryMs, window, [window] { tellWhenFree(window); });
         return;
     }
-    // Commands disable the window while they work; the notice must answer.
-    const bool wasEnabled = window->isEnabled();
-    window->setEnabled(true);
     window->AskQuestion(kPrompt, 48, kTitle);
-    window->setEnabled(wasEnabled);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Wires each control's events to its handler.
+// The wiring table: each control's events to its handler, and what one
+// subsystem asks of another.
 #include "app/AudioNotice.h"
 #include "app/frmTalk.h"
 
@@ -6,51 +7,109 @@ namespace pelumo {
 
 void frmTalk::connectHandlers()
 {
-    connect(cmdEnd, &QAbstractButton::clicked, this, &frmTalk::cmdEnd_Click);
-    connect(cmdOpt, &QAbstractButton::clicked, this, &frmTalk::cmdOpt_Click);
-    connect(cmdKey, &QAbstractButton::clicked, this, &frmTalk::cmdKey_Click);
+    auto click = [this](QAbstractButton *button, auto handler) {
+        connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    auto hold = [this](QAbstractButton *button, auto down, auto up) {
+        connect(button, &QAbstractButton::pressed, this, down);
+        connect(button, &QAbstractButton::released, this, up);
+    };
+    click(cmdEnd, [this] { cmdEnd_Click(); });
+    click(cmdOpt, [this] { cmdOpt_Click(); });
 
-    connect(grdBoard, &FlexGrid::mouseDown, this, &frmTalk::grdBoard_MouseDown);
-    connect(grdBoard, &FlexGrid::click, this, &frmTalk::grdBoard_Click);
-    connect(grdBoard2, &FlexGrid::mouseDown, this, &frmTalk::grdBoard2_MouseDown);
-    connect(grdBoard2, &FlexGrid::click, this, &frmTalk::grdBoard2_Click);
-    connect(cmdspace, &QAbstractButton::clicked, this, &frmTalk::cmdspace_Click);
-    connect(cmdEnd2, &QAbstractButton::clicked, this, &frmTalk::cmdEnd2_Click);
+    click(cmdKey, [this] { board->cmdKey_Click(); });
+    connect(grdBoard, &FlexGrid::mouseDown, board, &BoardController::grdBoard_MouseDown);
+    connect(grdBoard, &FlexGrid::click, board, &BoardController::grdBoard_Click);
+    connect(grdBoard2, &FlexGrid::mouseDown, board, &BoardController::grdBoard2_MouseDown);
+    connect(grdBoard2, &FlexGrid::click, board, &BoardController::grdBoard2_Click);
+    click(cmdspace, [this] { board->cmdspace_Click(); });
+    click(cmdEnd2, [this] { board->cmdEnd2_Click(); });
 
-    for (int i = 0; i < int(cmdRes.size()); ++i) {
-        connect(cmdRes[i], &QAbstractButton::pressed, this, [this, i] { cmdRes_MouseDown(i); });
-        connect(cmdRes[i], &QAbstractButton::released, this, [this, i] { cmdRes_MouseUp(i); });
-    }
-    connect(cmdWide, &QAbstractButton::clicked, this, &frmTalk::cmdWide_Click);
-    connect(cmdCopy, &QAbstractButton::clicked, this, &frmTalk::cmdCopy_Click);
-    connect(cmdPaste, &QAbstractButton::clicked, this, &frmTalk::cmdPaste_Click);
-    for (CommandButton *b : {cmdCopy, cmdPaste}) {
-        connect(b, &QAbstractButton::pressed, this, [b] { b->setBackColor(colors::Grey); });
-        connect(b, &QAbstractButton::released, this, [b] { b->setBackColor(colors::White); });
-    }
+    for (int i = 0; i < int(cmdRes.size()); ++i)
+        hold(cmdRes[i], [this, i] { edit->cmdRes_MouseDown(i); }, [this, i] { edit->cmdRes_MouseUp(i); });
+    click(cmdWide, [this] { edit->cmdWide_Click(); });
+    click(cmdCopy, [this] { edit->cmdCopy_Click(); });
+    click(cmdPaste, [this] { edit->cmdPaste_Click(); });
+    for (CommandButton *b : {cmdCopy, cmdPaste})
+        hold(b, [b] { b->setBackColor(colors::Grey); }, [b] { b->setBackColor(colors::White); });
 
-    connect(cmdRead, &QAbstractButton::clicked, this, &frmTalk::cmdRead_Click);
+    click(cmdRead, [this] { speech->cmdRead_Click(); });
 
-    connect(cmdSamp, &QAbstractButton::clicked, this, &frmTalk::cmdSamp_Click);
-    connect(cmdSamp, &QAbstractButton::pressed, this, &frmTalk::cmdSamp_MouseDown);
-    connect(cmdSamp, &QAbstractButton::released, this, &frmTalk::cmdSamp_MouseUp);
-    connect(cmdSampADD, &QAbstractButton::clicked, this, &frmTalk::cmdSampADD_Click);
-    connect(cmdSampDel, &QAbstractButton::clicked, this, &frmTalk::cmdSampDel_Click);
-    connect(cmdStart, &QAbstractButton::clicked, this, &frmTalk::cmdStart_Click);
-    connect(grdEx, &FlexGrid::click, this, &frmTalk::grdEx_Click);
-    connect(grdSp, &FlexGrid::click, this, &frmTalk::grdSp_Click);
-    connect(grdDay, &FlexGrid::click, this, &frmTalk::grdDay_Click);
+    click(cmdSamp, [this] { cmdSamp_Click(); });
+    hold(cmdSamp, [this] { phrases->cmdSamp_MouseDown(); }, [this] { phrases->cmdSamp_MouseUp(); });
+    click(cmdSampADD, [this] { phrases->cmdSampADD_Click(message->text()); });
+    click(cmdSampDel, [this] { phrases->cmdSampDel_Click(state.ListCursorRow); });
+    click(cmdStart, [this] { cmdStart_Click(); });
 
-    connect(cmdUp, &QAbstractButton::pressed, this, &frmTalk::cmdUp_MouseDown);
-    connect(cmdUp, &QAbstractButton::released, this, &frmTalk::cmdUp_MouseUp);
-    connect(cmdDown, &QAbstractButton::pressed, this, &frmTalk::cmdDown_MouseDown);
-    connect(cmdDown, &QAbstractButton::released, this, &frmTalk::cmdDown_MouseUp);
-    connect(cmdDec, &QAbstractButton::clicked, this, &frmTalk::cmdDec_Click);
+    connect(grdEx, &FlexGrid::click, lists, &ListKeys::grdEx_Click);
+    connect(grdSp, &FlexGrid::click, lists, &ListKeys::grdSp_Click);
+    connect(grdDay, &FlexGrid::click, lists, &ListKeys::grdDay_Click);
+    hold(cmdUp, [this] { lists->cmdUp_MouseDown(); }, [this] { lists->cmdUp_MouseUp(); });
+    hold(cmdDown, [this] { lists->cmdDown_MouseDown(); }, [this] { lists->cmdDown_MouseUp(); });
+    click(cmdDec, [this] { lists->cmdDec_Click(); });
 
-    connect(cmdRevise, &QAbstractButton::clicked, this, &frmTalk::cmdRevise_Click);
-    connect(cmdBack, &QAbstractButton::clicked, this, &frmTalk::cmdBack_Click);
+    click(cmdRevise, [this] { diary->cmdRevise_Click(); });
+    click(cmdBack, [this] { diary->cmdBack_Click(); });
 
     connectAudioNotice(*this);
+}
+
+void frmTalk::connectSubsystems()
+{
+    connect(board, &BoardController::keyTouched, this, &frmTalk::beepIfWanted);
+    connect(lists, &ListKeys::keyTouched, this, &frmTalk::beepIfWanted);
+    connect(speech, &SpeechController::keyTouched, this, &frmTalk::beepIfWanted);
+
+    connect(board, &BoardController::speakKey, speech, &SpeechController::SpeakKey);
+    connect(board, &BoardController::entered, this, &frmTalk::enterBoardText);
+    connect(board, &BoardController::entryMade, this,
+            [this] { phrases->CheckAutoPhrases(message->text(), message->selStart()); });
+    connect(board, &BoardController::spaceEntered, message, &MessageArea::InsertBoardText);
+    connect(board, &BoardController::screenWanted, this, &frmTalk::showScreen);
+    connect(board, &BoardController::touchDone, this, [this](TouchEnd end) {
+        if (end == TouchEnd::Focus || (end == TouchEnd::SelectUnlessSelection
+                                       && state.screen.shown == Screen::Selection))
+            message->focus();
+        else
+            message->selectNextIfCaret();
+    });
+
+    connect(lists, &ListKeys::decided, this, &frmTalk::decide);
+    connect(lists, &ListKeys::touchDone, message, &MessageArea::focus);
+    connect(phrases, &PhraseCommands::rowHighlighted, lists, &ListKeys::highlight);
+    connect(diary, &DiaryCommands::rowHighlighted, lists, &ListKeys::highlight);
+    connect(phrases, &PhraseCommands::screenWanted, this, &frmTalk::showScreen);
+    connect(diary, &DiaryCommands::screenWanted, this, &frmTalk::showScreen);
+
+    connect(diary, &DiaryCommands::entryOpened, this, [this](const QString &entry) {
+        message->setText(entry, int(entry.size()));
+        // Light green says the message is a diary entry under revision.
+        message->setDiaryLook(true);
+        edit->widen();
+    });
+    connect(diary, &DiaryCommands::revisionStarted, this, [this] {
+        edit->SetNarrowLayout();
+        message->setDiaryLook(true);
+        message->selectLastCharacter();
+    });
+    connect(diary, &DiaryCommands::entryClosed, this, [this] {
+        edit->SetNarrowLayout();
+        message->focus();
+    });
+    connect(diary, &DiaryCommands::diaryEnded, this, [this] {
+        message->setDiaryLook(false);
+        state.screen.diaryOpen = false;
+        showScreen(Screen::Board);
+    });
+
+    connect(speech, &SpeechController::readingStarted, edit, &EditController::SetWideLayout);
+    connect(speech, &SpeechController::readingStopped, this, [this] {
+        edit->SetWideLayout();
+        message->markEndOfReading();
+        // While the diary's entry lies under the board the message area stays wide.
+        if (!state.screen.diaryOpen || state.screen.shown == Screen::DiaryList)
+            edit->SetNarrowLayout();
+    });
 }
 
 } // namespace pelumo

@@ -60,9 +60,7 @@ void MessageKeeper::changed()
 SavedMessage MessageKeeper::current() const
 {
     TextBox *box = m_window.txtTalk;
-    // The same test the layout button makes: taller than the narrow 2295 twips.
-    const bool wide = m_window.layout.geometry(box).height() > 2300;
-    return SavedMessage{box->text(), box->anchor(), box->activeEnd(), wide};
+    return SavedMessage{box->text(), box->anchor(), box->activeEnd(), m_window.edit->isWide()};
 }
 
 void MessageKeeper::writeLatest()
@@ -116,10 +114,10 @@ bool MessageKeeper::restore()
     m_lastWritten = m;
     if (m.text.isEmpty())
         return false;
-    m_window.txtTalk->setText(m.text);
-    m_window.txtTalk->select(m.anchor, m.position);
-    if (m.wide && !current().wide)
-        m_window.cmdWide_Click();
+    m_window.message->setText(m.text, 0);
+    m_window.message->selectWhole(m.anchor, m.position);
+    if (m.wide && !m_window.edit->isWide())
+        m_window.edit->cmdWide_Click();
     qCDebug(lcStartup) << "restored a message of" << m.text.size() << "code units";
     return true;
 }

@@ -1,7 +1,7 @@
 // The options dialog's handlers: filling it from the store, and its two
 // buttons.
 #include "app/OptionsDialog.h"
-#include "app/core/Options.h"
+#include "platform/core/Options.h"
 #include "app/frmTalk.h"
 #include <QComboBox>
 
@@ -18,9 +18,8 @@ int firstSelected(const std::array<OptionButton *, N> &group)
 }
 
 template <std::size_t N>
-void selectIndex(const std::array<OptionButton *, N> &group, const QString &value)
+void selectIndex(const std::array<OptionButton *, N> &group, int index)
 {
-    const int index = optionNumber(value);
     if (index >= 0 && index < int(N))
         group[index]->setChecked(true);
 }
@@ -31,12 +30,12 @@ void frmOPT::Form_Load()
 {
     m_main.LoadOptions();
     const ProgramState &s = m_main.state;
-    selectIndex(Option1, s.FirstScreenMode);
-    selectIndex(Option2, s.SelectScreenMode);
-    selectIndex(Option3, s.VoiceMode);
-    chkBeep->setValue(optionNumber(s.KeyBeep));
-    chkMoji->setValue(optionNumber(s.LargeLetters));
-    chkSamp->setValue(optionNumber(s.AutoPhrases));
+    selectIndex(Option1, int(s.FirstScreenMode));
+    selectIndex(Option2, int(s.SelectScreenMode));
+    selectIndex(Option3, int(s.VoiceMode));
+    chkBeep->setValue(s.KeyBeep);
+    chkMoji->setValue(s.LargeLetters);
+    chkSamp->setValue(s.AutoPhrases);
     chkMaxC->setChecked(s.BoardLastColumn != 9);
     cmbSample->setCurrentIndex(s.PhraseMatchLength - 1);
     page2->load([this](const QString &key, const QString &fallback) {
@@ -88,8 +87,7 @@ void frmOPT::cmdOK_Click(int Index)
     accept();
     // The board comes back as the kind shown at start-up, with the columns
     // just chosen.
-    m_main.cmdKey->setCaption(QStringLiteral("英数"));
-    m_main.BuildBoard();
+    m_main.board->showKind(BoardKind::Hiragana);
     if (m_main.isVisible())
         m_main.showAsConfigured();
     if (!stored)

@@ -83,7 +83,7 @@ void OwnSettingsPage::addRow(const SettingRow &row, QWidget *frame, int top)
 void OwnSettingsPage::load(const OptionReader &read)
 {
     for (Control &c : m_controls) {
-        c.value = readOptionText(read, c.row->key).toInt();
+        c.value = readOptionNumber(read, c.row->key);
         if (c.check)
             c.check->setValue(c.value);
         else
@@ -131,7 +131,7 @@ int OwnSettingsPage::value(const OptionKey &key) const
 {
     const Control *c = find(key);
     if (!c)
-        return fallbackNumber(key);
+        return QString::fromLatin1(key.fallback).toInt();
     return c->check ? c->check->value() : c->value;
 }
 

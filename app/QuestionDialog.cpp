@@ -88,10 +88,13 @@ void frmOK::cmdOK_Click(int Index)
     accept();
 }
 
-void frmTalk::AskQuestion(const QString &Prompt, int Style, const QString &Title)
+bool frmTalk::AskQuestion(const QString &Prompt, int Style, const QString &Title)
 {
     setScreenMousePointer(0);
-    state.DialogAnswer = false;
+    stopRepeats();
+    // Commands disable the window while they work; the dialog must answer.
+    const bool wasEnabled = isEnabled();
+    setEnabled(true);
     // A dialog of its own each time, gone when answered: no question inherits
     // the buttons of the last one.
     frmOK dialog(layout.scale(), this);
@@ -99,8 +102,8 @@ void frmTalk::AskQuestion(const QString &Prompt, int Style, const QString &Title
     dialog.setWindowTitle(Title);
     dialog.setPrompt(Prompt);
     dialog.exec();
-    state.DialogAnswer = dialog.answer();
-    ButtonHeld = false;
+    setEnabled(wasEnabled);
+    return dialog.answer();
 }
 
 } // namespace pelumo

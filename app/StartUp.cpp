@@ -4,7 +4,8 @@
 #include "platform/AppPaths.h"
 #include "platform/Logging.h"
 #include <QCoreApplication>
-#include <QTimer>
+#include "phrasebook/core/DiaryFile.h"
+#include <QDir>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -21,42 +22,33 @@ void frmTalk::Form_Load()
     LoadOptions();
     setScreenMousePointer(11);
     setWindowTitle(QStringLiteral("Pelumo!  ") + QStringLiteral("Ver 1.2"));
-    txtTalk->setText(QString());
-    PressedRow = 0;
-    PressedCol = 0;
+    message->clear();
+    const QDir data(state.AppDir);
+    phrases->setPath(data.filePath(QStringLiteral("Talk.txt")));
+    diary->setPath(data.filePath(kDiaryFileName));
     ApplyTextSize();
     ApplyVoice();
-    BuildBoard();
+    board->showKind(BoardKind::Hiragana);
     // The phrase book is read right after the window's first paint (see
     // event()), not before it: with a full book that is most of the start-up,
     // and nothing needs it before the first entry. A window that is not
     // painted soon reads it all the same.
-    QTimer::singleShot(500, this, &frmTalk::loadPhraseBookOnce);
-    SetUpCharacter();
+    QTimer::singleShot(500, phrases, &PhraseCommands::loadOnce);
+    speech->SetUpCharacter();
     setScreenMousePointer(0);
-}
-
-void frmTalk::loadPhraseBookOnce()
-{
-    if (state.PhraseList)
-        return;   // already read, by start-up or by a command
-    LoadPhrases();
-    BuildPhraseIndex();
 }
 
 void frmTalk::Form_Activate()
 {
-    txtTalk->setFocus();
+    message->focus();
 }
 
 void frmTalk::cmdEnd_Click()
 {
     // Nothing is saved here: every file is written by its own command, and
     // the message kept against a crash is let go once the loop has ended
-    // (MessageKeeper). The flag ends a press-and-hold loop that may be
-    // running underneath.
-    m_closing = true;
-    ButtonHeld = false;
+    // (MessageKeeper). A press-and-hold under way ends with the window.
+    stopRepeats();
     hide();
     QCoreApplication::exit(0);
 }
@@ -68,7 +60,7 @@ void frmTalk::cmdOpt_Click()
     QPointer<frmOPT> dialog = new frmOPT(*this);
     dialog->exec();
     delete dialog;
-    txtTalk->setFocus();
+    message->focus();
 }
 
 namespace {
@@ -117,13 +109,13 @@ void frmTalk::showAsConfigured()
     // drawn larger. Turning the setting off returns to the normal size, and
     // leaves a window the user maximised as it is.
     const QRect normal = normalGeometry();
-    if (state.FullScreen == QLatin1String("1"))
+    if (state.FullScreen)
         showFullScreen();
     else if (isFullScreen())
         showNormal();
     else
         show();
-    setPointerHidden(this, state.HidePointer == QLatin1String("1"));
+    setPointerHidden(this, state.HidePointer);
     // A touch-screen machine may run the program on a bare X session with no
     // window manager, where nobody acts on the request. Looked at a moment
     // later, when a window manager's own resize has come: a second request
@@ -140,12 +132,12 @@ void frmTalk::LoadOptions()
 
 void frmTalk::ApplyTextSize()
 {
-    layout.setFontPoints(txtTalk, optionNumber(state.LargeLetters) == 1 ? 100 : 55);
+    layout.setFontPoints(txtTalk, state.LargeLetters ? 100 : 55);
 }
 
 void frmTalk::ApplyVoice()
 {
-    services.agent.setVoice({state.VoiceSpeed, state.VoicePitch, state.VoiceVolume});
+    services.agent.setVoice(state.Voice);
 }
 
 } // namespace pelumo

@@ -1,6 +1,5 @@
 #include "app/frmTalk.h"
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -16,7 +15,9 @@ frmTalk::frmTalk(Services s, QWidget *parent) : QWidget(parent), services(s)
     setPalette(p);
     setAutoFillBackground(true);
     createControls();
+    createSubsystems();
     connectHandlers();
+    connectSubsystems();
     resize(kDesignClientWidth, kDesignClientHeight);
 }
 
@@ -152,8 +153,36 @@ int frmTalk::formHeight() const
 
 void frmTalk::beepIfWanted()
 {
-    if (state.KeyBeep == QLatin1String("1"))
+    if (state.KeyBeep)
         services.beeper.beep();
+}
+
+void frmTalk::createSubsystems()
+{
+    message = new MessageArea(txtTalk, this);
+    board = new BoardController({grdBoard, cmdKey, fraSet, grdBoard2, cmdspace, cmdEnd2},
+                                state.board, state, state.screen, layout, this);
+    edit = new EditController({fraText, txtTalk, cmdRes, cmdWide, cmdCopy, cmdPaste}, *message,
+                              layout, services.clock, services.clipboard,
+                              [this] { return formHeight(); }, this);
+    lists = new ListKeys({grdSp, grdEx, grdDay, cmdUp, cmdDown, cmdDec}, state.screen,
+                         state.ListCursorRow, services.clock, this);
+    fileQuestions = new FileQuestions(
+        [this](const QString &prompt, int style, const QString &title) {
+            return AskQuestion(prompt, style, title);
+        },
+        this);
+    phrases = new PhraseCommands({grdBoard, grdEx, grdSp, cmdSamp}, state, layout, *fileQuestions, this);
+    diary = new DiaryCommands({grdBoard, grdDay}, state.screen, state.DiaryEditRow, layout,
+                              *fileQuestions, services.clock, this);
+    speech = new SpeechController(services.agent, state, cmdRead, [this] { return message->text(); },
+                                  this);
+}
+
+void frmTalk::stopRepeats()
+{
+    edit->stopRepeat();
+    lists->stopRepeat();
 }
 
 void frmTalk::resizeEvent(QResizeEvent *event)
@@ -168,13 +197,13 @@ bool frmTalk::event(QEvent *event)
         Form_Activate();
     if (event->type() == QEvent::Paint && !m_phraseBookQueued) {
         m_phraseBookQueued = true;
-        QTimer::singleShot(0, this, &frmTalk::loadPhraseBookOnce);
+        QTimer::singleShot(0, phrases, &PhraseCommands::loadOnce);
     }
     // A dialog opened in the middle of a press-and-hold takes the release of
     // the held button with it; without this the repeat would run on after the
     // dialog closes.
     if (event->type() == QEvent::WindowBlocked)
-        ButtonHeld = false;
+        stopRepeats();
     return QWidget::event(event);
 }
 

@@ -1,8 +1,6 @@
 // The enlarged 3 x 3 selection screen around a pressed board cell.
-#include "app/frmTalk.h"
+#include "board/BoardController.h"
 #include "board/core/KanaVariants.h"
-#include "board/core/BoardTables.h"
-#include "editing/core/Message.h"
 
 namespace pelumo {
 namespace {
@@ -10,13 +8,13 @@ constexpr int kSelectionColumnWidth = 5250;   // twips
 constexpr int kLastNeighbourColumn = 9;        // right-hand neighbours stop here, on any board
 }
 
-void frmTalk::BuildSelectionBoard(qint32 col, qint32 row)
+void BoardController::BuildSelectionBoard(int col, int row)
 {
-    FlexGrid *g = grdBoard2;
+    FlexGrid *g = c.grdBoard2;
     g->setRows(3);
     g->setCols(3);
     g->setRedraw(false);
-    auto board = [this](int r, int c) { return grdBoard->textMatrix(r, c); };
+    auto board = [this](int r, int cc) { return c.grdBoard->textMatrix(r, cc); };
     for (int i = 0; i < 3; ++i) {
         const int boardRow = row - 1 + i;
         const bool inBoard = boardRow >= 0 && boardRow <= 4;
@@ -27,11 +25,11 @@ void frmTalk::BuildSelectionBoard(qint32 col, qint32 row)
         if (inBoard)
             FillKanaVariants(board(boardRow, col), i);
     }
-    for (int c = 0; c < 3; ++c) {
-        g->setColWidth(c, kSelectionColumnWidth);
+    for (int cc = 0; cc < 3; ++cc) {
+        g->setColWidth(cc, kSelectionColumnWidth);
         for (int r = 0; r < 3; ++r) {
             g->setRow(r);
-            g->setCol(c);
+            g->setCol(cc);
             g->setCellBackColor(colors::White);
             g->setCellAlignment(FlexGrid::AlignCenterBottom);
         }
@@ -39,93 +37,61 @@ void frmTalk::BuildSelectionBoard(qint32 col, qint32 row)
     g->setRedraw(true);
 }
 
-void frmTalk::FillKanaVariants(QString ch, qint32 row)
+void BoardController::FillKanaVariants(const QString &ch, int row)
 {
-    VariantCells cells{grdBoard2->textMatrix(row, 0), grdBoard2->textMatrix(row, 2)};
+    VariantCells cells{c.grdBoard2->textMatrix(row, 0), c.grdBoard2->textMatrix(row, 2)};
     fillKanaVariants(ch, cells);
-    grdBoard2->setTextMatrix(row, 0, cells.col0);
-    grdBoard2->setTextMatrix(row, 2, cells.col2);
+    c.grdBoard2->setTextMatrix(row, 0, cells.col0);
+    c.grdBoard2->setTextMatrix(row, 2, cells.col2);
 }
 
-void frmTalk::grdBoard2_MouseDown()
+void BoardController::grdBoard2_MouseDown()
 {
-    FlexGrid *g = grdBoard2;
-    grdBoard->setEnabled(false);
-    PressedRow2 = g->row();
-    PressedCol2 = g->col();
-    g->setRedraw(false);
-    g->setEnabled(false);
-    for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            g->setRow(r);
-            g->setCol(c);
-            g->setCellBackColor(colors::White);
-        }
-    }
-    g->setRow(PressedRow2);
-    g->setCol(PressedCol2);
-    const bool confirming = confirmsFirstPress(g->textMatrix(PressedRow2, PressedCol2), state.SelectedChar);
-    g->setCellBackColor(confirming ? colors::LightGrey : colors::LightGreen);
-    g->setEnabled(true);
-    g->setRedraw(true);
-    grdBoard->setEnabled(true);
+    c.grdBoard->setEnabled(false);
+    m_state.PressedRow2 = c.grdBoard2->row();
+    m_state.PressedCol2 = c.grdBoard2->col();
+    highlightPressed(c.grdBoard2, 3, 3, m_state.PressedRow2, m_state.PressedCol2, m_state.SelectedChar);
+    c.grdBoard->setEnabled(true);
 }
 
-void frmTalk::grdBoard2_Click()
+void BoardController::grdBoard2_Click()
 {
-    FlexGrid *g = grdBoard2;
+    FlexGrid *g = c.grdBoard2;
     g->setEnabled(false);
     g->setRedraw(false);
-    beepIfWanted();
+    emit keyTouched();
     const QString cellText = g->textMatrix(g->row(), g->col());
     if (cellText.isEmpty()) {
         g->setEnabled(true);
         g->setRedraw(true);
         return;
     }
-    auto enter = [this, &cellText] {
-        state.SelectedChar = cellText;
-        txtHide->setText(state.SelectedChar);
-        fraSet->hide();
-        InsertBoardText();
-        SpeakKey(state.SelectedChar, 0.5, QStringLiteral("E"));
-        CheckAutoPhrases(txtTalk->text());
-    };
-    switch (optionNumber(state.SelectScreenMode)) {
-    case 0:
-        enter();
-        break;
-    case 1:
-        if (!confirmsFirstPress(cellText, state.SelectedChar)) {
-            state.SelectedChar = cellText;
-            SpeakKey(state.SelectedChar, 0.5, QStringLiteral("1"));
-        } else {
-            enter();
-        }
-        break;
-    default:
-        break;
+    const bool confirms = confirmsFirstPress(cellText, m_state.SelectedChar);
+    m_state.SelectedChar = cellText;
+    if (m_options.SelectScreenMode == SelectPressMode::Enter || confirms) {
+        emit screenWanted(Screen::Board);
+        enter(cellText);
+    } else if (m_options.SelectScreenMode == SelectPressMode::ConfirmThenEnter) {
+        emit speakKey(cellText, QStringLiteral("1"));
     }
-    txtTalk->setFocus();
-    if (txtTalk->selLength() == 0)
-        txtTalk->sendKeys(QStringLiteral("+{RIGHT}"));
+    emit touchDone(TouchEnd::Select);
     g->setEnabled(true);
     g->setRedraw(true);
 }
 
-void frmTalk::cmdspace_Click()
+void BoardController::cmdspace_Click()
 {
-    beepIfWanted();
-    txtHide->setText(cmdKey->caption() == QStringLiteral("英数") ? QStringLiteral(" ")
-                                                                 : QStringLiteral("\u3000"));
-    InsertBoardText();
+    emit keyTouched();
+    // The alphanumeric board's space is the half-width one.
+    emit spaceEntered(m_state.kind == BoardKind::Alphanumeric ? QStringLiteral(" ")
+                                                              : QStringLiteral("\u3000"));
 }
 
-void frmTalk::cmdEnd2_Click()
+void BoardController::cmdEnd2_Click()
 {
-    beepIfWanted();
-    txtTalk->setFocus();
-    fraSet->hide();
+    emit keyTouched();
+    emit touchDone(TouchEnd::Focus);
+    emit screenWanted(Screen::Board);
 }
 
 } // namespace pelumo

@@ -1,218 +1,150 @@
-// The phrase-book buttons and the touches on the list grids.
-#include "app/frmTalk.h"
-#include "editing/core/Message.h"
+// The phrase-book buttons and the phrase list.
+#include "phrasebook/PhraseCommands.h"
 #include "phrasebook/core/PhraseFile.h"
+#include "platform/Devices.h"
+#include "platform/Logging.h"
+#include "platform/core/MessageRules.h"
 
 namespace pelumo {
-
 namespace {
-const QString kShowPhrases = QStringLiteral("例文表示");
-const QString kEndPhrases = QStringLiteral("例文終了");
-const QString kEndDiary = QStringLiteral("日記終了");
 const OleColor kSampPressed = 0xC00000;
 const OleColor kSampReleased = 0xFFC0C0;
+const QString kNoticeTitle = QStringLiteral("例文ファイル");
+}
 
-// Where a new phrase goes among rows in list order: before the first phrase
-// that sorts after it. The diary's row and emptied rows keep their places.
-qsizetype sortedPlace(const QStringList &rows, const QString &phrase)
+PhraseCommands::PhraseCommands(const PhraseControls &controls, const Options &options,
+                               ScaledLayout &layout, FileQuestions &questions, QObject *parent)
+    : QObject(parent), c(controls), m_options(options), m_layout(layout), m_questions(questions)
 {
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        const QString &t = rows.at(r);
-        if (!isPlaceholderRow(t) && !trimBlanks(t).isEmpty() && phrase < t)
-            return r;
+}
+
+void PhraseCommands::load()
+{
+    const PhraseBookLoad read = m_book.load();
+    m_loaded = true;
+    if (!read.errorDetail.isEmpty())
+        qCWarning(lcFiles) << "cannot read" << m_book.path() << read.errorDetail;
+    qCDebug(lcFiles) << "read" << m_book.path() << m_book.phrases().size() << "phrases" << read.notice;
+    if (read.tell)
+        m_questions.notice(read.notice, kNoticeTitle);
+}
+
+void PhraseCommands::loadOnce()
+{
+    if (!m_loaded)
+        load();
+}
+
+void PhraseCommands::tell(const PhraseBookEdit &edit)
+{
+    if (!edit.errorDetail.isEmpty())
+        qCWarning(lcFiles) << "cannot write" << m_book.path() << edit.errorDetail;
+    if (!edit.notice.isEmpty())
+        m_questions.notice(edit.notice, kNoticeTitle);
+}
+
+QString PhraseCommands::phraseRow(int row) const
+{
+    // Row 0 holds the placeholder, which the list shows as the diary.
+    if (row == 0)
+        return kDiaryRowText;
+    return row > 0 && row < m_book.rows().size() ? m_book.rows().at(row) : QString();
+}
+
+// The list in the board's place, filled once from the book: labels in
+// column 0, phrases in column 1.
+void PhraseCommands::fillPhraseList(int labelWidth, int spare)
+{
+    FlexGrid *g = c.grdEx;
+    m_layout.setGeometry(g, m_layout.geometry(c.grdBoard));
+    g->setColWidth(0, labelWidth);
+    g->setColWidth(1, m_layout.geometry(g).width() - labelWidth - spare);
+    const QStringList &rows = m_book.rows();
+    const QStringList &labels = m_book.labels();
+    g->setRows(0);
+    g->setCols(2);
+    g->setRows(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        g->setTextMatrix(r, 0, labels.at(r));
+        g->setTextMatrix(r, 1, phraseRow(r));
     }
-    return rows.size();
-}
 }
 
-void frmTalk::cmdSamp_Click()
+void PhraseCommands::showPhraseList()
 {
-    setScreenMousePointer(11);
-    setEnabled(false);
-    SetNarrowLayout();
-    const QString mode = cmdSamp->caption();
-    if (mode == kShowPhrases)
-        showPhraseList();
-    else if (mode == kEndPhrases)
-        hidePhraseList();
-    else if (mode == kEndDiary)
-        EndDiary();
-    setEnabled(true);
-    txtTalk->setFocus();
-    const QString message = txtTalk->text();
-    if (!message.endsWith(kEndMarker)) {
-        const int caret = txtTalk->selStart();
-        txtTalk->setText(message + kEndMarker);
-        txtTalk->setSelStart(caret);
-    }
-    setScreenMousePointer(0);
+    c.grdEx->setRedraw(false);
+    load();
+    fillPhraseList(2400, 338);
+    emit rowHighlighted(Screen::PhraseList, 0);
+    c.grdEx->setTopRow(0);
+    c.grdEx->setRedraw(true);
+    emit screenWanted(Screen::PhraseList);
 }
 
-void frmTalk::highlightPhraseRow(int row)
+void PhraseCommands::cmdSamp_MouseDown()
 {
-    grdEx->setRow(row);
-    grdEx->setCol(1);
-    grdEx->setColSel(grdEx->cols() - 1);
-    grdEx->setCellBackColor(colors::LightGreen);
+    c.cmdSamp->setBackColor(kSampPressed);
 }
 
-void frmTalk::showPhraseList()
+void PhraseCommands::cmdSamp_MouseUp()
 {
-    grdEx->setRedraw(false);
-    layout.setGeometry(grdEx, layout.geometry(grdBoard));
-    grdEx->setColWidth(0, 2400);
-    grdEx->setColWidth(1, layout.geometry(grdEx).width() - 2400 - 338);
-    LoadPhrases();
-    BuildPhraseIndex();
-    grdEx->setTextMatrix(0, 1, kDiaryRowText);
-    highlightPhraseRow(0);
-    grdEx->setTopRow(0);
-    state.ListCursorRow = 0;
-    grdEx->setRedraw(true);
-    enterPhraseListMode();
+    c.cmdSamp->setBackColor(kSampReleased);
 }
 
-void frmTalk::enterPhraseListMode()
+void PhraseCommands::cmdSampADD_Click(const QString &message)
 {
-    grdBoard->hide();
-    grdEx->show();
-    grdSp->hide();
-    grdDay->hide();
-    cmdSamp->setCaption(kEndPhrases);
-    cmdSampDel->show();
-    cmdSampADD->hide();
-    fraRes->hide();
-    fraTalk->show();
-}
-
-void frmTalk::hidePhraseList()
-{
-    txtTalk->setBackColor(colors::White);
-    grdBoard->show();
-    grdEx->hide();
-    grdSp->hide();
-    grdDay->hide();
-    cmdSamp->setCaption(kShowPhrases);
-    cmdSampDel->hide();
-    cmdSampADD->show();
-    fraTalk->hide();
-    fraRes->show();
-}
-
-void frmTalk::cmdSamp_MouseDown()
-{
-    cmdSamp->setBackColor(kSampPressed);
-}
-
-void frmTalk::cmdSamp_MouseUp()
-{
-    cmdSamp->setBackColor(kSampReleased);
-}
-
-void frmTalk::cmdSampADD_Click()
-{
-    const QString message = txtTalk->text();
     if (trimBlanks(message).isEmpty())
         return;
     setScreenMousePointer(11);
     const QString phrase = phraseAsRead(message.endsWith(kEndMarker) ? message.chopped(1) : message);
-    for (int r = 0; r < grdEx->rows(); ++r) {
-        if (trimBlanks(grdEx->textMatrix(r, 1)) == phrase) {
-            AskQuestion(QStringLiteral("同一文が登録されています"), 48, QStringLiteral("例文登録"));
-            return;
-        }
+    if (m_book.contains(phrase)) {
+        m_questions.ask(QStringLiteral("同一文が登録されています"), 48, QStringLiteral("例文登録"));
+        return;
     }
-    // The rows are written with the new phrase in its sorted place, so the
-    // file keeps the order the list shows; the list itself changes only once
+    // The book is written with the new phrase in its sorted place, so the
+    // file keeps the order the list shows, and the list changes only once
     // the file holds the phrase.
-    QStringList rows = phraseRows();
-    rows.insert(sortedPlace(rows, phrase), phrase);
-    if (!savePhraseRows(rows)) {
+    const std::optional<PhraseBookEdit> added = m_questions.write<PhraseBookEdit>(
+        LineFileKind::PhraseBook, [this, &phrase](WriteMode mode) { return m_book.add(phrase, mode); });
+    // Nothing to add (a message of the end marker alone) still shows the
+    // list, with no row highlighted.
+    const bool nothing = added && added->status == PhraseBookEdit::NothingToAdd;
+    if (!added || (!added->ok() && !nothing)) {
+        if (added)
+            tell(*added);
         setScreenMousePointer(0);
         return;
     }
-    grdEx->setRedraw(false);
-    // Placed first: how far the list can scroll depends on its size, and a
-    // short list must still show from its top.
-    layout.setGeometry(grdEx, layout.geometry(grdBoard));
-    grdEx->setColWidth(0, 2500);
-    grdEx->setColWidth(1, layout.geometry(grdEx).width() - 2500);
-    LoadPhrases();
-    BuildPhraseIndex();
-    grdEx->setTextMatrix(0, 1, kDiaryRowText);
-    for (int r = 0; r < grdEx->rows(); ++r) {
-        if (trimBlanks(grdEx->textMatrix(r, 1)) == phrase) {
-            highlightPhraseRow(r);
-            state.ListCursorRow = r;
-            grdEx->setTopRow(r);
-            break;
-        }
+    c.grdEx->setRedraw(false);
+    fillPhraseList(2500, 0);
+    if (!nothing) {
+        emit rowHighlighted(Screen::PhraseList, added->row);
+        c.grdEx->setTopRow(added->row);
     }
-    grdEx->setRedraw(true);
-    enterPhraseListMode();
+    c.grdEx->setRedraw(true);
+    emit screenWanted(Screen::PhraseList);
     setScreenMousePointer(0);
 }
 
-void frmTalk::cmdSampDel_Click()
+void PhraseCommands::cmdSampDel_Click(int row)
 {
-    const int row = state.ListCursorRow;
-    const QString text = grdEx->textMatrix(row, 1);
+    const QString text = phraseRow(row);
     // The diary's row cannot be deleted, and an emptied row has nothing left.
     if (isPlaceholderRow(text) || trimBlanks(text).isEmpty())
         return;
-    AskQuestion(QStringLiteral("上記例文を削除してもいいですか？"), 33, QStringLiteral("例文の削除"));
-    if (!state.DialogAnswer.value_or(false))
+    if (!m_questions.ask(QStringLiteral("上記例文を削除してもいいですか？"), 33,
+                         QStringLiteral("例文の削除")))
         return;
-    QStringList rows = phraseRows();
-    rows[row] = QString();
-    if (!savePhraseRows(rows))
+    const std::optional<PhraseBookEdit> emptied = m_questions.write<PhraseBookEdit>(
+        LineFileKind::PhraseBook, [this, row](WriteMode mode) { return m_book.emptyRow(row, mode); });
+    if (!emptied || !emptied->ok()) {
+        if (emptied)
+            tell(*emptied);
         return;
-    grdEx->setRedraw(false);
-    grdEx->setTextMatrix(row, 1, QString());
-    grdEx->setRedraw(true);
-    // A phrase the user has just deleted must not be offered again.
-    if (state.PhraseList) {
-        state.PhraseList->removeOne(text);
-        m_phraseIndex.rebuild(*state.PhraseList);
     }
+    c.grdEx->setRedraw(false);
+    c.grdEx->setTextMatrix(row, 1, QString());
+    c.grdEx->setRedraw(true);
 }
-
-void frmTalk::cmdStart_Click()
-{
-    AskQuestion(QStringLiteral("はじめからでよろしいですか？"), 33, QStringLiteral("例文登録"));
-    if (!state.DialogAnswer.value_or(false))
-        return;
-    txtTalk->setText(QString());
-    grdBoard->setRedraw(false);
-    for (int i = 0; i <= state.BoardLastColumn; ++i) {
-        for (int j = 0; j <= 4; ++j) {
-            grdBoard->setRow(j);
-            grdBoard->setCol(i);
-            grdBoard->setColSel(grdBoard->cols() - 1);
-            grdBoard->setCellBackColor(colors::White);
-        }
-    }
-    grdBoard->setRedraw(true);
-}
-
-void frmTalk::pickListRow(FlexGrid *grid, int keyCol)
-{
-    beepIfWanted();
-    const int row = grid->mouseRow();
-    grid->setRow(state.ListCursorRow);
-    grid->setCol(keyCol);
-    grid->setColSel(grid->cols() - 1);
-    grid->setCellBackColor(colors::White);
-    grid->setRow(row);
-    grid->setCol(keyCol);
-    grid->setColSel(grid->cols() - 1);
-    grid->setCellBackColor(colors::LightGreen);
-    state.ListCursorRow = row;
-    txtTalk->setFocus();
-}
-
-void frmTalk::grdEx_Click() { pickListRow(grdEx, 1); }
-void frmTalk::grdSp_Click() { pickListRow(grdSp, 0); }
-void frmTalk::grdDay_Click() { pickListRow(grdDay, 1); }
 
 } // namespace pelumo

@@ -1,24 +1,28 @@
 #include "platform/Clock.h"
-#include <QThread>
-#include <cmath>
+#include <QTimer>
 
 namespace pelumo {
+namespace {
 
-void SystemClock::sleep(int milliseconds)
-{
-    QThread::msleep(qMax(0, milliseconds));
-}
-
-void pauseBetweenRepeats(Clock &clock)
-{
-    constexpr float kPause = 0.23f;
-    const double t0 = clock.monotonicSeconds();
-    for (;;) {
-        const float elapsed = float(clock.monotonicSeconds() - t0);
-        if (elapsed > kPause)
-            return;
-        clock.sleep(int(std::ceil((kPause - elapsed) * 1000)) + 1);
+class TimerTicker : public Ticker {
+public:
+    TimerTicker(int intervalMs, std::function<void()> tick)
+    {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(intervalMs);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, std::move(tick));
+        m_timer.start();
     }
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace
+
+std::unique_ptr<Ticker> SystemClock::startTicker(int intervalMs, std::function<void()> tick)
+{
+    return std::make_unique<TimerTicker>(intervalMs, std::move(tick));
 }
 
 } // namespace pelumo

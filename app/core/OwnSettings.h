@@ -4,7 +4,7 @@
 // and how it is changed. A new setting is a new row; the page lays the rows
 // out in the order given, in one frame for each run of rows that share a
 // frame caption.
-#include "app/core/Options.h"
+#include "platform/core/Options.h"
 #include <QString>
 #include <span>
 

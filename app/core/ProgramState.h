@@ -1,23 +1,22 @@
 #pragma once
-// The program-wide state shared by every handler, with its start values.
-// Option values are held as the text read from the settings store.
-#include "app/core/Options.h"
+// The program-wide state, the only copy: each subsystem is handed the part
+// it works on.
+#include "board/core/BoardState.h"
+#include "platform/core/Options.h"
+#include "platform/core/Screen.h"
 #include <QString>
-#include <QStringList>
-#include <optional>
 
 namespace pelumo {
 
-// The options (FirstScreenMode to VoiceVolume) are the Options part: they
-// have one declaration and one default, in Options.h.
+// The options read from the store are the Options part.
 struct ProgramState : Options {
-    QString AppDir;                    // folder of "Talk.txt" and "day.txt"
-    QString SelectedChar;              // last pressed cell of the selection board
-    QString WorkText;                  // two-press memory and the list row in hand
-    qint32 ListCursorRow = 0;          // highlighted row of the shown list
-    std::optional<QStringList> PhraseList;   // empty until the phrase file is read
-    std::optional<bool> DialogAnswer;  // answer of the last question
-    qint32 DiaryEditRow = 0;           // row of the diary entry being revised
+    ProgramState() : Options(defaultOptions()) {}
+
+    QString AppDir;              // folder of "Talk.txt" and "day.txt"
+    ScreenState screen;          // which screen is shown, and whether the diary is open
+    BoardState board;            // the board's kind and what its touches remember
+    int ListCursorRow = 0;       // highlighted row of the shown list
+    int DiaryEditRow = 0;        // row of the diary entry being revised
 
     void setOptions(const Options &o) { static_cast<Options &>(*this) = o; }
 };

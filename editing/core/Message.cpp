@@ -16,4 +16,12 @@ std::optional<Insertion> insertBoardText(const QString &message, int caret, cons
     return result;
 }
 
+std::optional<QString> pastedMessage(const QString &message, QString pasted)
+{
+    pasted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (message.size() + pasted.size() > kMaxMessageLength)
+        return std::nullopt;
+    return message + pasted;
+}
+
 } // namespace pelumo

@@ -16,4 +16,8 @@ struct Insertion {
 // than the message may be: the entry is refused whole, never cut.
 std::optional<Insertion> insertBoardText(const QString &message, int caret, const QString &entry);
 
+// The clipboard's text appended to the message, line ends made single. Empty
+// when it would not fit: a paste is refused whole, never cut.
+std::optional<QString> pastedMessage(const QString &message, QString pasted);
+
 } // namespace pelumo

@@ -1,21 +1,13 @@
 #pragma once
 // The speaking character: the few operations the program asks of it. Speak
 // returns at once; the speech plays while the user goes on composing.
+#include "platform/core/VoiceSettings.h"
 #include <QString>
 
 namespace pelumo {
 
 // A key echo gives way to the next key; a message is always said whole.
 enum class SpeechKind { Key, Message };
-
-// How the voice sounds: speed in percent of the normal pace, pitch on
-// espeak-ng's scale of 0 to 100, volume in percent of the normal loudness.
-struct VoiceSettings {
-    int speed = 100;
-    int pitch = 50;
-    int volume = 100;
-    friend bool operator==(const VoiceSettings &, const VoiceSettings &) = default;
-};
 
 class AgentCharacter {
 public:

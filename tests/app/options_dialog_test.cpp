@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(f.focusWidget(), f.txtTalk);
         // The character speaks in the stored voice again.
         QCOMPARE(fx.w.agent.voice, (VoiceSettings{150, 50, 100}));
-        QCOMPARE(f.state.VoiceSpeed, 150);
+        QCOMPARE(f.state.Voice.speed, 150);
     }
 
     void confirmWritesTheEightKeysThenOurs()
@@ -283,11 +283,11 @@ private slots:
         QCOMPARE(fx.stored("gMaxC"), QString("9"));
         QCOMPARE(fx.stored("Sample"), QString("3"));
         // The program state holds what was written, at once.
-        QCOMPARE(f.state.FirstScreenMode, QString("1"));
-        QCOMPARE(f.state.VoiceMode, QString("3"));
-        QCOMPARE(f.state.AutoPhrases, QString("0"));
-        QCOMPARE(f.state.KeyBeep, QString("1"));
-        QCOMPARE(f.state.PhraseMatchLength, qint16(3));
+        QCOMPARE(f.state.FirstScreenMode, FirstPressMode::ConfirmThenSelection);
+        QCOMPARE(f.state.VoiceMode, SpokenKeys::Never);
+        QCOMPARE(f.state.AutoPhrases, false);
+        QCOMPARE(f.state.KeyBeep, true);
+        QCOMPARE(f.state.PhraseMatchLength, 3);
         QCOMPARE(f.focusWidget(), f.txtTalk);
     }
 
@@ -457,8 +457,8 @@ private slots:
         QCOMPARE(fx.store.writes.mid(8), QStringList({"VoiceSpeed=120", "VoicePitch=40",
                                                       "VoiceVolume=200", "FullScreen=0",
                                                       "HidePointer=0"}));
-        QCOMPARE(f.state.VoiceSpeed, 120);
-        QCOMPARE(f.state.VoicePitch, 40);
+        QCOMPARE(f.state.Voice.speed, 120);
+        QCOMPARE(f.state.Voice.pitch, 40);
         QCOMPARE(fx.w.agent.voice, (VoiceSettings{120, 40, 200}));
     }
 };

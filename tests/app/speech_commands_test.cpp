@@ -52,7 +52,7 @@ private slots:
         QString spoken;
         for (const QString stage : {"S", "E", "1", "e"}) {
             w.agent.calls.clear();
-            f.SpeakKey("か", 0.5, stage);
+            f.speech->SpeakKey("か", stage);
             if (w.agent.calls == QStringList{"Speak か"})
                 spoken += stage;
         }
@@ -168,7 +168,7 @@ private slots:
         TestWindow w;
         frmTalk &f = w.start();
         f.txtTalk->setText("きょうは はれ_");
-        f.fraDay->show();
+        f.showScreen(Screen::DiaryEntry);
         TestWindow::tap(f.cmdRead);
         TestWindow::tap(f.cmdRead);
         QCOMPARE(f.cmdRead->caption(), QString("読む"));

@@ -42,10 +42,10 @@ private slots:
         TestWindow w;
         frmTalk &f = w.start();
         QCOMPARE(f.windowTitle(), QString("Pelumo!  Ver 1.2"));
-        QCOMPARE(f.state.FirstScreenMode, QString("0"));
-        QCOMPARE(f.state.AutoPhrases, QString("1"));
+        QCOMPARE(f.state.FirstScreenMode, FirstPressMode::Selection);
+        QCOMPARE(f.state.AutoPhrases, true);
         QCOMPARE(f.state.BoardLastColumn, 9);
-        QCOMPARE(f.state.PhraseMatchLength, qint16(2));
+        QCOMPARE(f.state.PhraseMatchLength, 2);
         QCOMPARE(f.cmdKey->caption(), QString("ひら"));
         QCOMPARE(f.grdBoard->rows(), 5);
         QCOMPARE(f.grdBoard->cols(), 10);

@@ -32,7 +32,6 @@ private slots:
         QCOMPARE(f.txtTalk->selLength(), 1);   // the highlight on the marker
         QCOMPARE(f.grdBoard->cellBackColor(A_ROW, A_COL), colors::Desktop);
         QCOMPARE(w.beeper.count, 1);
-        QCOMPARE(f.txtHide->text(), QString("あ"));
         TestWindow::press(f.grdBoard, I_ROW, I_COL);
         QCOMPARE(f.txtTalk->text(), QString("あい_"));
         QCOMPARE(f.txtTalk->selStart(), 2);
@@ -59,7 +58,7 @@ private slots:
         frmTalk &f = w.start();
         TestWindow::press(f.grdBoard, A_ROW, A_COL);
         QCOMPARE(f.txtTalk->text(), QString());
-        QCOMPARE(f.state.WorkText, QString("あ"));
+        QCOMPARE(f.state.board.FirstPress, QString("あ"));
         QCOMPARE(f.grdBoard->cellBackColor(A_ROW, A_COL), colors::LightGreen);
         TestWindow::press(f.grdBoard, A_ROW, A_COL);
         QCOMPARE(f.txtTalk->text(), QString("あ_"));
@@ -69,7 +68,7 @@ private slots:
         TestWindow::press(f.grdBoard, I_ROW, I_COL);   // a new first press
         TestWindow::press(f.grdBoard, A_ROW, A_COL);   // first press again
         QCOMPARE(f.txtTalk->text(), QString("ああ_"));
-        QCOMPARE(f.state.WorkText, QString("あ"));
+        QCOMPARE(f.state.board.FirstPress, QString("あ"));
         QCOMPARE(colouredCells(f.grdBoard), 1);
     }
 
@@ -92,7 +91,7 @@ private slots:
         frmTalk &f = w.start();
         TestWindow::press(f.grdBoard, KI_ROW, KI_COL);
         QVERIFY(!f.fraSet->isVisible());
-        QCOMPARE(f.state.WorkText, QString("き"));
+        QCOMPARE(f.state.board.FirstPress, QString("き"));
         TestWindow::press(f.grdBoard, KI_ROW, KI_COL);
         QVERIFY(f.fraSet->isVisible());
         QCOMPARE(f.grdBoard2->textMatrix(1, 1), QString("き"));
@@ -129,7 +128,7 @@ private slots:
     {
         TestWindow w({{"OPT1", "7"}, {"Beep", "1"}});
         frmTalk &f = w.start();
-        f.state.FirstScreenMode = "7";   // as if a later reading let it through
+        f.state.FirstScreenMode = FirstPressMode(7);   // as if a later reading let it through
         TestWindow::press(f.grdBoard, A_ROW, A_COL);
         QCOMPARE(f.txtTalk->text(), QString());
         QVERIFY(!f.fraSet->isVisible());

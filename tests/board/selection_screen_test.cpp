@@ -39,7 +39,7 @@ private slots:
         QFETCH(int, col);
         TestWindow w({{"gMaxC", gMaxC}});
         frmTalk &f = w.start();
-        f.BuildSelectionBoard(col, row);
+        f.board->BuildSelectionBoard(col, row);
         QTEST(screenRows(f.grdBoard2), "screen");
         QCOMPARE(f.grdBoard2->colWidth(2), 5250);
         QCOMPARE(f.grdBoard2->cellAlignment(2, 2), int(FlexGrid::AlignCenterBottom));
@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(f.txtTalk->text(), QString("ぎ_"));
         QCOMPARE(f.txtTalk->selStart(), 1);
         QCOMPARE(f.txtTalk->selLength(), 1);
-        QCOMPARE(f.state.SelectedChar, QString("ぎ"));
+        QCOMPARE(f.state.board.SelectedChar, QString("ぎ"));
         QCOMPARE(w.beeper.count, 2);
     }
 

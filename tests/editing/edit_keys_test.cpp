@@ -4,6 +4,7 @@
 
 using namespace pelumo;
 using pelumo::test::TestWindow;
+using pelumo::HoldRepeat;
 
 namespace {
 // Puts a message in the box with the highlight on one character.
@@ -17,10 +18,18 @@ void setMessage(frmTalk &f, const QString &text, int highlight)
 // One press of an editing key, released as soon as the first step is done.
 void tapKey(TestWindow &w, int index)
 {
-    w.clock.onSleep = [&w] { w->cmdRes_MouseUp(0); };
-    w->cmdRes_MouseDown(index);
+    w->edit->cmdRes_MouseDown(index);
+    w->edit->cmdRes_MouseUp(index);
     QCoreApplication::processEvents();
-    w.clock.onSleep = nullptr;
+}
+
+// The held key's clock moved on by one repeat interval, its keys applied.
+void holdOn(TestWindow &w, int steps = 1)
+{
+    for (int i = 0; i < steps; ++i) {
+        w.clock.advance(HoldRepeat::kIntervalMs);
+        QCoreApplication::processEvents();
+    }
 }
 
 struct Highlight {
@@ -108,15 +117,35 @@ private slots:
         TestWindow w;
         frmTalk &f = w.start();
         setMessage(f, QString(20, u'あ') + "_", 0);
-        const double t0 = w.clock.now;
-        w.clock.onSleep = [&] {
-            if (w.clock.now - t0 > 1.0)
-                f.cmdRes_MouseUp(0);
-        };
-        f.cmdRes_MouseDown(0);
-        // One step at once, then one after each pause of just over 0.23 s.
+        f.edit->cmdRes_MouseDown(0);   // one step at once, then one every 0.23 s
+        QCoreApplication::processEvents();
+        QCOMPARE(highlightOf(f).start, 1);
+        holdOn(w, 4);
         QCOMPARE(highlightOf(f).start, 5);
+        w.clock.advance(HoldRepeat::kIntervalMs - 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(highlightOf(f).start, 5);
+        f.edit->cmdRes_MouseUp(0);
         QCOMPARE(f.cmdRes[0]->backColor(), colors::White);
+        holdOn(w, 3);
+        QCOMPARE(highlightOf(f).start, 5);
+        QCOMPARE(w.clock.running(), 0);
+    }
+
+    void aTapNeverWaits()
+    {
+        // Press and release come back at once, the release colour with them:
+        // nothing in the press waits for the repeat interval.
+        TestWindow w;
+        frmTalk &f = w.start();
+        setMessage(f, QString(10, u'あ') + "_", 0);
+        const double t0 = w.clock.now;
+        TestWindow::tap(f.cmdRes[2]);
+        TestWindow::tap(f.cmdRes[0]);
+        QCOMPARE(w.clock.now, t0);
+        QCOMPARE(f.cmdRes[0]->backColor(), colors::White);
+        QCOMPARE(w.clock.running(), 0);
+        QCOMPARE(highlightOf(f).start, 1);
     }
 
     void holdingStopsByItselfAtTheEnd()
@@ -124,15 +153,20 @@ private slots:
         TestWindow w;
         frmTalk &f = w.start();
         setMessage(f, "あい_", 0);
-        f.cmdRes_MouseDown(0);   // never released: ends on the marker by itself
+        f.edit->cmdRes_MouseDown(0);   // never released: ends on the marker by itself
+        QCoreApplication::processEvents();
+        holdOn(w, 3);
         QCOMPARE(highlightOf(f).start, 2);
-        QVERIFY(f.ButtonHeld);
+        QCOMPARE(w.clock.running(), 0);
         QCOMPARE(f.cmdRes[0]->backColor(), colors::Grey);
-        f.cmdRes_MouseUp(0);
+        f.edit->cmdRes_MouseUp(0);
         setMessage(f, "あい", 0);
-        f.cmdRes_MouseDown(0);   // moves to い, then appends the marker and stops
+        f.edit->cmdRes_MouseDown(0);   // moves to い, then appends the marker and stops
+        QCoreApplication::processEvents();
+        holdOn(w, 2);
         QCOMPARE(highlightOf(f).text, QString("あい_"));
         QCOMPARE(highlightOf(f).start, 2);
+        QCOMPARE(w.clock.running(), 0);
     }
 
     void holdingBackspaceDeletesOnce()
@@ -140,65 +174,29 @@ private slots:
         TestWindow w;
         frmTalk &f = w.start();
         setMessage(f, "あいう_", 3);
-        f.cmdRes_MouseDown(1);
+        f.edit->cmdRes_MouseDown(1);
+        QCoreApplication::processEvents();
         QCOMPARE(highlightOf(f).text, QString("あい_"));
-        QCOMPARE(w.clock.sleeps, 0);
+        QCOMPARE(w.clock.running(), 0);
     }
 
-    void releaseDuringThePauseStopsTheRepeat()
-    {
-        TestWindow w;
-        frmTalk &f = w.start();
-        setMessage(f, QString(10, u'あ') + "_", 0);
-        int pauses = 0;
-        w.clock.onSleep = [&] {
-            if (++pauses == 1)
-                f.cmdRes_MouseUp(0);
-        };
-        f.cmdRes_MouseDown(0);
-        QCOMPARE(highlightOf(f).start, 1);   // no step after the pause under way
-    }
-
-    void pauseSleepsJustOverItsLength()
-    {
-        test::FakeClock clock;
-        const double t0 = clock.now;
-        pauseBetweenRepeats(clock);
-        QVERIFY(clock.now - t0 > 0.23);
-        QVERIFY(clock.now - t0 < 0.25);
-        QVERIFY(clock.sleeps <= 2);
-    }
-
-    void closingTheWindowDuringAHoldEndsIt()
-    {
-        TestWindow w;
-        frmTalk &f = w.start();
-        setMessage(f, QString(10, u'あ') + "_", 0);
-        w.clock.onSleep = [&] { QMetaObject::invokeMethod(&f, [&f] { f.cmdEnd_Click(); }, Qt::QueuedConnection); };
-        f.cmdRes_MouseDown(0);
-        QVERIFY(highlightOf(f).start <= 2);
-        QVERIFY(!f.ButtonHeld);
-    }
-
-    void aDialogOpenedDuringAHoldEndsIt()
+    void closingOrADialogEndsAHold()
     {
         TestWindow w;
         frmTalk &f = w.start();
         setMessage(f, QString(20, u'あ') + "_", 0);
-        bool opened = false;
-        w.clock.onSleep = [&] {
-            if (opened)
-                return;
-            opened = true;
-            QMetaObject::invokeMethod(&f, [&f] {
-                QDialog dialog(&f);
-                QTimer::singleShot(50, &dialog, &QDialog::accept);
-                dialog.exec();   // the held button's release goes to the dialog
-            }, Qt::QueuedConnection);
-        };
-        f.cmdRes_MouseDown(0);   // must come back by itself
-        QVERIFY(!f.ButtonHeld);
-        QVERIFY(highlightOf(f).start < 5);
+        f.edit->cmdRes_MouseDown(0);
+        QCOMPARE(w.clock.running(), 1);
+        {
+            QDialog dialog(&f);   // the held button's release goes to the dialog
+            QTimer::singleShot(50, &dialog, &QDialog::accept);
+            dialog.exec();
+        }
+        QCOMPARE(w.clock.running(), 0);
+        f.edit->cmdRes_MouseDown(0);
+        f.cmdEnd_Click();
+        QCOMPARE(w.clock.running(), 0);
+        QVERIFY(highlightOf(f).start <= 2);
     }
 
     void wideAndNarrowLayouts()

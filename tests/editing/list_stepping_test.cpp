@@ -6,34 +6,31 @@ using namespace pelumo::test;
 class ListSteppingTest : public QObject {
     Q_OBJECT
 
-    // The phrase list shown with `rows` rows, highlight on `cursor`.
-    static void showList(frmTalk &w, FlexGrid *grid, int rows, int cursor, int top = 0)
+    // The phrase list shown with the diary's row and `phrases` more, the
+    // highlight on `cursor`, `top` the first row shown.
+    static void showList(TestWindow &w, int phrases, int cursor, int top = 0)
     {
-        grid->setCols(2);
-        grid->setRows(rows);
-        for (int r = 0; r < rows; ++r)
-            grid->setTextMatrix(r, 1, QStringLiteral("れい%1").arg(r));
-        w.fraRes->hide();
-        w.fraTalk->show();
-        grid->show();
-        grid->setTopRow(top);
-        w.state.ListCursorRow = cursor;
-        grid->setRow(cursor);
-        grid->setCol(1);
-        grid->setCellBackColor(colors::LightGreen);
+        QStringList book;
+        for (int r = 1; r <= phrases; ++r)
+            book << QStringLiteral("れい%1").arg(r, 2, 10, QLatin1Char('0'));
+        w.putPhrases(book);
+        w.start();
+        TestWindow::tap(w->cmdSamp);
+        QCOMPARE(w->state.screen.shown, Screen::PhraseList);
+        TestWindow::press(w->grdEx, cursor, 1);
+        w->grdEx->setTopRow(top);
     }
-    // Holds a list key for `steps` pauses, recording the top row after each.
+    // Holds a list key for up to `steps` steps, recording the top row after each.
     static QList<int> hold(TestWindow &w, CommandButton *key, int steps, FlexGrid *grid)
     {
         QList<int> tops;
-        w.clock.onSleep = [&] {
-            tops << grid->topRow();
-            if (tops.size() >= steps)
-                QTest::mouseRelease(key, Qt::LeftButton);
-        };
         QTest::mousePress(key, Qt::LeftButton);
+        tops << grid->topRow();
+        while (tops.size() < steps && w.clock.running() > 0) {
+            w.clock.advance(HoldRepeat::kIntervalMs);
+            tops << grid->topRow();
+        }
         QTest::mouseRelease(key, Qt::LeftButton);
-        w.clock.onSleep = nullptr;
         return tops;
     }
 
@@ -41,8 +38,7 @@ private slots:
     void downSettlesOnTheThirdVisibleRow()
     {
         TestWindow w;
-        w.start();
-        showList(*w, w->grdEx, 8, 0);
+        showList(w, 7, 0);
         const QList<int> tops = hold(w, w->cmdDown, 4, w->grdEx);
         QCOMPARE(tops, (QList<int>{0, 0, 1, 2}));
         QCOMPARE(w->state.ListCursorRow, 4);
@@ -54,24 +50,20 @@ private slots:
     void theRepeatStopsAtEitherEnd()
     {
         TestWindow w;
-        w.start();
-        showList(*w, w->grdEx, 3, 0);
-        hold(w, w->cmdDown, 10, w->grdEx);
+        showList(w, 2, 0);
+        QCOMPARE(hold(w, w->cmdDown, 10, w->grdEx).size(), 3);   // the third step found the end
         QCOMPARE(w->state.ListCursorRow, 2);
-        QCOMPARE(w.clock.sleeps, 2);   // the third step found the end
         hold(w, w->cmdUp, 10, w->grdEx);
         QCOMPARE(w->state.ListCursorRow, 0);
-        w.clock.sleeps = 0;
-        hold(w, w->cmdUp, 10, w->grdEx);
+        QCOMPARE(hold(w, w->cmdUp, 10, w->grdEx).size(), 1);
         QCOMPARE(w->state.ListCursorRow, 0);
-        QCOMPARE(w.clock.sleeps, 0);
+        QCOMPARE(w.clock.running(), 0);
     }
 
     void upScrollsWhileItCan()
     {
         TestWindow w;
-        w.start();
-        showList(*w, w->grdEx, 12, 5, 3);
+        showList(w, 11, 5, 3);
         hold(w, w->cmdUp, 1, w->grdEx);
         QCOMPARE(w->state.ListCursorRow, 4);
         QCOMPARE(w->grdEx->topRow(), 2);
@@ -80,15 +72,17 @@ private slots:
     void decidingAPhraseTrimsItAndBringsTheBoard()
     {
         TestWindow w;
+        w.putPhrases({QStringLiteral("　おはよう "), QStringLiteral("ん")});
         w.start();
-        showList(*w, w->grdEx, 3, 2);
-        w->grdEx->setTextMatrix(2, 1, QStringLiteral("　おはよう "));
         w->txtTalk->setText(QStringLiteral("あ_"));
         w->txtTalk->setSelStart(1);
+        TestWindow::tap(w->cmdSamp);
+        TestWindow::press(w->grdEx, 1, 1);
         TestWindow::tap(w->cmdDec);
         QCOMPARE(w->txtTalk->text(), QStringLiteral("あおはよう_"));
         QCOMPARE(w->txtTalk->selStart(), 5);
         QCOMPARE(w->txtTalk->selLength(), 1);
+        QCOMPARE(w->state.screen.shown, Screen::Board);
         QVERIFY(w->grdBoard->isVisible() && w->fraRes->isVisible());
         QVERIFY(!w->grdEx->isVisible() && !w->fraTalk->isVisible());
         QCOMPARE(w->cmdSamp->caption(), QStringLiteral("例文表示"));
@@ -98,10 +92,9 @@ private slots:
     void decidingTheDiaryRowKeepsTheListPanel()
     {
         TestWindow w;
-        w.start();
-        showList(*w, w->grdEx, 2, 0);
-        w->grdEx->setTextMatrix(0, 1, QStringLiteral("日記"));
+        showList(w, 1, 0);
         TestWindow::tap(w->cmdDec);
+        QCOMPARE(w->state.screen.shown, Screen::DiaryList);
         QCOMPARE(w->cmdSamp->caption(), QStringLiteral("日記終了"));
         QVERIFY(w->fraTalk->isVisible());
         QVERIFY(!w->grdEx->isVisible() && !w->cmdSampADD->isVisible() && !w->cmdSampDel->isVisible());
@@ -111,13 +104,19 @@ private slots:
     void decidingADiaryRowOpensItForRevision()
     {
         TestWindow w;
-        w.start();
-        showList(*w, w->grdDay, 3, 1);
-        w->grdDay->setTextMatrix(1, 1, QStringLiteral("さんぽした "));
+        QDir().mkpath(w.dir.filePath("program"));
+        QFile day(w.dir.filePath("program/day.txt"));
+        QVERIFY(day.open(QIODevice::WriteOnly));
+        day.write("\"26.12.01 さんぽした \"\r\n");
+        day.close();
+        showList(w, 1, 0);
+        TestWindow::tap(w->cmdDec);
+        TestWindow::press(w->grdDay, 1, 1);
         TestWindow::tap(w->cmdDec);
         QCOMPARE(w->txtTalk->text(), QStringLiteral("さんぽした"));
         QCOMPARE(w->txtTalk->selStart(), 5);
         QCOMPARE(w->state.DiaryEditRow, 1);
+        QCOMPARE(w->state.screen.shown, Screen::DiaryEntry);
         QCOMPARE(w->txtTalk->backColor(), colors::LightGreen);
         QCOMPARE(w->cmdWide->caption(), QStringLiteral("狭める"));
         QVERIFY(w->layout.geometry(w->txtTalk).height() > 2300);
@@ -127,16 +126,14 @@ private slots:
     void aCandidatePastTheLimitIsRefused()
     {
         TestWindow w;
+        w.putPhrases({QStringLiteral("ありがとう")});
         w.start();
-        w->grdSp->setCols(1);
-        w->grdSp->setRows(2);
-        w->grdSp->setTextMatrix(1, 0, QStringLiteral("ありがとう"));
-        w->fraTalk->show();
-        w->grdSp->show();
-        w->state.ListCursorRow = 1;
-        const QString full = QString(498, u'あ') + u'_';
+        const QString full = QString(496, u'い') + QStringLiteral("あり_");
         w->txtTalk->setText(full);
         w->txtTalk->setSelStart(498);
+        w->phrases->CheckAutoPhrases(full, 498);
+        QCOMPARE(w->state.screen.shown, Screen::Candidates);
+        TestWindow::press(w->grdSp, 1, 0);
         TestWindow::tap(w->cmdDec);
         QCOMPARE(w->txtTalk->text(), full);
         QCOMPARE(w.beeper.count, 1);

@@ -1,5 +1,5 @@
 // Whatever Talk.ini holds, every option reads as a value the handlers accept.
-#include "app/core/Options.h"
+#include "platform/core/Options.h"
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>

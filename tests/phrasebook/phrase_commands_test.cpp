@@ -1,3 +1,4 @@
+#include "phrasebook/core/PhraseBook.h"
 #include "phrasebook/core/PhraseFile.h"
 #include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
@@ -77,9 +78,10 @@ private slots:
         TestWindow w;
         writePhraseFile(w, lines({"こんにちは", kPlaceholderText, "おはよう"}));
         frmTalk &f = w.start();
-        QCOMPARE(column(f.grdEx, 1), (QStringList{kPlaceholderText, "おはよう", "こんにちは"}));
+        TestWindow::tap(f.cmdSamp);
+        QCOMPARE(column(f.grdEx, 1), (QStringList{"日記", "おはよう", "こんにちは"}));
         QCOMPARE(column(f.grdEx, 0), (QStringList{"あ行", "", "か行"}));
-        QCOMPARE(*f.state.PhraseList, (QStringList{"こんにちは", kPlaceholderText, "おはよう"}));
+        QCOMPARE(f.phrases->book().phrases(), (QStringList{"こんにちは", kPlaceholderText, "おはよう"}));
     }
 
     void missingFileIsCreatedWithThePlaceholder()
@@ -87,7 +89,8 @@ private slots:
         TestWindow w;
         frmTalk &f = w.start();
         QCOMPARE(readFile(QDir(f.state.AppDir).filePath("Talk.txt")), kPlaceholderUtf8);
-        QCOMPARE(column(f.grdEx, 1), QStringList{kPlaceholderText});
+        TestWindow::tap(f.cmdSamp);
+        QCOMPARE(column(f.grdEx, 1), QStringList{"日記"});
     }
 
     void blankFileGetsThePlaceholderRow()
@@ -95,10 +98,12 @@ private slots:
         TestWindow w;
         writePhraseFile(w, "\r\n  \r\n");
         frmTalk &f = w.start();
-        QCOMPARE(*f.state.PhraseList, QStringList{QString()});
-        QCOMPARE(column(f.grdEx, 1), QStringList{kPlaceholderText});
-        f.SavePhrases();
-        QCOMPARE(readFile(phrasePath(w)), kPlaceholderUtf8);
+        QCOMPARE(f.phrases->book().phrases(), QStringList{QString()});
+        TestWindow::tap(f.cmdSamp);
+        QCOMPARE(column(f.grdEx, 1), QStringList{"日記"});
+        typeMessage(f, "うん_");
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
+        QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "うん"}));
     }
 
     // Phrases that sort before the placeholder in code order follow it: row 0
@@ -108,13 +113,11 @@ private slots:
         TestWindow w;
         writePhraseFile(w, lines({"ああ", kPlaceholderText, "1ばん", "あ、", "Ok", "いい"}));
         frmTalk &f = w.start();
-        QCOMPARE(column(f.grdEx, 1),
-                 (QStringList{kPlaceholderText, "1ばん", "Ok", "あ、", "ああ", "いい"}));
-        QCOMPARE(column(f.grdEx, 0), (QStringList{"あ行", "", "", "", "", ""}));
         TestWindow::tap(f.cmdSamp);
-        QCOMPARE(f.grdEx->textMatrix(0, 1), QString("日記"));
+        QCOMPARE(column(f.grdEx, 1), (QStringList{"日記", "1ばん", "Ok", "あ、", "ああ", "いい"}));
+        QCOMPARE(column(f.grdEx, 0), (QStringList{"あ行", "", "", "", "", ""}));
         typeMessage(f, "うん_");
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QCOMPARE(readFile(phrasePath(w)),
                  lines({kPlaceholderText, "1ばん", "Ok", "あ、", "ああ", "いい", "うん"}));
     }
@@ -126,8 +129,9 @@ private slots:
         frmTalk &f = w.start();
         TestWindow::tap(f.cmdSamp);
         QCOMPARE(column(f.grdEx, 1), (QStringList{"日記", "1ばん", "はい"}));
-        f.SavePhrases();
-        QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "1ばん", "はい"}));
+        typeMessage(f, "うん_");
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
+        QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "1ばん", "うん", "はい"}));
     }
 
     // --- encodings ----------------------------------------------------------------
@@ -137,10 +141,13 @@ private slots:
         const QByteArray own = shiftJis(lines({kPlaceholderText, "おはよう", "こんにちは", "～①髙"}));
         writePhraseFile(w, own);
         frmTalk &f = w.start();
-        f.SavePhrases();
-        QCOMPARE(readFile(phrasePath(w)), own);
         TestWindow::tap(f.cmdSamp);   // row 0 now reads "日記"
-        f.SavePhrases();
+        typeMessage(f, "さようなら_");
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
+        QCOMPARE(readFile(phrasePath(w)),
+                 shiftJis(lines({kPlaceholderText, "おはよう", "こんにちは", "さようなら", "～①髙"})));
+        answerNextQuestion(0);
+        TestWindow::tap(f.cmdSampDel);   // the new phrase, highlighted
         QCOMPARE(readFile(phrasePath(w)), own);
     }
 
@@ -153,7 +160,7 @@ private slots:
         frmTalk &f = w.start();
         typeMessage(f, QString::fromUtf16(u"また〜ね_"));   // U+301C: not in code page 932
         auto question = answerNextQuestion(0);
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QVERIFY(question->prompt.contains("Shift_JIS"));
         QCOMPARE(readFile(phrasePath(w)),
                  lines({kPlaceholderText, "おはよう", QString::fromUtf16(u"また〜ね"), "～①髙"}));
@@ -173,13 +180,13 @@ private slots:
         });
         typeMessage(f, "こんばんは_");
         auto seen = answerNextQuestion(0);
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QVERIFY(seen->shown);
         QVERIFY2(seen->prompt.contains("保存できませんでした"), qPrintable(seen->prompt));
         QVERIFY(!seen->prompt.contains("No space left on device"));   // that is for the log
         QCOMPARE(seen->buttons, QStringList{"ＯＫ"});
         QCOMPARE(readFile(phrasePath(w)), before);
-        QCOMPARE(column(f.grdEx, 1), (QStringList{kPlaceholderText, "おはよう"}));
+        QCOMPARE(f.phrases->book().rows(), (QStringList{kPlaceholderText, "おはよう"}));
         QCOMPARE(f.cmdSamp->caption(), QString("例文表示"));
 
         // A deletion that cannot be written leaves the row where it was.
@@ -191,11 +198,11 @@ private slots:
         });
         answerNextQuestion(0);
         auto notice = answerNextQuestion(0);
-        f.cmdSampDel_Click();
+        TestWindow::tap(f.cmdSampDel);
         QVERIFY(notice->shown);
         QCOMPARE(f.grdEx->textMatrix(1, 1), QString("おはよう"));
         QCOMPARE(readFile(phrasePath(w)), before);
-        QVERIFY(f.state.PhraseList->contains("おはよう"));
+        QVERIFY(f.phrases->book().phrases().contains("おはよう"));
     }
 
     // A real failure even as root: the folder is a plain file.
@@ -207,13 +214,15 @@ private slots:
         QFile file(notAFolder);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        f.state.AppDir = notAFolder;
+        // The data folder is gone after start-up, a plain file in its place.
+        QVERIFY(QDir(f.state.AppDir).removeRecursively());
+        QVERIFY(QFile::rename(notAFolder, f.state.AppDir));
         typeMessage(f, "はい_");
         auto seen = answerNextQuestion(0);
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QVERIFY(seen->shown);
         QVERIFY2(seen->prompt.contains("保存できませんでした"), qPrintable(seen->prompt));
-        QCOMPARE(column(f.grdEx, 1), QStringList{kPlaceholderText});
+        QCOMPARE(f.phrases->book().rows(), QStringList{kPlaceholderText});
         QVERIFY(f.grdBoard->isVisible());
     }
 
@@ -231,7 +240,7 @@ private slots:
         frmTalk &f = w.start();
         QTRY_VERIFY(notice->shown);
         QVERIFY2(notice->prompt.contains("Talk-kept-1.txt"), qPrintable(notice->prompt));
-        QCOMPARE(column(f.grdEx, 1), QStringList{kPlaceholderText});
+        QCOMPARE(f.phrases->book().rows(), QStringList{kPlaceholderText});
         QCOMPARE(readFile(phrasePath(w)), old);   // untouched
 
         TestWindow::tap(f.cmdSamp);   // read again: not told a second time
@@ -240,7 +249,7 @@ private slots:
         QCOMPARE(readFile(phrasePath(w)), old);
 
         typeMessage(f, "あたらしい_");
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QCOMPARE(readFile(w.dir.filePath("program/Talk-kept-1.txt")), old);
         QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "あたらしい"}));
     }
@@ -256,10 +265,10 @@ private slots:
         frmTalk &f = w.start();
         typeMessage(f, "もうひとつ_");
         auto seen = answerNextQuestion(0);
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QVERIFY(seen->prompt.contains("32767"));
         QCOMPARE(readFile(phrasePath(w)), full);
-        QCOMPARE(f.grdEx->rows(), kMaxPhrases + 1);
+        QCOMPARE(f.phrases->book().rows().size(), kMaxPhrases + 1);
     }
 
     // A save killed at any moment leaves the old file or the new one, whole.
@@ -292,7 +301,7 @@ private slots:
         TestWindow w;
         writePhraseFile(w, lines({kPlaceholderText, "おはよう", "こんにちは"}));
         frmTalk &f = w.start();
-        f.cmdWide_Click();
+        f.edit->cmdWide_Click();
         f.state.ListCursorRow = 2;
         TestWindow::tap(f.cmdSamp);
         QCOMPARE(f.cmdSamp->caption(), QString("例文終了"));
@@ -324,7 +333,7 @@ private slots:
         writePhraseFile(w, lines({kPlaceholderText, "ありがとう", "さようなら"}));
         frmTalk &f = w.start();
         typeMessage(f, "　こんにちは_");
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QCOMPARE(readFile(phrasePath(w)),
                  lines({kPlaceholderText, "ありがとう", "こんにちは", "さようなら"}));
         QCOMPARE(f.state.ListCursorRow, 2);
@@ -341,7 +350,7 @@ private slots:
         for (const QString &again : {QString("こんにちは"), QString("こんにちは_")}) {
             typeMessage(f, again);
             auto seen = answerNextQuestion(0);
-            f.cmdSampADD_Click();
+            f.phrases->cmdSampADD_Click(f.txtTalk->text());
             QCOMPARE(seen->prompt, QString("同一文が登録されています"));
             QCOMPARE(seen->title, QString("例文登録"));
             QCOMPARE(readFile(phrasePath(w)), stored);
@@ -358,13 +367,13 @@ private slots:
         writePhraseFile(w, lines({kPlaceholderText}));
         frmTalk &f = w.start();
         typeMessage(f, "「はい」と\n\"言う\"_");
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "「はい」と 言う"}));
         QCOMPARE(f.state.ListCursorRow, 1);
         QCOMPARE(f.grdEx->cellBackColor(1, 1), colors::LightGreen);
         TestWindow::tap(f.cmdSamp);
         auto seen = answerNextQuestion(0);
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QCOMPARE(seen->prompt, QString("同一文が登録されています"));
     }
 
@@ -375,7 +384,7 @@ private slots:
         frmTalk &f = w.start();
         typeMessage(f, "_");
         f.state.ListCursorRow = 1;
-        f.cmdSampADD_Click();
+        f.phrases->cmdSampADD_Click(f.txtTalk->text());
         QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "はい"}));
         QVERIFY(f.grdEx->isVisible());
         QCOMPARE(f.grdEx->cellBackColor(1, 1), colors::White);
@@ -387,23 +396,23 @@ private slots:
         writePhraseFile(w, lines({kPlaceholderText, "ありがとう", "いいえ"}));
         frmTalk &f = w.start();
         TestWindow::tap(f.cmdSamp);
-        f.cmdSampDel_Click();   // "日記" highlighted: nothing is asked
+        TestWindow::tap(f.cmdSampDel);   // "日記" highlighted: nothing is asked
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(f.grdEx->rows(), 3);
 
         TestWindow::press(f.grdEx, 1, 1);
         auto cancel = answerNextQuestion(1);
-        f.cmdSampDel_Click();
+        TestWindow::tap(f.cmdSampDel);
         QCOMPARE(cancel->prompt, QString("上記例文を削除してもいいですか？"));
         QCOMPARE(cancel->title, QString("例文の削除"));
         QCOMPARE(f.grdEx->textMatrix(1, 1), QString("ありがとう"));
 
         answerNextQuestion(0);
-        f.cmdSampDel_Click();
+        TestWindow::tap(f.cmdSampDel);
         QCOMPARE(readFile(phrasePath(w)), lines({kPlaceholderText, "いいえ"}));
         QCOMPARE(f.grdEx->textMatrix(1, 1), QString());
         QCOMPARE(f.grdEx->cellBackColor(1, 1), colors::LightGreen);
-        QVERIFY(!f.state.PhraseList->contains("ありがとう"));
+        QVERIFY(!f.phrases->book().phrases().contains("ありがとう"));
 
         TestWindow::tap(f.cmdSamp);
         TestWindow::tap(f.cmdSamp);
@@ -457,23 +466,24 @@ private slots:
     }
 };
 
-// The child of killDuringSaveLeavesAWholeFile: saves two phrase books in turn
-// for ever, through the window's own save, until it is killed.
+// The child of killDuringSaveLeavesAWholeFile: adds a phrase to a book of
+// 20,000 and deletes it again, for ever, through the book's own saves, until
+// it is killed.
 static int saveForever(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    qputenv("XDG_DATA_HOME", QByteArray(argv[2]) + "/data");
-    TestWindow w;
-    frmTalk &f = *w;
-    f.state.AppDir = QString::fromLocal8Bit(argv[2]);
-    f.grdEx->setCols(2);
+    QCoreApplication app(argc, argv);
+    const QString path = QDir(QString::fromLocal8Bit(argv[2])).filePath("Talk.txt");
+    QStringList phrases{kPlaceholderText};
+    for (int i = 1; i <= 20000; ++i)
+        phrases << QString("例文その%1、きょうは").arg(i);
+    if (!writeTextLines(path, phraseFileLines(phrases).lines, TextEncoding::Utf8).written.lines.size())
+        return 1;
+    PhraseBook book(path);
+    book.load();
     for (int turn = 0;; ++turn) {
-        const int n = 20000 + turn % 2;
-        f.grdEx->setRows(n + 1);
-        f.grdEx->setTextMatrix(0, 1, kPlaceholderText);
-        for (int i = 1; i <= n; ++i)
-            f.grdEx->setTextMatrix(i, 1, QString("例文その%1、きょうは%2").arg(i).arg(turn));
-        f.SavePhrases();
+        const PhraseBookEdit added = book.add(QStringLiteral("ついか"));
+        if (!added.ok() || !book.emptyRow(added.row).ok())
+            return 1;
         if (turn == 0) {
             fputs("ready\n", stdout);
             fflush(stdout);

@@ -137,7 +137,7 @@ private slots:
         frmTalk &f = w.start();
         QTRY_COMPARE(answers.prompts.size(), 1);   // the damaged line, told once
         QVERIFY2(answers.prompts[0].contains("壊れて"), qPrintable(answers.prompts[0]));
-        QVERIFY(f.state.PhraseList->contains(QStringLiteral("ﾄｳ")));
+        QVERIFY(f.phrases->book().phrases().contains(QStringLiteral("ﾄｳ")));
         typeMessage(f, QStringLiteral("あたらしい_"));
         TestWindow::tap(f.cmdSampADD);
         QList<QByteArray> expected = old;
@@ -177,7 +177,7 @@ private slots:
         QuestionAnswerer answers(answer);
         if (diary) {
             typeMessage(f, message);
-            f.SaveDiary(message);   // what 日記終了 does after its ＹＥＳ
+            f.diary->SaveDiary(message);   // what 日記終了 does after its ＹＥＳ
         } else {
             typeMessage(f, message);
             TestWindow::tap(f.cmdSampADD);
@@ -190,7 +190,7 @@ private slots:
             QCOMPARE(readAll(path), old);
             QVERIFY(!QFile::exists(kept));
             QCOMPARE(f.txtTalk->text(), message);
-            QCOMPARE(f.state.PhraseList->contains(QStringLiteral("また〜ね")), false);
+            QCOMPARE(f.phrases->book().phrases().contains(QStringLiteral("また〜ね")), false);
             return;
         }
         QCOMPARE(readAll(kept), old);

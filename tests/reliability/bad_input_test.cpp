@@ -69,9 +69,9 @@ private slots:
         frmTalk &window = w.start();
         QTest::qWait(50);   // start-up notices wait for the shown window
         QVERIFY2(started.elapsed() < 10000, "start-up took too long");
-        QVERIFY(window.state.PhraseList);
+        QVERIFY(window.phrases->isLoaded());
         for (const QString &phrase : kept)
-            QVERIFY2(window.state.PhraseList->contains(phrase), qPrintable(phrase));
+            QVERIFY2(window.phrases->book().phrases().contains(phrase), qPrintable(phrase));
         QVERIFY(answers.prompts.size() <= 1);
         TestWindow::tap(window.cmdSamp);   // the list still shows, and the window answers
         QVERIFY(window.grdEx->isVisible());
@@ -88,8 +88,7 @@ private slots:
                   "\"26.11.30 " + QString("びょういん_").toUtf8() + "\"\r\n");
         day.close();
         QuestionAnswerer answers(-1);
-        f.LoadDiaryList();
-        f.SortDiaryList();
+        f.diary->LoadDiaryList();
         QStringList texts;
         for (int r = 0; r < f.grdDay->rows(); ++r)
             texts << f.grdDay->textMatrix(r, 1);
@@ -102,10 +101,10 @@ private slots:
     {
         TestWindow w({{"OPT1", "abc"}, {"gMaxC", "1e9"}, {"Sample", "-3"}, {"Beep", "\xE3\x81\x82"}});
         frmTalk &f = w.start();
-        QCOMPARE(f.state.FirstScreenMode, QString("0"));
+        QCOMPARE(f.state.FirstScreenMode, FirstPressMode::Selection);
         QCOMPARE(f.state.BoardLastColumn, 9);
-        QCOMPARE(f.state.PhraseMatchLength, qint16(2));
-        QCOMPARE(f.state.KeyBeep, QString("0"));
+        QCOMPARE(f.state.PhraseMatchLength, 2);
+        QCOMPARE(f.state.KeyBeep, false);
         QCOMPARE(f.grdBoard->cols(), 10);
     }
 };

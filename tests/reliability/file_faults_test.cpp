@@ -151,7 +151,7 @@ private slots:
         }
         QCOMPARE(readAll(w.settings->path()), before);
         QCOMPARE(answers.notices(), 1);
-        QCOMPARE(f.state.KeyBeep, QString("1"));   // the choice holds for this run
+        QCOMPARE(f.state.KeyBeep, true);   // the choice holds for this run
         QVERIFY(f.isEnabled());
     }
 };

@@ -74,18 +74,16 @@ public:
         QWidget *top = w->childAt(target->mapTo(w.window.get(), at));
         if (top != target && !target->isAncestorOf(top))
             return false;
-        // A hold lasts a few repeats: the release comes from inside the pause.
+        // A hold lasts a few repeats, the window answering between them.
         const int repeats = random.bounded(4);
-        int sleeps = 0;
         QPointer<QWidget> alive(target);
-        w.clock.onSleep = [&] {
-            if (++sleeps > repeats && alive)
-                QTest::mouseRelease(alive, Qt::LeftButton, {}, at);
-        };
         QTest::mousePress(target, Qt::LeftButton, {}, at);
+        for (int i = 0; i < repeats && alive; ++i) {
+            QCoreApplication::processEvents();
+            w.clock.advance(HoldRepeat::kIntervalMs);
+        }
         if (alive)
             QTest::mouseRelease(target, Qt::LeftButton, {}, at);
-        w.clock.onSleep = nullptr;
         QCoreApplication::processEvents();
         w.clock.now += random.bounded(3.0);
         return true;

@@ -32,10 +32,9 @@ QByteArray readFile(const QString &path)
 // One press of an editing key, released as soon as its first step is done.
 void tapEditKey(TestWindow &w, int index)
 {
-    w.clock.onSleep = [&w] { w->cmdRes_MouseUp(0); };
-    w->cmdRes_MouseDown(index);
+    w->edit->cmdRes_MouseDown(index);
+    w->edit->cmdRes_MouseUp(index);
     QCoreApplication::processEvents();
-    w.clock.onSleep = nullptr;
 }
 
 // Decides the phrase `phrase` from the phrase list, as a user steps to it.
@@ -139,14 +138,7 @@ private slots:
         frmTalk &f = w.start();
         const QString day = QDir(f.state.AppDir).filePath("day.txt");
         writeFile(day, ("\"26.12.07 " + kSmile + "\"\r\n").toUtf8());
-        f.grdEx->setCols(2);
-        f.grdEx->setRows(1);
-        f.grdEx->setTextMatrix(0, 1, u("日記"));
-        f.grdBoard->hide();
-        f.grdEx->show();
-        f.fraRes->hide();
-        f.fraTalk->show();
-        f.state.ListCursorRow = 0;
+        TestWindow::tap(f.cmdSamp);   // the phrase list, 日記 highlighted
         TestWindow::tap(f.cmdDec);   // the diary list
         TestWindow::tap(f.cmdDec);   // today's entry, open for reading
         QCOMPARE(f.txtTalk->text(), kSmile);
@@ -156,8 +148,8 @@ private slots:
         pressA(w);
         QCOMPARE(f.txtTalk->text(), u("あ") + kSmile + u("_"));
         answerNextQuestion(0);
-        f.SetNarrowLayout();
-        f.EndDiary();
+        f.edit->SetNarrowLayout();
+        f.diary->EndDiary(f.txtTalk->text());
         QCoreApplication::processEvents();
         QCOMPARE(readFile(day), ("\"26.12.07 あ" + kSmile + "_\"\r\n").toUtf8());
     }

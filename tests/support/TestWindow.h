@@ -3,33 +3,76 @@
 // a temporary directory, a clock that can be set, a counting beeper, a
 // clipboard of its own and an agent that records what it was asked.
 #include "app/frmTalk.h"
+#include "phrasebook/core/PhraseFile.h"
 #include "platform/Fonts.h"
+#include <QDir>
+#include <QFile>
 #include <QCoreApplication>
 #include <QApplication>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 namespace pelumo::test {
 
+// A clock that moves only when told: advance() runs the ticks of the
+// press-and-hold repeats that fall due, in order.
 class FakeClock : public Clock {
 public:
     double now = 1000.0;
     QDate date = QDate(2026, 12, 7);
-    int sleeps = 0;
-    std::function<void()> onSleep;   // runs in each sleep, e.g. to release a held key
     double monotonicSeconds() const override { return now; }
-    void sleep(int ms) override
-    {
-        ++sleeps;
-        now += ms / 1000.0;
-        if (onSleep)
-            onSleep();
-    }
     QDate today() const override { return date; }
+
+    std::unique_ptr<Ticker> startTicker(int intervalMs, std::function<void()> tick) override
+    {
+        auto entry = std::make_shared<Entry>(Entry{intervalMs / 1000.0, now + intervalMs / 1000.0,
+                                                   std::move(tick)});
+        m_entries.push_back(entry);
+        return std::make_unique<FakeTicker>(entry);
+    }
+    void advance(int ms)
+    {
+        const double target = now + ms / 1000.0;
+        for (;;) {
+            std::shared_ptr<Entry> due;
+            for (const auto &e : m_entries)
+                if (e->alive && e->next <= target + 1e-9 && (!due || e->next < due->next))
+                    due = e;
+            if (!due)
+                break;
+            now = due->next;
+            due->next += due->interval;
+            const auto tick = due->tick;   // the tick may drop its own ticker
+            tick();
+        }
+        now = target;
+        std::erase_if(m_entries, [](const auto &e) { return !e->alive; });
+    }
+    // Repeats still running.
+    int running() const
+    {
+        return int(std::count_if(m_entries.begin(), m_entries.end(),
+                                 [](const auto &e) { return e->alive; }));
+    }
+
+private:
+    struct Entry {
+        double interval;
+        double next;
+        std::function<void()> tick;
+        bool alive = true;
+    };
+    struct FakeTicker : Ticker {
+        explicit FakeTicker(std::shared_ptr<Entry> e) : entry(std::move(e)) {}
+        ~FakeTicker() override { entry->alive = false; }
+        std::shared_ptr<Entry> entry;
+    };
+    std::vector<std::shared_ptr<Entry>> m_entries;
 };
 
 class CountingBeeper : public Beeper {
@@ -99,9 +142,20 @@ public:
         window->Form_Load();
         window->show();
         // Until the first paint has been answered by reading the phrase book.
-        for (int i = 0; i < 20 && !window->state.PhraseList; ++i)
+        for (int i = 0; i < 20 && !window->phrases->isLoaded(); ++i)
             QCoreApplication::processEvents();
         return *window;
+    }
+    // A phrase book of these phrases (and the diary's placeholder), in the
+    // program's folder, where start-up looks first. Before start().
+    void putPhrases(const QStringList &phrases)
+    {
+        QDir().mkpath(dir.filePath("program"));
+        QFile file(dir.filePath("program/Talk.txt"));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write the test phrase book");
+        for (const QString &p : QStringList{kPlaceholderText} + phrases)
+            file.write("\"" + p.toUtf8() + "\"\r\n");
     }
     frmTalk *operator->() { return window.get(); }
     frmTalk &operator*() { return *window; }

@@ -69,11 +69,11 @@ private slots:
         TestWindow::press(f.grdBoard, A_ROW, A_COL);
         QCOMPARE(f.txtTalk->text(), QString("こんにあ_"));
         QVERIFY(!f.grdSp->isVisible());   // key にあ: nothing
-        f.CheckAutoPhrases("あい_");
+        f.phrases->CheckAutoPhrases("あい_", f.txtTalk->selStart());
         QVERIFY(!f.grdSp->isVisible());   // caret of the box not before its last character
         f.txtTalk->setText("あい_");
         f.txtTalk->setSelStart(2);
-        f.CheckAutoPhrases(f.txtTalk->text());
+        f.phrases->CheckAutoPhrases(f.txtTalk->text(), f.txtTalk->selStart());
         QCOMPARE(rowsOf(f.grdSp), (QStringList{"あい", "あいさつ"}));
     }
 
@@ -98,7 +98,7 @@ private slots:
         TestWindow::press(f.grdBoard, A_ROW, A_COL);
         QVERIFY(!f.grdSp->isVisible());
 
-        f.state.AutoPhrases = "1";
+        f.state.AutoPhrases = true;
         f.txtTalk->setText("いい_");
         f.txtTalk->setSelStart(1);
         f.txtTalk->setSelLength(1);
@@ -117,7 +117,7 @@ private slots:
         TestWindow::press(f.grdEx, 2, 1);   // rows: 日記, あさ, ありがとう
         QCOMPARE(f.grdEx->textMatrix(2, 1), QString("ありがとう"));
         answerNextQuestion(0);
-        f.cmdSampDel_Click();
+        TestWindow::tap(f.cmdSampDel);
         TestWindow::tap(f.cmdSamp);
         TestWindow::press(f.grdBoard, A_ROW, A_COL);
         QCOMPARE(rowsOf(f.grdSp), (QStringList{"あ", "あさ"}));
@@ -137,7 +137,7 @@ private slots:
         for (int i = 0; i < rounds; ++i) {
             f.txtTalk->setText(i % 2 ? "あい_" : "い_");
             f.txtTalk->setSelStart(int(f.txtTalk->text().size()) - 1);
-            f.CheckAutoPhrases(f.txtTalk->text());
+            f.phrases->CheckAutoPhrases(f.txtTalk->text(), f.txtTalk->selStart());
         }
         const double ms = timer.nsecsElapsed() / 1e6 / rounds;
         qInfo("candidates from %d phrases: %.3f ms a lookup, %d rows shown", kMaxPhrases, ms,

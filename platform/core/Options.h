@@ -1,13 +1,15 @@
 #pragma once
-// The options of the settings store: their keys, defaults and the reading
-// rules. This is the one place that knows a key's name and default.
+// The options of the settings store: their keys, defaults and ranges, and the
+// options as the program holds them, typed. The keys table is the one place
+// that knows a key's name and default.
+#include "platform/core/VoiceSettings.h"
 #include <QString>
 #include <functional>
 
 namespace pelumo {
 
 struct OptionKey {
-    const char *key;     // name in the [OPT] group of Talk.ini
+    const char *key;        // name in the [OPT] group of Talk.ini
     const char *fallback;   // value when the key is absent or unusable
     int min;
     int max;
@@ -33,31 +35,32 @@ inline constexpr OptionKey VoicePitch{"VoicePitch", "50", 0, 100};
 inline constexpr OptionKey VoiceVolume{"VoiceVolume", "100", 10, 200};
 }
 
-// A key's default as a number, for the options held as numbers.
-constexpr int fallbackNumber(const OptionKey &key)
-{
-    int value = 0;
-    for (const char *c = key.fallback; *c; ++c)
-        value = value * 10 + (*c - '0');
-    return value;
-}
+// What a touch on the letter board does (OPT1).
+enum class FirstPressMode {
+    Selection = 0,             // opens the selection screen
+    ConfirmThenSelection = 1,  // a second touch of the same key opens it
+    Enter = 2,                 // enters the key
+    ConfirmThenEnter = 3,      // a second touch of the same key enters it
+};
+// What a touch on the selection screen does (OPT2).
+enum class SelectPressMode { Enter = 0, ConfirmThenEnter = 1 };
+// When a key is said aloud (OPT3).
+enum class SpokenKeys { Always = 0, SelectionAndEntry = 1, EntryOnly = 2, Never = 3 };
 
-// The option values as the program state holds them. The six mode and on/off
-// options stay text (the handlers compare them with "1" or as numbers).
+// The options as the program holds them. Their values before the store is
+// read are the keys' defaults (defaultOptions()).
 struct Options {
-    QString FirstScreenMode = "0";
-    QString SelectScreenMode = "0";
-    QString VoiceMode = "0";
-    QString KeyBeep = "0";
-    QString LargeLetters = "0";
-    QString AutoPhrases = "1";
-    qint32 BoardLastColumn = 9;
-    qint16 PhraseMatchLength = 2;
-    QString FullScreen = "0";
-    QString HidePointer = "0";
-    int VoiceSpeed = fallbackNumber(keys::VoiceSpeed);
-    int VoicePitch = fallbackNumber(keys::VoicePitch);
-    int VoiceVolume = fallbackNumber(keys::VoiceVolume);
+    FirstPressMode FirstScreenMode{};
+    SelectPressMode SelectScreenMode{};
+    SpokenKeys VoiceMode{};
+    bool KeyBeep = false;
+    bool LargeLetters = false;
+    bool AutoPhrases = false;
+    int BoardLastColumn = 0;
+    int PhraseMatchLength = 0;
+    bool FullScreen = false;
+    bool HidePointer = false;
+    VoiceSettings Voice;
 };
 
 // Reads a key of [OPT]: returns the stored text, or the default given when the
@@ -65,14 +68,11 @@ struct Options {
 using OptionReader = std::function<QString(const QString &key, const QString &fallback)>;
 
 // A stored value that is not a whole number within the key's range reads as
-// the key's default; a valid number is held in its plain decimal form, so
-// that " 1" or "01" written by hand still counts as "1". A stored gMaxC of 10
-// reads as 9: older installations wrote 10 for the standard board.
-QString readOptionText(const OptionReader &read, const OptionKey &key);
+// the key's default, so that " 1" or "01" written by hand still counts as 1.
+// A stored gMaxC of 10 reads as 9: older installations wrote 10 for the
+// standard board.
+int readOptionNumber(const OptionReader &read, const OptionKey &key);
 Options readOptions(const OptionReader &read);
-
-// Value of an option text as a number, 0 when it is not one (the handlers
-// compare modes as numbers).
-int optionNumber(const QString &text);
+Options defaultOptions();
 
 } // namespace pelumo

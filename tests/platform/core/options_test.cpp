@@ -1,4 +1,4 @@
-#include "app/core/Options.h"
+#include "platform/core/Options.h"
 #include <QHash>
 #include <QTest>
 
@@ -19,19 +19,22 @@ private slots:
     void emptyStoreGivesDefaults()
     {
         const Options o = readFrom({});
-        QCOMPARE(o.FirstScreenMode, QString("0"));
-        QCOMPARE(o.SelectScreenMode, QString("0"));
-        QCOMPARE(o.VoiceMode, QString("0"));
-        QCOMPARE(o.KeyBeep, QString("0"));
-        QCOMPARE(o.LargeLetters, QString("0"));
-        QCOMPARE(o.AutoPhrases, QString("1"));
+        QCOMPARE(o.FirstScreenMode, FirstPressMode::Selection);
+        QCOMPARE(o.SelectScreenMode, SelectPressMode::Enter);
+        QCOMPARE(o.VoiceMode, SpokenKeys::Always);
+        QCOMPARE(o.KeyBeep, false);
+        QCOMPARE(o.LargeLetters, false);
+        QCOMPARE(o.AutoPhrases, true);
         QCOMPARE(o.BoardLastColumn, 9);
-        QCOMPARE(o.PhraseMatchLength, qint16(2));
-        QCOMPARE(o.FullScreen, QString("0"));
-        QCOMPARE(o.HidePointer, QString("0"));
-        QCOMPARE(o.VoiceSpeed, 100);
-        QCOMPARE(o.VoicePitch, 50);
-        QCOMPARE(o.VoiceVolume, 100);
+        QCOMPARE(o.PhraseMatchLength, 2);
+        QCOMPARE(o.FullScreen, false);
+        QCOMPARE(o.HidePointer, false);
+        QCOMPARE(o.Voice, (VoiceSettings{100, 50, 100}));
+        // The defaults before anything is read are the keys' own.
+        const Options d = defaultOptions();
+        QCOMPARE(d.AutoPhrases, true);
+        QCOMPARE(d.BoardLastColumn, 9);
+        QCOMPARE(d.Voice, (VoiceSettings{100, 50, 100}));
     }
 
     void storedValues_data()
@@ -67,11 +70,11 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, reads);
         const Options o = readFrom({{key, stored}});
-        const QHash<QString, QString> held = {
-            {"OPT1", o.FirstScreenMode}, {"OPT2", o.SelectScreenMode}, {"OPT3", o.VoiceMode},
-            {"Beep", o.KeyBeep}, {"Moji", o.LargeLetters}, {"Samp", o.AutoPhrases},
-            {"FullScreen", o.FullScreen}, {"HidePointer", o.HidePointer}};
-        QCOMPARE(held.value(key), reads);
+        const QHash<QString, int> held = {
+            {"OPT1", int(o.FirstScreenMode)}, {"OPT2", int(o.SelectScreenMode)},
+            {"OPT3", int(o.VoiceMode)}, {"Beep", o.KeyBeep}, {"Moji", o.LargeLetters},
+            {"Samp", o.AutoPhrases}, {"FullScreen", o.FullScreen}, {"HidePointer", o.HidePointer}};
+        QCOMPARE(QString::number(held.value(key)), reads);
     }
 
     void boardColumns_data()
@@ -119,7 +122,7 @@ private slots:
         QFETCH(int, reads);
         const Options o = readFrom({{key, stored}});
         const QHash<QString, int> held = {
-            {"VoiceSpeed", o.VoiceSpeed}, {"VoicePitch", o.VoicePitch}, {"VoiceVolume", o.VoiceVolume}};
+            {"VoiceSpeed", o.Voice.speed}, {"VoicePitch", o.Voice.pitch}, {"VoiceVolume", o.Voice.volume}};
         QCOMPARE(held.value(key), reads);
     }
 

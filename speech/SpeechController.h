@@ -1,0 +1,45 @@
+#pragma once
+// What the program says: the key echoes as the voice option wants them, and
+// 読む, which reads the message aloud and turns into ♪ to stop it.
+#include "platform/core/Options.h"
+#include "speech/core/Agent.h"
+#include "speech/core/MessageReader.h"
+#include "widgets/CommandButton.h"
+#include <QObject>
+#include <functional>
+
+namespace pelumo {
+
+class SpeechController : public QObject {
+    Q_OBJECT
+public:
+    // messageText gives the message as it stands now.
+    SpeechController(AgentCharacter &agent, const Options &options, CommandButton *cmdRead,
+                     std::function<QString()> messageText, QObject *parent = nullptr);
+
+    // A key by its name, when the voice option says this stage is spoken:
+    // "S" a key that opens the selection screen, "E" an entry, "1" the first
+    // touch of a two-touch key.
+    void SpeakKey(const QString &Text, const QString &Stage);
+    void cmdRead_Click();
+    bool isReadingAloud() const { return m_reading; }
+    void SetUpCharacter();
+    QString messageReading(const QString &message);
+
+signals:
+    void keyTouched();
+    void readingStarted();   // the message area widens while it is read
+    void readingStopped();   // ♪: the message gets its end mark, the area narrows
+
+private:
+    void prepareReadings();
+
+    AgentCharacter &m_agent;
+    const Options &m_options;
+    CommandButton *m_cmdRead;
+    std::function<QString()> m_messageText;
+    MessageReader m_reader;   // opens the dictionary after start-up, or on first need
+    bool m_reading = false;   // 読む shows ♪
+};
+
+} // namespace pelumo
