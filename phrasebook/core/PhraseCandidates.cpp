@@ -45,6 +45,16 @@ void PhraseCandidateIndex::rebuild(const QStringList &phrases)
                      [this](int a, int b) { return m_phrases.at(a) < m_phrases.at(b); });
 }
 
+void PhraseCandidateIndex::rebuildSorted(const QStringList &phrases, const QList<int> &byText)
+{
+    m_phrases = phrases;
+    m_sorted.clear();
+    m_sorted.reserve(byText.size());
+    for (int i : byText)
+        if (isOfferablePhrase(phrases.at(i)))
+            m_sorted << i;
+}
+
 QStringList PhraseCandidateIndex::lookup(const QString &key) const
 {
     const QString k = trimBlanks(key);

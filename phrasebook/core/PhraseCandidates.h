@@ -29,6 +29,9 @@ bool isOfferablePhrase(const QString &phrase);
 class PhraseCandidateIndex {
 public:
     void rebuild(const QStringList &phrases);
+    // The same, for a caller that already holds the phrases' indexes in
+    // stable text order: the offerable ones among them are kept, unsorted.
+    void rebuildSorted(const QStringList &phrases, const QList<int> &byText);
     bool isBuiltFrom(const QStringList &phrases) const { return m_phrases.isSharedWith(phrases); }
     QStringList lookup(const QString &key) const;
 

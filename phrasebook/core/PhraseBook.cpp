@@ -1,0 +1,116 @@
+// Reading the phrase book: the file into the phrases, the rows, the labels
+// and the candidate index, in one pass and one sort.
+#include "phrasebook/core/PhraseBook.h"
+#include "phrasebook/core/FileNotices.h"
+#include "phrasebook/core/KanaRowIndex.h"
+#include "phrasebook/core/PhraseFile.h"
+#include <algorithm>
+#include <numeric>
+
+namespace pelumo {
+
+namespace {
+
+// Row 0 is the diary entry. Digits, Latin letters, 「ああ」 or 「あ、」 sort
+// before the placeholder in code order; they follow it instead, and a file
+// without the placeholder gets one, so no phrase is ever shown as "日記".
+void placeDiaryRowFirst(QStringList &rows)
+{
+    const qsizetype anchor = rows.indexOf(kPlaceholderText);
+    if (anchor > 0)
+        rows.move(anchor, 0);
+    else if (anchor < 0)
+        rows.prepend(kPlaceholderText);
+}
+
+} // namespace
+
+void PhraseBook::setPath(const QString &path)
+{
+    *this = PhraseBook(path);
+}
+
+// A file that was not read is moved aside before the next save, so that save
+// never overwrites what the user could not see. The name is chosen once, so
+// that the notice and the save agree on it.
+QString PhraseBook::pendingAside()
+{
+    if (m_aside.isEmpty())
+        m_aside = freeAsideName(m_path);
+    return m_aside;
+}
+
+PhraseBookLoad PhraseBook::load()
+{
+    PhraseBookLoad result;
+    TextFileContent content = readTextLines(m_path);
+    result.errorDetail = content.errorString;
+    ParsedPhrases parsed;
+    m_file = TextFileContent();
+    if (content.status == TextFileContent::Missing) {
+        // A new phrase book starts with the diary's placeholder in it; with
+        // no file there is nothing left unread to keep aside.
+        m_aside.clear();
+        parsed.phrases << kPlaceholderText;
+        TextWriteResult written =
+            writeTextLines(m_path, phraseFileLines({}).lines, TextEncoding::Utf8);
+        if (written.status == TextWriteResult::Written) {
+            m_file = std::move(written.written);
+        } else {
+            result.notice = cannotCreateNotice(LineFileKind::PhraseBook);
+            result.errorDetail = written.errorString;
+        }
+    } else if (content.status != TextFileContent::Ok) {
+        parsed.phrases << kPlaceholderText;
+        result.notice = readProblemNotice(LineFileKind::PhraseBook, *readProblem(content),
+                                          pendingAside(), 0, content.size);
+    } else {
+        parsed = parsePhraseLines(content.lines);
+        if (!parsed.complete()) {
+            m_file.encoding = content.encoding;   // the new file keeps it
+            result.notice = linesLeftOutNotice(parsed.tooLongLines + parsed.excessPhrases,
+                                               pendingAside());
+        } else {
+            m_aside.clear();
+            // Damaged lines are shown as best they read and keep their bytes.
+            if (content.damagedLines > 0)
+                result.notice = readProblemNotice(LineFileKind::PhraseBook, ReadProblem::Damaged,
+                                                  QString(), content.damagedLines);
+            m_file = std::move(content);
+        }
+    }
+    setPhrases(std::move(parsed.phrases));
+    // Told once, until a read finds nothing wrong.
+    result.tell = !result.notice.isEmpty() && !m_problemTold;
+    m_problemTold = !result.notice.isEmpty();
+    return result;
+}
+
+void PhraseBook::setPhrases(QStringList phrases)
+{
+    // One stable sort of the phrases' indexes serves the list and the index.
+    QList<int> byText(phrases.size());
+    std::iota(byText.begin(), byText.end(), 0);
+    const QString *text = phrases.constData();
+    std::stable_sort(byText.begin(), byText.end(), [text](int a, int b) { return text[a] < text[b]; });
+    QStringList rows;
+    rows.reserve(phrases.size() + 1);
+    for (int i : byText)
+        rows << text[i];
+    placeDiaryRowFirst(rows);
+    m_labels = kanaRowLabels(rows);
+    m_rows = std::move(rows);
+    if (phrases.isEmpty())
+        phrases << QString();
+    m_phrases = std::move(phrases);
+    m_index.rebuildSorted(m_phrases, byText);
+}
+
+// Every row holds a phrase as read, trimmed, or nothing: a row's trimmed text
+// is the row itself.
+int PhraseBook::rowOf(const QString &phrase) const
+{
+    return int(m_rows.indexOf(phrase));
+}
+
+} // namespace pelumo
