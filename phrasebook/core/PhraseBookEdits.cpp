@@ -2,6 +2,7 @@
 // holds the change does the book in memory follow, exactly as a new reading
 // of the file would give it.
 #include "phrasebook/core/PhraseBook.h"
+#include "phrasebook/core/FileNotices.h"
 #include "phrasebook/core/KanaRowIndex.h"
 #include "phrasebook/core/PhraseFile.h"
 #include "platform/core/MessageRules.h"
@@ -42,6 +43,10 @@ PhraseBookEdit refused(PhraseBookEdit::Status status, const QString &notice = QS
 
 PhraseBookEdit PhraseBook::add(const QString &text, WriteMode mode)
 {
+    // Never loaded: writing would replace a file no one has read.
+    if (m_rows.isEmpty())
+        return refused(PhraseBookEdit::WriteFailed, writeFailedNotice(LineFileKind::PhraseBook),
+                       QStringLiteral("the phrase book was not read before the addition"));
     const QString phrase = phraseAsRead(text);
     // The list shows row 0 as "日記", and a reserved text would be written as
     // the placeholder: both are in the list already.

@@ -279,6 +279,11 @@ private slots:
         QCOMPARE(book.rows(), expected);
         compareWithFreshLoad(book);
         QCOMPARE(book.add("い").keptAs, QString());   // moved once only
+        // The file now reads well: a new problem is told again.
+        setFileFaultHook([](FileOperation op, const QString &) {
+            return op == FileOperation::Read ? FileFault::CannotOpen : FileFault::None;
+        });
+        QVERIFY(book.load().tell);
     }
 
     // The question comes before the unread file is moved: キャンセル leaves it.
@@ -296,6 +301,15 @@ private slots:
         QCOMPARE(added.status, PhraseBookEdit::Added);
         QCOMPARE(readBytes(m_dir.filePath("Talk-kept-1.txt")), file);
         QCOMPARE(readBytes(talk()), quotedLines({PH, wave, "はい"}));
+    }
+
+    void addBeforeLoadWritesNothing()
+    {
+        writeBytes(talk(), quotedLines({PH, "ひみつ"}));
+        PhraseBook book(talk());
+        QCOMPARE(book.add("あ").status, PhraseBookEdit::WriteFailed);
+        QCOMPARE(book.emptyRow(1).status, PhraseBookEdit::NothingToDelete);
+        QCOMPARE(readBytes(talk()), quotedLines({PH, "ひみつ"}));
     }
 
     void missingFileIsCreated()
