@@ -45,7 +45,7 @@ public:
     DiarySave saveEntry(int row, const QString &text, WriteMode mode = WriteMode::KeepFormat);
 
     const QVector<DiaryEntry> &entries() const { return m_entries; }
-    DiaryEntry entry(int row) const { return m_entries.value(row); }
+    DiaryEntry entry(int row) const { return m_entries.value(row); }   // empty outside the list
     int size() const { return int(m_entries.size()); }
     bool isUnreadable() const { return m_unreadable; }
 
