@@ -34,7 +34,8 @@ public:
     QString textMatrix(int row, int col) const { return m_cells.text(row, col); }
     void setTextMatrix(int row, int col, const QString &text);
     // A whole column at once, from row 0, with empty cells below the texts;
-    // the rows grow to fit. The list is shared, not copied, so filling a
+    // the rows grow to fit, colours and alignments stay, a column that does
+    // not exist is left alone. The list is shared, not copied, so filling a
     // large grid costs no more than handing over the list.
     void setColumnTexts(int col, const QStringList &texts);
 

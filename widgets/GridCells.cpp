@@ -10,8 +10,8 @@ T storedOr(const List &list, int row, const T &fallback)
 }
 
 // Writes one value, lengthening the list only for a value other than the
-// fallback. Room grows geometrically, so filling a column row by row stays
-// linear; it never grows past the grid's rows.
+// fallback. The first lengthening makes room for every row of the grid, so a
+// column filled row by row is allocated once.
 template <typename List, typename T>
 void store(List &list, int row, const T &value, const T &fallback, int rows)
 {
@@ -19,7 +19,7 @@ void store(List &list, int row, const T &value, const T &fallback, int rows)
         if (value == fallback)
             return;
         if (row >= list.capacity())
-            list.reserve(qMin(qsizetype(rows), qMax(qsizetype(row) + 1, 2 * list.size())));
+            list.reserve(rows);
         list.resize(row + 1, fallback);
     }
     list[row] = value;
