@@ -139,6 +139,8 @@ private slots:
         g.setColumnTexts(1, {"b", "a"});
         g.setRow(4);
         g.setCellBackColor(colors::LightGreen);
+        g.setRow(1);
+        g.setCellAlignment(FlexGrid::AlignCenterBottom);   // the row of "a"
         g.setCol(1);
         g.setSort(FlexGrid::SortStringDescending);
         QCOMPARE(g.textMatrix(0, 1), QString("b"));
@@ -146,6 +148,7 @@ private slots:
         QCOMPARE(g.cellBackColor(4, 0), colors::LightGreen);
         g.setSort(FlexGrid::SortStringAscending);
         QCOMPARE(g.textMatrix(3, 1), QString("a"));
+        QCOMPARE(g.cellAlignment(3, 0), int(FlexGrid::AlignCenterBottom));
         QCOMPARE(g.cellBackColor(2, 0), colors::LightGreen);
     }
 
