@@ -1,6 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
-//   pelumo-bench [startup] [touches] [commands] [speech] [readings] [sound]
+//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -13,7 +13,9 @@ namespace bench {
 int runChild(int argc, char *argv[]);
 std::vector<Row> measureStartup(const QString &fullDataHome);
 std::vector<Row> measureTouches(const QStringList &phrases);
+std::vector<Row> measureTapRelease();
 std::vector<Row> measureCommands(const QStringList &phrases);
+std::vector<Row> measureGridFill(const QStringList &phrases);
 std::vector<Row> measureSpeech();
 std::vector<Row> measureReadings();
 std::vector<Row> measureSound();
@@ -45,10 +47,14 @@ int main(int argc, char *argv[])
     };
     if (want("startup"))
         add(bench::measureStartup(fullData.path()));
-    if (want("touches"))
+    if (want("touches")) {
         add(bench::measureTouches(phrases));
+        add(bench::measureTapRelease());
+    }
     if (want("commands"))
         add(bench::measureCommands(phrases));
+    if (want("grid"))
+        add(bench::measureGridFill(phrases));
     if (want("speech"))
         add(bench::measureSpeech());
     if (want("readings"))

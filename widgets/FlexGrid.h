@@ -2,9 +2,11 @@
 // A custom-painted grid with the members the handlers rely on: texts, a current
 // cell with a column selection, per-cell background and alignment, column widths
 // in twips, TopRow scrolling, Redraw suspension, sorting and MouseDown/Click.
-// It repaints only the cells that changed, and stays cheap with 32,767 rows
-// because it only ever paints the rows in view.
+// It repaints only the cells that changed, and stays cheap with 32,767 rows:
+// a column is filled from a list in one step, nothing is drawn or measured
+// while Redraw is off, and a paint touches only the rows in view.
 #include "widgets/Colors.h"
+#include "widgets/GridCells.h"
 #include "widgets/Twips.h"
 #include <QCache>
 #include <QPixmap>
@@ -20,17 +22,22 @@ class FlexGrid : public QWidget {
     Q_OBJECT
 public:
     enum SortOrder { SortStringAscending = 7, SortStringDescending = 8 };
-    enum Alignment { AlignGeneral = 9, AlignCenterBottom = 5 };
+    enum Alignment { AlignGeneral = GridCells::kDefaultAlignment, AlignCenterBottom = 5 };
 
     explicit FlexGrid(QWidget *parent = nullptr);
 
-    int rows() const { return m_rows; }
+    int rows() const { return m_cells.rows(); }
     void setRows(int rows);
-    int cols() const { return m_cols; }
+    int cols() const { return m_cells.cols(); }
     void setCols(int cols);
 
-    QString textMatrix(int row, int col) const;
+    QString textMatrix(int row, int col) const { return m_cells.text(row, col); }
     void setTextMatrix(int row, int col, const QString &text);
+    // A whole column at once, from row 0, with empty cells below the texts;
+    // the rows grow to fit, colours and alignments stay, a column that does
+    // not exist is left alone. The list is shared, not copied, so filling a
+    // large grid costs no more than handing over the list.
+    void setColumnTexts(int col, const QStringList &texts);
 
     // The current cell. Setting Row or Col collapses the selection to it.
     int row() const { return m_row; }
@@ -82,15 +89,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    struct Cell {
-        QString text;
-        OleColor back = colors::White;
-        int alignment = AlignGeneral;
-    };
-    Cell &cell(int row, int col) { return m_cells[row * m_cols + col]; }
-    const Cell &cell(int row, int col) const { return m_cells[row * m_cols + col]; }
-    bool contains(int row, int col) const;
     void resizeCells(int rows, int cols);
+    void clampPositions();
     int columnLeft(int col) const;
     int columnPixels(int col) const;
     bool hitTest(const QPoint &pos, int *row, int *col) const;
@@ -99,7 +99,8 @@ private:
     int maxTopRow() const;
     const QPixmap *renderedText(const QString &text);   // null when too large to keep
     QString visiblePart(const QString &text, int width) const;   // what fits, and one more
-    void paintText(QPainter &p, const QRect &inner, const Cell &cell);
+    void paintCell(QPainter &p, const QRect &box, int row, int col);
+    void paintText(QPainter &p, const QRect &inner, const QString &text, int alignment);
     const QPixmap *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);
     void dropRenderedTexts()
     {
@@ -107,10 +108,8 @@ private:
         m_graphemes.clear();
     }
 
-    QVector<Cell> m_cells;
+    GridCells m_cells;
     QVector<int> m_colWidths;   // twips
-    int m_rows = 0;
-    int m_cols = 0;
     int m_row = 0;
     int m_col = 0;
     int m_colSel = 0;
@@ -119,6 +118,7 @@ private:
     int m_mouseCol = 0;
     int m_rowHeight = 20;
     bool m_redraw = true;
+    bool m_allDirty = false;   // while Redraw is off: the whole grid waits for a paint
     bool m_pressed = false;
     OleColor m_foreColor = colors::Black;
     Scale m_scale;

@@ -55,10 +55,101 @@ private slots:
         g.setRows(4);
         QCOMPARE(g.textMatrix(1, 1), QString("x"));
         QCOMPARE(g.textMatrix(3, 2), QString());
+        g.setRow(3);
+        g.setCol(2);
+        g.setCellBackColor(colors::LightGreen);
+        g.setCellAlignment(FlexGrid::AlignCenterBottom);
         g.setRows(0);
-        g.setRows(1);
+        g.setRows(4);
         QCOMPARE(g.textMatrix(0, 0), QString());
+        QCOMPARE(g.textMatrix(1, 1), QString());
+        QCOMPARE(g.cellBackColor(3, 2), colors::White);   // a cell dropped comes back new
+        QCOMPARE(g.cellAlignment(3, 2), int(FlexGrid::AlignGeneral));
         QCOMPARE(g.textMatrix(9, 9), QString());   // outside reads as empty
+    }
+
+    void setColumnTextsFillsOneColumn_data()
+    {
+        QTest::addColumn<int>("rowsBefore");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::addColumn<QStringList>("column");
+        QTest::newRow("rows grow to fit") << 2 << QStringList{"あ", "い", "う"} << 3
+                                          << QStringList{"あ", "い", "う"};
+        QTest::newRow("same length") << 3 << QStringList{"x", "y", "z"} << 3 << QStringList{"x", "y", "z"};
+        QTest::newRow("shorter: the rest emptied, rows kept") << 4 << QStringList{"x"} << 4
+                                                              << QStringList{"x", "", "", ""};
+        QTest::newRow("empty list empties the column") << 2 << QStringList{} << 2 << QStringList{"", ""};
+        QTest::newRow("into an empty grid") << 0 << QStringList{"", "𠀋"} << 2 << QStringList{"", "𠀋"};
+    }
+
+    void setColumnTextsFillsOneColumn()
+    {
+        QFETCH(int, rowsBefore);
+        QFETCH(QStringList, texts);
+        FlexGrid g;
+        g.setCols(2);
+        g.setRows(rowsBefore);
+        for (int r = 0; r < rowsBefore; ++r) {
+            g.setTextMatrix(r, 0, QString::number(r));
+            g.setTextMatrix(r, 1, "old");
+        }
+        g.setRow(qMax(0, rowsBefore - 1));
+        g.setCellBackColor(colors::LightGreen);
+        g.setColumnTexts(1, texts);
+        g.setColumnTexts(2, {"ignored"});   // no such column
+        QTEST(g.rows(), "rowsAfter");
+        QStringList column, first;
+        for (int r = 0; r < g.rows(); ++r) {
+            column << g.textMatrix(r, 1);
+            first << g.textMatrix(r, 0);
+        }
+        QTEST(column, "column");
+        for (int r = 0; r < g.rows(); ++r)   // the other column is left as it was
+            QCOMPARE(first[r], r < rowsBefore ? QString::number(r) : QString());
+        if (rowsBefore > 0)
+            QCOMPARE(g.cellBackColor(rowsBefore - 1, 0), colors::LightGreen);
+    }
+
+    // The grid shares the list it is given: a later write to either side must
+    // not show on the other.
+    void columnTextsAreCopiedOnWrite()
+    {
+        FlexGrid g;
+        g.setCols(2);
+        QStringList texts{"c", "a", "b"};
+        g.setColumnTexts(1, texts);
+        g.setTextMatrix(0, 1, "z");
+        QCOMPARE(texts, QStringList({"c", "a", "b"}));
+        texts[1] = "changed";
+        QCOMPARE(g.textMatrix(1, 1), QString("a"));
+        g.setCol(1);
+        g.setSort(FlexGrid::SortStringAscending);
+        QCOMPARE(g.textMatrix(0, 1), QString("a"));
+        QCOMPARE(texts, QStringList({"c", "changed", "b"}));
+    }
+
+    // Rows past the texts written so far sort as empty and take their
+    // colours with them.
+    void sortMovesRowsNeverWrittenToo()
+    {
+        FlexGrid g;
+        g.setCols(2);
+        g.setRows(5);
+        g.setColumnTexts(1, {"b", "a"});
+        g.setRow(4);
+        g.setCellBackColor(colors::LightGreen);
+        g.setRow(1);
+        g.setCellAlignment(FlexGrid::AlignCenterBottom);   // the row of "a"
+        g.setCol(1);
+        g.setSort(FlexGrid::SortStringDescending);
+        QCOMPARE(g.textMatrix(0, 1), QString("b"));
+        QCOMPARE(g.textMatrix(1, 1), QString("a"));
+        QCOMPARE(g.cellBackColor(4, 0), colors::LightGreen);
+        g.setSort(FlexGrid::SortStringAscending);
+        QCOMPARE(g.textMatrix(3, 1), QString("a"));
+        QCOMPARE(g.cellAlignment(3, 0), int(FlexGrid::AlignCenterBottom));
+        QCOMPARE(g.cellBackColor(2, 0), colors::LightGreen);
     }
 
     void cellBackColorPaintsColToColSel()
@@ -111,6 +202,8 @@ private slots:
         g.setRedraw(false);
         for (int r = 0; r < 5; ++r)
             g.setTextMatrix(r, 0, "x");
+        g.setColumnTexts(1, {"a", "b", "c"});
+        g.setRows(40);
         QCoreApplication::processEvents();
         QCOMPARE(g.paints, 0);
         g.setRedraw(true);

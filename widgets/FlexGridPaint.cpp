@@ -1,0 +1,130 @@
+// How the grid draws: cell backgrounds, grid lines and texts, each text drawn
+// once into a pixmap from pictures of its characters and kept.
+#include "widgets/FlexGrid.h"
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTextBoundaryFinder>
+
+namespace pelumo {
+namespace {
+const QColor kGridLine(192, 192, 192);
+const QColor kOutsideCells(128, 128, 128);   // area beyond the last row or column
+}
+
+// Only the rows in view are visited, however many the grid holds.
+void FlexGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const QRect clip = event->rect();
+    p.fillRect(clip, kOutsideCells);
+    int x = 0;
+    for (int c = 0; c < cols() && x <= clip.right(); ++c) {
+        const int w = columnPixels(c);
+        if (x + w >= clip.left()) {
+            const int first = m_topRow + qMax(0, clip.top() / m_rowHeight - 1);
+            for (int r = first, y = (first - m_topRow) * m_rowHeight; r < rows() && y <= clip.bottom();
+                 ++r, y += m_rowHeight) {
+                if (y + m_rowHeight >= clip.top())
+                    paintCell(p, QRect(x, y, w, m_rowHeight), r, c);
+            }
+        }
+        x += w;
+    }
+}
+
+void FlexGrid::paintCell(QPainter &p, const QRect &box, int row, int col)
+{
+    p.fillRect(box, toQColor(m_cells.back(row, col)));
+    p.setPen(kGridLine);
+    p.drawLine(box.topRight(), box.bottomRight());
+    p.drawLine(box.bottomLeft(), box.bottomRight());
+    const QString &text = m_cells.text(row, col);
+    if (!text.isEmpty())
+        paintText(p, box.adjusted(2, 0, -2, 0), text, m_cells.alignment(row, col));
+}
+
+void FlexGrid::paintText(QPainter &p, const QRect &inner, const QString &text, int alignment)
+{
+    const bool bottom = alignment == AlignCenterBottom;
+    // Large glyphs are drawn from their outlines, glyph by glyph, so only the
+    // part of a long phrase that the cell can show is drawn at all.
+    const QPixmap *picture = renderedText(bottom ? text : visiblePart(text, inner.width()));
+    if (!picture) {
+        p.setPen(toQColor(m_foreColor));
+        p.drawText(inner, (bottom ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter)
+                              | Qt::TextSingleLine, text);
+        return;
+    }
+    const QSize size = picture->deviceIndependentSize().toSize();
+    const QPoint at = bottom ? QPoint(inner.left() + (inner.width() - size.width()) / 2,
+                                      inner.bottom() + 1 - size.height())
+                             : QPoint(inner.left(), inner.top() + (inner.height() - size.height()) / 2);
+    p.save();
+    p.setClipRect(inner);
+    p.drawPixmap(at, *picture);
+    p.restore();
+}
+
+QString FlexGrid::visiblePart(const QString &text, int width) const
+{
+    const QFontMetrics fm = fontMetrics();
+    int used = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        used += fm.horizontalAdvance(text.at(i));
+        if (used >= width)
+            return text.left(i + 1);
+    }
+    return text;
+}
+
+const QPixmap *FlexGrid::renderedText(const QString &text)
+{
+    if (QPixmap *cached = m_rendered.object(text))
+        return cached;
+    const QFontMetrics fm = fontMetrics();
+    const QSize size(qMax(1, fm.horizontalAdvance(text)), fm.height());
+    const int cost = size.width() * size.height();
+    if (cost > m_rendered.maxCost())
+        return nullptr;
+    const qreal ratio = devicePixelRatioF();
+    auto *pixmap = new QPixmap(size * ratio);
+    pixmap->setDevicePixelRatio(ratio);
+    pixmap->fill(Qt::transparent);
+    QPainter p(pixmap);
+    // Put together from one picture a character: the kana of a new phrase
+    // have nearly all been drawn before, and drawing a large character from
+    // its outline costs a good part of a millisecond.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    int x = 0;
+    for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end) {
+        const QString g = text.mid(start, end - start);
+        if (const QPixmap *glyph = renderedGrapheme(g, fm))
+            p.drawPixmap(QPointF(x - fm.height(), 0), *glyph);
+        x += fm.horizontalAdvance(g);
+    }
+    p.end();
+    m_rendered.insert(text, pixmap, cost);
+    return pixmap;
+}
+
+const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMetrics &fm)
+{
+    if (QPixmap *cached = m_graphemes.object(grapheme))
+        return cached;
+    // Wide enough for overhanging strokes on either side.
+    const int advance = qMax(1, fm.horizontalAdvance(grapheme));
+    const QSize size(advance + 2 * fm.height(), fm.height());
+    const qreal ratio = devicePixelRatioF();
+    auto *pixmap = new QPixmap(size * ratio);
+    pixmap->setDevicePixelRatio(ratio);
+    pixmap->fill(Qt::transparent);
+    QPainter p(pixmap);
+    p.setFont(font());
+    p.setPen(toQColor(m_foreColor));
+    p.drawText(QPointF(fm.height(), fm.ascent()), grapheme);
+    p.end();
+    m_graphemes.insert(grapheme, pixmap, size.width() * size.height());
+    return pixmap;
+}
+
+} // namespace pelumo
