@@ -31,16 +31,8 @@ double timed(F &&f)
 // The editing mode with the board shown, as after composing a word.
 void backToBoard(frmTalk &f)
 {
-    f.grdSp->hide();
-    f.grdEx->hide();
-    f.grdDay->hide();
-    f.fraTalk->hide();
-    f.fraDay->hide();
-    f.grdBoard->show();
-    f.fraRes->show();
-    f.cmdSamp->setCaption(QStringLiteral("例文表示"));
-    f.cmdSampADD->show();
-    f.cmdSampDel->hide();
+    f.state.screen.diaryOpen = false;
+    f.showScreen(pelumo::Screen::Board);
     QCoreApplication::processEvents();
 }
 
@@ -52,7 +44,7 @@ Row lookups(frmTalk &f, const QStringList &phrases)
         // As after an entry: the key typed, the caret before the end marker.
         f.txtTalk->setText(key + u'_');
         f.txtTalk->setSelStart(2);
-        value.add(timed([&] { f.CheckAutoPhrases(key + u'_'); }));
+        value.add(timed([&] { f.phrases->CheckAutoPhrases(key + u'_', 2); }));
         backToBoard(f);
         int hits = 0;
         floor.add(timed([&] {
@@ -91,7 +83,7 @@ Row addPhrase(frmTalk &f, const QString &talkTxt)
     Samples value, floor;
     for (int i = 0; i < kCommands; ++i) {
         pelumo::writeTextLines(talkTxt, roomForOne, original.encoding);
-        f.LoadPhrases();
+        f.phrases->book().load();
         f.txtTalk->setText(QStringLiteral("べんちまーく%1_").arg(i));
         value.add(timed([&] {
             TestWindow::tap(f.cmdSampADD);

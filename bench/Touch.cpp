@@ -28,11 +28,7 @@ double timedPress(FlexGrid *grid, int row, int col)
 // Back to the board with a short message, as between two words.
 void backToBoard(frmTalk &f, int touch)
 {
-    f.fraSet->hide();
-    f.grdSp->hide();
-    f.fraTalk->hide();
-    f.grdBoard->show();
-    f.fraRes->show();
+    f.showScreen(pelumo::Screen::Board);
     if (touch % 8 == 0)
         f.txtTalk->setText(QString());
     QCoreApplication::processEvents();

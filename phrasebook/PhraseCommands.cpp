@@ -59,15 +59,14 @@ void PhraseCommands::fillPhraseList(int labelWidth, int spare)
     m_layout.setGeometry(g, m_layout.geometry(c.grdBoard));
     g->setColWidth(0, labelWidth);
     g->setColWidth(1, m_layout.geometry(g).width() - labelWidth - spare);
-    const QStringList &rows = m_book.rows();
-    const QStringList &labels = m_book.labels();
+    QStringList texts = m_book.rows();
+    if (!texts.isEmpty())
+        texts[0] = kDiaryRowText;
     g->setRows(0);
     g->setCols(2);
-    g->setRows(int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        g->setTextMatrix(r, 0, labels.at(r));
-        g->setTextMatrix(r, 1, phraseRow(r));
-    }
+    g->setRows(int(texts.size()));
+    g->setColumnTexts(0, m_book.labels());
+    g->setColumnTexts(1, texts);
 }
 
 void PhraseCommands::showPhraseList()
