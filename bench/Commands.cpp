@@ -75,6 +75,27 @@ Row phraseList(frmTalk &f, const QString &talkTxt)
     return r;
 }
 
+// The same after the file was changed behind the program's back (a carer's
+// edit): the book reads it whole again.
+Row phraseListAfterAChange(frmTalk &f, const QString &talkTxt)
+{
+    const pelumo::TextFileContent original = pelumo::readTextLines(talkTxt);
+    Samples value, floor;
+    for (int i = 0; i < kCommands; ++i) {
+        pelumo::writeTextLines(talkTxt, original.lines, original.encoding);
+        value.add(timed([&] {
+            TestWindow::tap(f.cmdSamp);
+            f.grdEx->repaint();
+        }));
+        backToBoard(f);
+        floor.add(timed([&] { (void)pelumo::readTextLines(talkTxt); }));
+    }
+    Row r{"show the phrase list, file changed", value, floor};
+    r.goal = "median < 100";
+    r.met = value.median() < 100;
+    return r;
+}
+
 Row addPhrase(frmTalk &f, const QString &talkTxt)
 {
     const pelumo::TextFileContent original = pelumo::readTextLines(talkTxt);
@@ -152,6 +173,7 @@ std::vector<Row> measureCommands(const QStringList &phrases)
     frmTalk &f = w.start();
     closeEveryDialog(&f);
     return {lookups(f, phrases), phraseList(f, folder + "/Talk.txt"),
+            phraseListAfterAChange(f, folder + "/Talk.txt"),
             addPhrase(f, folder + "/Talk.txt"), openDiary(f, folder + "/day.txt")};
 }
 

@@ -4,6 +4,7 @@
 #include "phrasebook/core/FileNotices.h"
 #include "phrasebook/core/KanaRowIndex.h"
 #include "phrasebook/core/PhraseFile.h"
+#include "platform/core/RegularFile.h"
 #include <algorithm>
 #include <numeric>
 
@@ -43,6 +44,12 @@ QString PhraseBook::pendingAside()
 PhraseBookLoad PhraseBook::load()
 {
     PhraseBookLoad result;
+    // A file just as the book last read or wrote it is not read again: the
+    // book already holds what a reading would give.
+    const FileStamp stamp = fileStamp(m_path);
+    if (stamp.exists && stamp == m_stamp && !m_problemTold)
+        return result;
+    m_stamp = FileStamp();
     TextFileContent content = readTextLines(m_path);
     result.errorDetail = content.errorString;
     ParsedPhrases parsed;
@@ -76,6 +83,8 @@ PhraseBookLoad PhraseBook::load()
             if (content.damagedLines > 0)
                 result.notice = readProblemNotice(LineFileKind::PhraseBook, ReadProblem::Damaged,
                                                   QString(), content.damagedLines);
+            if (content.damagedLines == 0)
+                m_stamp = stamp;
             m_file = std::move(content);
         }
     }

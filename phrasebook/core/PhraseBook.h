@@ -8,6 +8,7 @@
 // Row 0 always holds the placeholder text; the window shows "日記" there.
 #include "phrasebook/core/LineFileSave.h"
 #include "phrasebook/core/PhraseCandidates.h"
+#include "platform/core/RegularFile.h"
 #include "platform/core/TextFile.h"
 #include <QString>
 #include <QStringList>
@@ -78,6 +79,7 @@ private:
     TextFileContent m_file;     // as last read or written: each line's bytes and the encoding
     QString m_aside;            // the name the unread file goes to before the next write
     bool m_problemTold = false;
+    FileStamp m_stamp;          // the file as last read whole or written; not read again while it is so
 };
 
 } // namespace pelumo

@@ -123,8 +123,12 @@ PhraseBookEdit PhraseBook::write(const QStringList &rows, WriteMode mode,
     }
     LineFileSave save = saveLines(LineFileKind::PhraseBook, m_path, lines.lines, m_file, mode);
     reportSave(edit, save, success);
-    if (save.status == LineFileSave::Written)
+    if (save.status == LineFileSave::Written) {
         m_file = std::move(save.written);
+        // After an addition the book is what a reading of the file gives; an
+        // emptied row stays in the list until the file is read again.
+        m_stamp = success == PhraseBookEdit::Added ? fileStamp(m_path) : FileStamp();
+    }
     return edit;
 }
 

@@ -22,4 +22,16 @@ struct FileBytes {
 
 FileBytes readRegularFile(const QString &path, qint64 limit);
 
+// What tells one version of a file from another without reading it: the
+// file a link leads to, its size, and the times of its last change, to the
+// nanosecond. Any write, replacement or rename of the file changes it.
+struct FileStamp {
+    bool exists = false;
+    quint64 device = 0, inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0, changedNs = 0;
+    friend bool operator==(const FileStamp &, const FileStamp &) = default;
+};
+FileStamp fileStamp(const QString &path);
+
 } // namespace pelumo

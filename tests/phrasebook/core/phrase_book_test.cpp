@@ -196,6 +196,29 @@ private slots:
         QCOMPARE(readBytes(talk()), quotedLines({PH, "あさ", "かさ"}));
     }
 
+    // A file as the book last read or wrote it is not read again; any change
+    // to it, even of the same size, is.
+    void onlyAChangedFileIsReadAgain()
+    {
+        writeBytes(talk(), quotedLines({PH, "あさ", "いぬ"}));
+        PhraseBook book(talk());
+        book.load();
+        {
+            FaultsOff off;
+            setFileFaultHook([](FileOperation op, const QString &) {
+                return op == FileOperation::Read ? FileFault::CannotOpen : FileFault::None;
+            });
+            QVERIFY(book.load().notice.isEmpty());   // not read: the fault never came
+            QVERIFY(book.add("うみ").ok());
+            QVERIFY(book.load().notice.isEmpty());   // written by the book itself
+        }
+        QCOMPARE(book.rows(), (QStringList{PH, "あさ", "いぬ", "うみ"}));
+        writeBytes(talk(), quotedLines({PH, "かさ", "いぬ", "うみ"}));   // the same size
+        book.load();
+        QCOMPARE(book.rows(), (QStringList{PH, "いぬ", "うみ", "かさ"}));
+        compareWithFreshLoad(book);
+    }
+
     void failedWritesChangeNothing()
     {
         writeBytes(talk(), quotedLines({PH, "あさ", "いぬ"}));
@@ -279,7 +302,8 @@ private slots:
         QCOMPARE(book.rows(), expected);
         compareWithFreshLoad(book);
         QCOMPARE(book.add("い").keptAs, QString());   // moved once only
-        // The file now reads well: a new problem is told again.
+        // The file now reads well: a new problem with a changed file is told again.
+        writeBytes(talk(), readBytes(talk()));
         setFileFaultHook([](FileOperation op, const QString &) {
             return op == FileOperation::Read ? FileFault::CannotOpen : FileFault::None;
         });
