@@ -1,8 +1,8 @@
 #pragma once
 // frmTalk, the main window: the whole working surface of Pelumo.
 //
-// The window owns every control (named as the layout tables name them), the
-// scaled layout, the program state (one ProgramState, the only copy) and one
+// The window owns every control (MainControls, named as the layout tables
+// name them), the scaled layout, the program state (one ProgramState, the only copy) and one
 // controller a subsystem, each handed its controls and its part of the state:
 //   board/       BoardController: the letter board and the selection screen
 //   editing/     MessageArea (every change of the message), EditController
@@ -13,6 +13,7 @@
 // The controllers never call each other: what spans subsystems is wired here
 // (Connections.cpp), and the screen shown is set only by showScreen
 // (Screens.cpp), from a table.
+#include "app/MainControls.h"
 #include "app/core/ProgramState.h"
 #include "board/BoardController.h"
 #include "editing/EditController.h"
@@ -25,13 +26,8 @@
 #include "platform/SettingsStore.h"
 #include "speech/SpeechController.h"
 #include "speech/core/Agent.h"
-#include "widgets/CommandButton.h"
-#include "widgets/FlexGrid.h"
 #include "widgets/ScaledLayout.h"
-#include "widgets/TextBox.h"
-#include <QLabel>
 #include <QWidget>
-#include <array>
 
 namespace pelumo {
 
@@ -45,7 +41,7 @@ struct Services {
     QString programDir;   // the folder holding the program file
 };
 
-class frmTalk : public QWidget {
+class frmTalk : public QWidget, public MainControls {
     Q_OBJECT
 public:
     explicit frmTalk(Services services, QWidget *parent = nullptr);
@@ -54,23 +50,6 @@ public:
     ProgramState state;
     Services services;
     ScaledLayout layout;
-
-    // Controls, top to bottom of the stacking order's base.
-    Frame *fraText;
-    TextBox *txtTalk;
-    CommandButton *cmdWide, *cmdCopy, *cmdPaste;
-    FlexGrid *grdBoard, *grdSp, *grdEx, *grdDay;
-    CommandButton *cmdOpt, *cmdEnd, *cmdSamp, *cmdSampADD, *cmdSampDel;
-    Frame *fraDay, *fraTalk, *fraRes;
-    std::array<CommandButton *, 5> cmdRes;
-    CommandButton *cmdStart;
-    CommandButton *cmdUp, *cmdDown, *cmdDec;
-    CommandButton *cmdRevise, *cmdBack;
-    CommandButton *cmdRead, *cmdKey;
-    QLabel *txtHide;   // the layout's hidden label; nothing passes through it
-    Frame *fraSet;
-    FlexGrid *grdBoard2;
-    CommandButton *cmdspace, *cmdEnd2;
 
     // The subsystems.
     MessageArea *message;
@@ -118,12 +97,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createControls();
-    void createTextArea();
-    void createBoards();
-    void createButtons();
-    void createPanels();
-    void createSelectionScreen();
     void createSubsystems();
     void connectHandlers();
     void connectSubsystems();

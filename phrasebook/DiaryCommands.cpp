@@ -8,7 +8,7 @@
 namespace pelumo {
 namespace {
 constexpr int kDateColumnTwips = 4500;
-const QString kTitle = QStringLiteral("日記");
+const QString kTitle = fileTitle(LineFileKind::Diary);
 }
 
 DiaryCommands::DiaryCommands(const DiaryControls &controls, const ScreenState &screen,
