@@ -1,0 +1,2 @@
+// Must not compile: the board is below the window.
+#include "app/frmTalk.h"

@@ -1,0 +1,2 @@
+// Must not compile: one subsystem's rules do not see another's.
+#include "phrasebook/core/PhraseFile.h"

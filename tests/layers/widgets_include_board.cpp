@@ -1,0 +1,2 @@
+// Must not compile: a widget knows nothing of boards.
+#include "board/BoardController.h"
