@@ -8,11 +8,9 @@
 using namespace pelumo;
 
 namespace {
-bool inRange(const QString &text, int min, int max)
+bool inRange(int n, int min, int max)
 {
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    return ok && n >= min && n <= max && QString::number(n) == text;
+    return n >= min && n <= max;
 }
 }
 
@@ -32,12 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return v.isValid() ? v.toString() : fallback;
     });
     using namespace keys;
-    const bool good = inRange(o.FirstScreenMode, FirstScreen.min, FirstScreen.max)
-        && inRange(o.SelectScreenMode, SelectScreen.min, SelectScreen.max)
-        && inRange(o.VoiceMode, Voice.min, Voice.max) && inRange(o.KeyBeep, 0, 1)
-        && inRange(o.LargeLetters, 0, 1) && inRange(o.AutoPhrases, 0, 1)
-        && o.BoardLastColumn >= 9 && o.BoardLastColumn <= 14
-        && o.PhraseMatchLength >= 1 && o.PhraseMatchLength <= 5;
+    const bool good = inRange(int(o.FirstScreenMode), FirstScreen.min, FirstScreen.max)
+        && inRange(int(o.SelectScreenMode), SelectScreen.min, SelectScreen.max)
+        && inRange(int(o.VoiceMode), Voice.min, Voice.max)
+        && inRange(o.BoardLastColumn, 9, 14) && inRange(o.PhraseMatchLength, 1, 5)
+        && inRange(o.Voice.speed, VoiceSpeed.min, VoiceSpeed.max)
+        && inRange(o.Voice.pitch, VoicePitch.min, VoicePitch.max)
+        && inRange(o.Voice.volume, VoiceVolume.min, VoiceVolume.max);
     if (!good)
         std::abort();
     return 0;
