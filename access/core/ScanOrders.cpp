@@ -1,0 +1,169 @@
+#include "access/core/ScanOrders.h"
+
+namespace pelumo {
+namespace {
+
+ScanItem control(const QString &name, const char *id)
+{
+    return ScanItem::of(name, ScanTarget::control(QString::fromLatin1(id)));
+}
+
+// A group of one is its item: entering it would only cost a step and a press.
+ScanItem groupOrLone(const QString &name, std::vector<ScanItem> items)
+{
+    if (items.size() == 1)
+        return std::move(items.front());
+    return ScanItem::group(name, std::move(items));
+}
+
+void addCell(std::vector<ScanItem> &items, const QList<QStringList> &cells, const QString &grid,
+             int row, int col)
+{
+    if (row < cells.size() && col < cells[row].size() && !cells[row][col].isEmpty())
+        items.push_back(ScanItem::of(cells[row][col], ScanTarget::cell(grid, row, col)));
+}
+
+// Kana boards: one group a column, from the あ column at the right edge
+// leftwards, as the board reads; the kana top to bottom.
+void addKanaColumns(ScanTable &table, const QList<QStringList> &cells)
+{
+    const int columns = cells.isEmpty() ? 0 : int(cells[0].size());
+    for (int col = columns - 1; col >= 0; --col) {
+        std::vector<ScanItem> kana;
+        for (int row = 0; row < cells.size(); ++row)
+            addCell(kana, cells, QStringLiteral("grdBoard"), row, col);
+        if (!kana.empty()) {
+            const QString name = kana.front().name + QStringLiteral("行");
+            table.push_back(groupOrLone(name, std::move(kana)));
+        }
+    }
+}
+
+// The alphanumeric board reads like a keyboard: one group a row, left to right.
+void addRows(ScanTable &table, const QList<QStringList> &cells)
+{
+    for (int row = 0; row < cells.size(); ++row) {
+        std::vector<ScanItem> keys;
+        for (int col = 0; col < cells[row].size(); ++col)
+            addCell(keys, cells, QStringLiteral("grdBoard"), row, col);
+        if (!keys.empty()) {
+            const QString name = keys.front().name + QStringLiteral("の段");
+            table.push_back(groupOrLone(name, std::move(keys)));
+        }
+    }
+}
+
+void addBoardCommands(ScanTable &table, const LetterBoardFacts &facts)
+{
+    table.push_back(control(QStringLiteral("読む"), "cmdRead"));
+    table.push_back(ScanItem::group(QStringLiteral("編集"), {
+        control(QStringLiteral("←"), "cmdRes2"), control(QStringLiteral("→"), "cmdRes0"),
+        control(QStringLiteral("↑"), "cmdRes4"), control(QStringLiteral("↓"), "cmdRes3"),
+        control(QStringLiteral("ＢＳ"), "cmdRes1"), control(QStringLiteral("始め"), "cmdStart"),
+    }));
+    std::vector<ScanItem> phrases;
+    phrases.push_back(control(facts.diaryOpen ? QStringLiteral("日記終了") : QStringLiteral("例文表示"),
+                              "cmdSamp"));
+    if (!facts.diaryOpen)
+        phrases.push_back(control(QStringLiteral("例文追加"), "cmdSampADD"));
+    table.push_back(groupOrLone(QStringLiteral("例文"), std::move(phrases)));
+    table.push_back(control(facts.kindCaption, "cmdKey"));
+    std::vector<ScanItem> layout;
+    layout.push_back(control(facts.wide ? QStringLiteral("狭める") : QStringLiteral("広げる"), "cmdWide"));
+    if (facts.wide) {
+        layout.push_back(control(QStringLiteral("コピ"), "cmdCopy"));
+        layout.push_back(control(QStringLiteral("貼る"), "cmdPaste"));
+    }
+    table.push_back(groupOrLone(QStringLiteral("コピと貼る"), std::move(layout)));
+}
+
+const QString kSelectionGrid = QStringLiteral("grdBoard2");
+
+// A row above or below on the selection screen: the middle (the board's own
+// column), then the right-hand cell, then the left-hand one.
+void addSelectionRow(ScanTable &table, const QList<QStringList> &cells, int row)
+{
+    std::vector<ScanItem> items;
+    for (int col : {1, 2, 0})
+        addCell(items, cells, kSelectionGrid, row, col);
+    if (!items.empty()) {
+        const QString name = items.front().name;
+        table.push_back(groupOrLone(name, std::move(items)));
+    }
+}
+
+// The outer cells of the chosen kana's row, right before left: those that
+// are its own forms, or those that are the board's neighbouring kana.
+void addOuterCells(ScanTable &table, const SelectionFacts &facts, bool forms)
+{
+    if (facts.formRight == forms)
+        addCell(table, facts.cells, kSelectionGrid, 1, 2);
+    if (facts.formLeft == forms)
+        addCell(table, facts.cells, kSelectionGrid, 1, 0);
+}
+
+} // namespace
+
+ScanTable letterBoardOrder(const LetterBoardFacts &facts)
+{
+    ScanTable table;
+    if (facts.kana)
+        addKanaColumns(table, facts.cells);
+    else
+        addRows(table, facts.cells);
+    addBoardCommands(table, facts);
+    return table;
+}
+
+ScanTable selectionOrder(const SelectionFacts &facts)
+{
+    const ScanItem back = control(QStringLiteral("戻る"), "cmdEnd2");
+    const ScanItem space = control(QStringLiteral("スペース"), "cmdspace");
+    ScanTable table;
+    // After a space the screen stays open, and leaving it is what comes next.
+    if (facts.spaceJustEntered)
+        table.push_back(back);
+    addCell(table, facts.cells, kSelectionGrid, 1, 1);
+    if (facts.order == SelectionOrder::Rows) {
+        for (int row = 0; row < 3; ++row)
+            addSelectionRow(table, facts.cells, row);
+    } else {
+        // Scanning picks the very kana meant: its own forms are what the
+        // screen was opened for; the neighbours only mend an imprecise touch.
+        addOuterCells(table, facts, true);
+        if (facts.order == SelectionOrder::ChosenFirst)
+            table.push_back(space);
+        addOuterCells(table, facts, false);
+        addSelectionRow(table, facts.cells, 0);
+        addSelectionRow(table, facts.cells, 2);
+    }
+    if (facts.order != SelectionOrder::ChosenFirst)
+        table.push_back(space);
+    if (!facts.spaceJustEntered)
+        table.push_back(back);
+    return table;
+}
+
+ScanTable listOrder(const QString &modeCaption)
+{
+    return {control(QStringLiteral("▽"), "cmdDown"), control(QStringLiteral("△"), "cmdUp"),
+            control(QStringLiteral("決定"), "cmdDec"), ScanItem::of(modeCaption, ScanTarget::control("cmdSamp"))};
+}
+
+ScanTable diaryEntryOrder(const QString &modeCaption)
+{
+    return {control(QStringLiteral("修正する"), "cmdRevise"), control(QStringLiteral("戻る"), "cmdBack"),
+            ScanItem::of(modeCaption, ScanTarget::control("cmdSamp"))};
+}
+
+ScanTable questionOrder(const QString &affirmative, const QString &negative)
+{
+    ScanTable table;
+    // The negative answer first: a slip then keeps, never destroys.
+    if (!negative.isEmpty())
+        table.push_back(ScanItem::of(negative, ScanTarget::control("cmdOK1")));
+    table.push_back(ScanItem::of(affirmative, ScanTarget::control("cmdOK0")));
+    return table;
+}
+
+} // namespace pelumo

@@ -1,0 +1,48 @@
+#pragma once
+// The scan order of every screen, built from plain facts about what the
+// screen shows. access/README.md gives each order and why it is so.
+#include "access/core/ScanTargets.h"
+#include <QList>
+#include <QStringList>
+
+namespace pelumo {
+
+// The letter board as shown, with the facts that decide its command keys.
+struct LetterBoardFacts {
+    QList<QStringList> cells;                  // rows × columns, empty where no entry
+    bool kana = true;                          // false: the alphanumeric board
+    QString kindCaption = QStringLiteral("ひら");  // the board-kind button's caption
+    bool diaryOpen = false;                    // revising a diary entry: no 例文追加
+    bool wide = false;                         // the wide layout shows コピ and 貼る
+};
+ScanTable letterBoardOrder(const LetterBoardFacts &facts);
+
+// How the selection screen offers its cells.
+enum class SelectionOrder {
+    ChosenFirst,    // the chosen kana, its forms, スペース, its row's neighbours, the rows above and below
+    SpaceAfterRows, // the chosen kana, its forms and neighbours, the rows above and below, スペース
+    Rows,           // the chosen kana, then the three rows top to bottom as groups, then スペース
+};
+
+struct SelectionFacts {
+    QList<QStringList> cells;          // the 3 × 3 cells; (1, 1) is the kana just chosen
+    bool spaceJustEntered = false;     // the screen stayed open after スペース
+    // Which outer cells of the chosen kana's row hold its own forms (small,
+    // voiced, semi-voiced) rather than the neighbouring kana of the board.
+    bool formLeft = false;
+    bool formRight = false;
+    SelectionOrder order = SelectionOrder::ChosenFirst;
+};
+ScanTable selectionOrder(const SelectionFacts &facts);
+
+// The candidates, the phrase list and the diary list: the list keys and the
+// phrase-mode button, whose caption names it.
+ScanTable listOrder(const QString &modeCaption);
+
+// An open diary entry: 修正する, 戻る and the phrase-mode button.
+ScanTable diaryEntryOrder(const QString &modeCaption);
+
+// The question dialog; an empty negative caption is a notice with one button.
+ScanTable questionOrder(const QString &affirmative, const QString &negative);
+
+} // namespace pelumo
