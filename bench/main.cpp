@@ -1,6 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
-//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound]
+//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound] [kana]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -19,6 +19,7 @@ std::vector<Row> measureGridFill(const QStringList &phrases);
 std::vector<Row> measureSpeech();
 std::vector<Row> measureReadings();
 std::vector<Row> measureSound();
+std::vector<Row> measureKanaCost();
 }
 
 int main(int argc, char *argv[])
@@ -61,6 +62,8 @@ int main(int argc, char *argv[])
         add(bench::measureReadings());
     if (want("sound"))
         add(bench::measureSound());
+    if (want("kana"))
+        add(bench::measureKanaCost());
     bench::printTable(rows);
     return 0;
 }
