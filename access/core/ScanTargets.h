@@ -44,4 +44,14 @@ struct ScanItem {
 // A screen's scan order: its top-level items, scanned first to last.
 using ScanTable = std::vector<ScanItem>;
 
+// Every target an item stands for, in scan order: the highlight frame of a
+// group goes round all of them.
+inline void collectTargets(const ScanItem &item, std::vector<ScanTarget> &out)
+{
+    if (!item.isGroup)
+        out.push_back(item.target);
+    for (const ScanItem &inner : item.items)
+        collectTargets(inner, out);
+}
+
 } // namespace pelumo

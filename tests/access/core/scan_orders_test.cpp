@@ -23,14 +23,15 @@ QStringList topNames(const ScanTable &table)
     return names;
 }
 
-void collectIds(const std::vector<ScanItem> &items, QStringList &ids)
+QStringList targetIds(const ScanTable &table)
 {
-    for (const ScanItem &item : items) {
-        if (item.isGroup)
-            collectIds(item.items, ids);
-        else
-            ids << item.target.id;
-    }
+    std::vector<ScanTarget> targets;
+    for (const ScanItem &item : table)
+        collectTargets(item, targets);
+    QStringList ids;
+    for (const ScanTarget &t : targets)
+        ids << t.id;
+    return ids;
 }
 
 LetterBoardFacts board(BoardKind kind, int lastColumn)
@@ -113,10 +114,8 @@ private slots:
         QStringList ids;
         LetterBoardFacts facts = board(BoardKind::Hiragana, 14);
         facts.wide = true;
-        collectIds(letterBoardOrder(facts), ids);
-        collectIds(selectionOrder({selectionAroundKa()}), ids);
-        collectIds(listOrder("例文終了"), ids);
-        collectIds(diaryEntryOrder("日記終了"), ids);
+        ids << targetIds(letterBoardOrder(facts)) << targetIds(selectionOrder({selectionAroundKa()}))
+            << targetIds(listOrder("例文終了")) << targetIds(diaryEntryOrder("日記終了"));
         QVERIFY(!ids.contains("cmdEnd"));
         QVERIFY(!ids.contains("cmdOpt"));
         QVERIFY(ids.contains("cmdRead"));
