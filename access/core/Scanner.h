@@ -63,7 +63,8 @@ public:
     const ScanItem *highlighted() const;
     const std::vector<int> &path() const { return m_path; }
     int level() const { return int(m_path.size()) - 1; }
-    // When the highlight moves by itself next; -1 when it waits for a switch.
+    // When advanceTo() must next be called: the next automatic step, or the
+    // moment a held press is accepted; -1 when only a switch can move it.
     qint64 nextDue() const;
 
 private:
