@@ -1,0 +1,2 @@
+// Must not compile: the scanner's rules are given plain facts, never a board.
+#include "board/core/BoardTables.h"
