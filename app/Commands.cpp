@@ -1,15 +1,9 @@
-// The commands whose work spans subsystems: the phrase button, 始め, 決定
-// and a board entry.
+// The commands whose work spans subsystems: the phrase button, 始め and 決定.
 #include "app/frmTalk.h"
 #include "platform/core/MessageRules.h"
 #include "phrasebook/core/PhraseFile.h"
 
 namespace pelumo {
-
-void frmTalk::enterBoardText(const QString &text)
-{
-    message->InsertBoardText(text);   // a full message stays exactly as it was
-}
 
 void frmTalk::cmdSamp_Click()
 {

@@ -61,7 +61,8 @@ void frmTalk::connectSubsystems()
     connect(speech, &SpeechController::keyTouched, this, &frmTalk::beepIfWanted);
 
     connect(board, &BoardController::speakKey, speech, &SpeechController::SpeakKey);
-    connect(board, &BoardController::entered, this, &frmTalk::enterBoardText);
+    // A full message stays exactly as it was.
+    connect(board, &BoardController::entered, message, &MessageArea::InsertBoardText);
     connect(board, &BoardController::entryMade, this,
             [this] { phrases->CheckAutoPhrases(message->text(), message->selStart()); });
     connect(board, &BoardController::spaceEntered, message, &MessageArea::InsertBoardText);

@@ -89,7 +89,6 @@ public:
     void cmdSamp_Click();
     void cmdStart_Click();
     void decide(Screen list, int row);
-    void enterBoardText(const QString &text);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
