@@ -95,16 +95,17 @@ void PhraseCommands::cmdSampADD_Click(const QString &message)
     if (trimBlanks(message).isEmpty())
         return;
     setScreenMousePointer(11);
-    const QString phrase = phraseAsRead(message.endsWith(kEndMarker) ? message.chopped(1) : message);
-    if (m_book.contains(phrase)) {
-        m_questions.ask(QStringLiteral("同一文が登録されています"), 48, QStringLiteral("例文登録"));
-        return;
-    }
+    // The book stores the phrase as a reading of the file will give it.
+    const QString phrase = message.endsWith(kEndMarker) ? message.chopped(1) : message;
     // The book is written with the new phrase in its sorted place, so the
     // file keeps the order the list shows, and the list changes only once
     // the file holds the phrase.
     const std::optional<PhraseBookEdit> added = m_questions.write<PhraseBookEdit>(
         LineFileKind::PhraseBook, [this, &phrase](WriteMode mode) { return m_book.add(phrase, mode); });
+    if (added && added->status == PhraseBookEdit::Duplicate) {
+        m_questions.ask(added->notice, 48, QStringLiteral("例文登録"));
+        return;
+    }
     // Nothing to add (a message of the end marker alone) still shows the
     // list, with no row highlighted.
     const bool nothing = added && added->status == PhraseBookEdit::NothingToAdd;
