@@ -30,6 +30,9 @@ Options readOptions(const OptionReader &read)
     o.FullScreen = onOff(keys::FullScreen);
     o.HidePointer = onOff(keys::HidePointer);
     o.Voice = {number(keys::VoiceSpeed), number(keys::VoicePitch), number(keys::VoiceVolume)};
+    o.Access = {InputMethod(number(keys::InputMode)), number(keys::ScanTime), number(keys::DwellTime),
+                number(keys::ScanFirstDelay), number(keys::ScanRounds), number(keys::SwitchAcceptTime),
+                number(keys::SwitchBlockTime), onOff(keys::ScanTick), onOff(keys::ScanSpeak)};
     return o;
 }
 

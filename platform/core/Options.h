@@ -33,6 +33,17 @@ inline constexpr OptionKey HidePointer{"HidePointer", "0", 0, 1};
 inline constexpr OptionKey VoiceSpeed{"VoiceSpeed", "100", 50, 200};
 inline constexpr OptionKey VoicePitch{"VoicePitch", "50", 0, 100};
 inline constexpr OptionKey VoiceVolume{"VoiceVolume", "100", 10, 200};
+// How the program is worked: by touch, by one or two switches scanning, or by
+// resting the pointer (dwell). Times in milliseconds.
+inline constexpr OptionKey InputMode{"InputMode", "0", 0, 3};
+inline constexpr OptionKey ScanTime{"ScanTime", "1500", 300, 8000};
+inline constexpr OptionKey DwellTime{"DwellTime", "1000", 300, 5000};
+inline constexpr OptionKey ScanFirstDelay{"ScanFirstDelay", "0", 0, 5000};
+inline constexpr OptionKey ScanRounds{"ScanRounds", "2", 1, 9};
+inline constexpr OptionKey SwitchAcceptTime{"SwitchAcceptTime", "0", 0, 2000};
+inline constexpr OptionKey SwitchBlockTime{"SwitchBlockTime", "0", 0, 2000};
+inline constexpr OptionKey ScanTick{"ScanTick", "0", 0, 1};
+inline constexpr OptionKey ScanSpeak{"ScanSpeak", "0", 0, 1};
 }
 
 // What a touch on the letter board does (OPT1).
@@ -46,6 +57,26 @@ enum class FirstPressMode {
 enum class SelectPressMode { Enter = 0, ConfirmThenEnter = 1 };
 // When a key is said aloud (OPT3).
 enum class SpokenKeys { Always = 0, SelectionAndEntry = 1, EntryOnly = 2, Never = 3 };
+
+// How the program is worked (InputMode).
+enum class InputMethod { Touch = 0, OneSwitch = 1, TwoSwitches = 2, Dwell = 3 };
+
+// Switch scanning and dwell, as stored.
+struct AccessSettings {
+    InputMethod method = InputMethod::Touch;
+    int scanTime = 1500;
+    int dwellTime = 1000;
+    int firstItemDelay = 0;
+    int rounds = 2;
+    int acceptTime = 0;
+    int repeatBlockTime = 0;
+    bool tick = false;          // a tick at every step, never over speech
+    bool speakItems = false;    // auditory scanning: each item's name as it is highlighted
+    bool scanning() const
+    {
+        return method == InputMethod::OneSwitch || method == InputMethod::TwoSwitches;
+    }
+};
 
 // The options as the program holds them. Their values before the store is
 // read are the keys' defaults (defaultOptions()).
@@ -61,6 +92,7 @@ struct Options {
     bool FullScreen = false;
     bool HidePointer = false;
     VoiceSettings Voice;
+    AccessSettings Access;
 };
 
 // Reads a key of [OPT]: returns the stored text, or the default given when the

@@ -126,6 +126,41 @@ private slots:
         QCOMPARE(held.value(key), reads);
     }
 
+    void access_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("reads");
+        QTest::newRow("touch by default") << "InputMode" << "" << 0;
+        QTest::newRow("two switches") << "InputMode" << "2" << 2;
+        QTest::newRow("dwell") << "InputMode" << "3" << 3;
+        QTest::newRow("mode 4 unknown") << "InputMode" << "4" << 0;
+        QTest::newRow("scan 300 the fastest") << "ScanTime" << "300" << 300;
+        QTest::newRow("scan 299 too fast") << "ScanTime" << "299" << 1500;
+        QTest::newRow("scan 8000") << "ScanTime" << "8000" << 8000;
+        QTest::newRow("dwell 5001") << "DwellTime" << "5001" << 1000;
+        QTest::newRow("dwell 300") << "DwellTime" << "300" << 300;
+        QTest::newRow("rounds 0 would trap") << "ScanRounds" << "0" << 2;
+        QTest::newRow("accept 250") << "SwitchAcceptTime" << "250" << 250;
+        QTest::newRow("block 400") << "SwitchBlockTime" << "400" << 400;
+        QTest::newRow("first delay 700") << "ScanFirstDelay" << "700" << 700;
+        QTest::newRow("tick on") << "ScanTick" << "1" << 1;
+        QTest::newRow("speak on") << "ScanSpeak" << "1" << 1;
+    }
+    void access()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(int, reads);
+        const AccessSettings a = readFrom({{key, stored}}).Access;
+        const QHash<QString, int> held = {
+            {"InputMode", int(a.method)}, {"ScanTime", a.scanTime}, {"DwellTime", a.dwellTime},
+            {"ScanRounds", a.rounds}, {"SwitchAcceptTime", a.acceptTime},
+            {"SwitchBlockTime", a.repeatBlockTime}, {"ScanFirstDelay", a.firstItemDelay},
+            {"ScanTick", a.tick}, {"ScanSpeak", a.speakItems}};
+        QCOMPARE(held.value(key), reads);
+    }
+
     void phraseMatchLength_data()
     {
         QTest::addColumn<QString>("stored");

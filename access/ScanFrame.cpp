@@ -1,0 +1,103 @@
+#include "access/ScanFrame.h"
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace pelumo {
+
+ScanFrame::ScanFrame(QWidget *window) : QWidget(window)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+int ScanFrame::thickness(double scale)
+{
+    return qMax(6, qRound(6 * scale));
+}
+
+void ScanFrame::moveTo(QWidget *window)
+{
+    if (parentWidget() != window) {
+        if (parentWidget())
+            parentWidget()->removeEventFilter(this);
+        setParent(window);
+        window->installEventFilter(this);
+    }
+    setGeometry(window->rect());
+    raise();
+    show();
+}
+
+void ScanFrame::showFrame(QWidget *window, const QRect &rect, double scale)
+{
+    if (!window)
+        return;
+    moveTo(window);
+    m_frame = rect;
+    m_frameScale = scale;
+    update();
+}
+
+void ScanFrame::showRing(QWidget *window, const QPoint &pos, double fraction, double scale)
+{
+    if (!window)
+        return;
+    moveTo(window);
+    m_ringAt = pos;
+    m_ring = fraction;
+    m_ringScale = scale;
+    update();
+}
+
+void ScanFrame::hideAll()
+{
+    m_frame = QRect();
+    m_ring = -1.0;
+    hide();
+}
+
+bool ScanFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    // Follow the window's size, and stay above controls shown after us.
+    if (watched == parentWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::ChildAdded)) {
+        setGeometry(parentWidget()->rect());
+        raise();
+    }
+    return false;
+}
+
+void ScanFrame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (!m_frame.isEmpty()) {
+        const int t = thickness(m_frameScale);
+        const QRect outer = m_frame.intersected(rect());
+        const QRect inner = outer.adjusted(t, t, -t, -t);
+        // An orange band inside the rectangle, with a dark line along both
+        // of its edges.
+        QPainterPath band;
+        band.setFillRule(Qt::OddEvenFill);
+        band.addRect(outer);
+        band.addRect(inner);
+        p.fillPath(band, colour());
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(outer.adjusted(0, 0, -1, -1));
+        p.drawRect(inner.adjusted(-1, -1, 0, 0));
+    }
+    if (m_ring >= 0) {
+        p.setRenderHint(QPainter::Antialiasing);
+        const int r = qRound(28 * qMax(1.0, m_ringScale));
+        const int w = thickness(m_ringScale);
+        const QRect box(m_ringAt.x() - r, m_ringAt.y() - r, 2 * r, 2 * r);
+        p.setPen(QPen(Qt::black, w + 2));
+        p.drawEllipse(box);
+        p.setPen(QPen(colour(), w, Qt::SolidLine, Qt::FlatCap));
+        p.drawArc(box, 90 * 16, -qRound(qBound(0.0, m_ring, 1.0) * 360 * 16));
+    }
+}
+
+} // namespace pelumo
