@@ -14,6 +14,9 @@ void frmTalk::connectHandlers()
         connect(button, &QAbstractButton::pressed, this, down);
         connect(button, &QAbstractButton::released, this, up);
     };
+    connect(switches, &SwitchInput::pressed, scanning, &ScanDriver::press);
+    connect(switches, &SwitchInput::released, scanning, &ScanDriver::release);
+    connect(scanning, &ScanDriver::highlighted, this, &frmTalk::scanHighlighted);
     click(cmdEnd, [this] { cmdEnd_Click(); });
     click(cmdOpt, [this] { cmdOpt_Click(); });
 

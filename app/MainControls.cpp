@@ -26,6 +26,7 @@ void MainControls::createControls(QWidget *window, ScaledLayout &layout)
     layout.place(txtHide, {0, 0, 1215, 1575});
     txtHide->hide();
     createSelectionScreen(window, layout);
+    nameControls();
 }
 
 void MainControls::createTextArea(QWidget *window, ScaledLayout &layout)
@@ -125,6 +126,25 @@ void MainControls::createSelectionScreen(QWidget *window, ScaledLayout &layout)
     cmdEnd2 = new CommandButton(QStringLiteral("戻る"), rgb(255, 192, 192), fraSet);
     layout.place(cmdEnd2, {6120, 7200, 9075, 1560}, {kPGothic, 48, true});
     fraSet->hide();
+}
+
+// Switch scanning and dwell find the controls by these names.
+void MainControls::nameControls()
+{
+    const std::pair<QWidget *, const char *> named[] = {
+        {fraText, "fraText"}, {txtTalk, "txtTalk"}, {cmdWide, "cmdWide"}, {cmdCopy, "cmdCopy"},
+        {cmdPaste, "cmdPaste"}, {grdBoard, "grdBoard"}, {grdSp, "grdSp"}, {grdEx, "grdEx"},
+        {grdDay, "grdDay"}, {cmdOpt, "cmdOpt"}, {cmdEnd, "cmdEnd"}, {cmdSamp, "cmdSamp"},
+        {cmdSampADD, "cmdSampADD"}, {cmdSampDel, "cmdSampDel"}, {fraDay, "fraDay"},
+        {fraTalk, "fraTalk"}, {fraRes, "fraRes"}, {cmdStart, "cmdStart"}, {cmdUp, "cmdUp"},
+        {cmdDown, "cmdDown"}, {cmdDec, "cmdDec"}, {cmdRevise, "cmdRevise"}, {cmdBack, "cmdBack"},
+        {cmdRead, "cmdRead"}, {cmdKey, "cmdKey"}, {fraSet, "fraSet"}, {grdBoard2, "grdBoard2"},
+        {cmdspace, "cmdspace"}, {cmdEnd2, "cmdEnd2"},
+    };
+    for (const auto &[control, name] : named)
+        control->setObjectName(QString::fromLatin1(name));
+    for (std::size_t i = 0; i < cmdRes.size(); ++i)
+        cmdRes[i]->setObjectName(QStringLiteral("cmdRes%1").arg(i));
 }
 
 } // namespace pelumo

@@ -40,6 +40,7 @@ private:
     void createButtons(QWidget *window, ScaledLayout &layout);
     void createPanels(QWidget *window, ScaledLayout &layout);
     void createSelectionScreen(QWidget *window, ScaledLayout &layout);
+    void nameControls();
 };
 
 } // namespace pelumo

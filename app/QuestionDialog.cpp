@@ -1,6 +1,7 @@
 // The question dialog and AskQuestion, the one way the program asks or tells.
 #include "app/QuestionDialog.h"
 #include "app/frmTalk.h"
+#include "access/core/ScanOrders.h"
 #include <QLabel>
 
 namespace pelumo {
@@ -43,6 +44,7 @@ frmOK::frmOK(Scale scale, QWidget *parent) : QDialog(parent)
 
 void frmOK::arrange(int style)
 {
+    m_style = style;
     switch (style) {
     case 48:
         cmdOK[0]->setCaption(QStringLiteral("ＯＫ"));
@@ -60,6 +62,12 @@ void frmOK::arrange(int style)
     default:
         break;   // "OK" and "キャンセル" as laid out
     }
+}
+
+ScanTable frmOK::scanTable() const
+{
+    const QString negative = m_style == 48 ? QString() : cmdOK[1]->caption();
+    return questionOrder(cmdOK[0]->caption(), negative);
 }
 
 void frmOK::setPrompt(const QString &prompt)

@@ -2,6 +2,7 @@
 // frmOK, the question dialog: a prompt and one or two large buttons. It is made
 // afresh for every question, so each starts from its laid-out captions and
 // positions, and it is drawn at the main window's scale.
+#include "access/core/ScanTargets.h"
 #include "widgets/CommandButton.h"
 #include "widgets/ScaledLayout.h"
 #include <QDialog>
@@ -23,6 +24,9 @@ public:
     void cmdOK_Click(int Index);
 
     bool answer() const { return m_answer; }
+    // The buttons in switch-scanning order: the negative answer first.
+    ScanTable scanTable() const;
+    double scale() const { return m_layout.scale().factor(); }
 
     QLabel *lblOK;
     std::array<CommandButton *, 2> cmdOK;
@@ -32,6 +36,7 @@ private:
 
     ScaledLayout m_layout;
     bool m_answer = false;   // closing by the frame leaves it false
+    int m_style = 0;         // as arranged
 };
 
 } // namespace pelumo

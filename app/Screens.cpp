@@ -56,6 +56,11 @@ QString phraseCaption(const ScreenState &s)
 
 } // namespace
 
+QString frmTalk::phraseButtonCaption() const
+{
+    return phraseCaption(state.screen);
+}
+
 void frmTalk::showScreen(Screen screen)
 {
     ScreenState &s = state.screen;

@@ -36,6 +36,7 @@ void frmTalk::Form_Load()
     // painted soon reads it all the same.
     QTimer::singleShot(500, phrases, &PhraseCommands::loadOnce);
     speech->SetUpCharacter();
+    ApplyAccess();
     setScreenMousePointer(0);
 }
 
@@ -61,6 +62,7 @@ void frmTalk::cmdOpt_Click()
     QPointer<frmOPT> dialog = new frmOPT(*this);
     dialog->exec();
     delete dialog;
+    ApplyAccess();   // the input method as now stored
     message->focus();
 }
 

@@ -52,6 +52,8 @@ void frmTalk::createSubsystems()
                               *fileQuestions, services.clock, this);
     speech = new SpeechController(services.agent, state, cmdRead, [this] { return message->text(); },
                                   this);
+    switches = new SwitchInput(this);
+    scanning = new ScanDriver(services.clock, [this] { return scanContext(); }, this);
 }
 
 void frmTalk::stopRepeats()

@@ -13,6 +13,8 @@
 // The controllers never call each other: what spans subsystems is wired here
 // (Connections.cpp), and the screen shown is set only by showScreen
 // (Screens.cpp), from a table.
+#include "access/ScanDriver.h"
+#include "access/SwitchInput.h"
 #include "app/MainControls.h"
 #include "app/core/ProgramState.h"
 #include "board/BoardController.h"
@@ -60,6 +62,9 @@ public:
     PhraseCommands *phrases;
     DiaryCommands *diary;
     SpeechController *speech;
+    // Switch scanning (Scanning.cpp).
+    SwitchInput *switches;
+    ScanDriver *scanning;
 
     // The form's outer height in twips, as the wide text layout reads it.
     int formHeight() const;
@@ -80,6 +85,12 @@ public:
     void LoadOptions();
     void ApplyTextSize();
     void ApplyVoice();   // gives the character the stored voice
+    void ApplyAccess();  // touch, one or two switches, or dwell, as stored
+    // The shown screen's scan order, and the window (or dialog) being worked.
+    ScanTable mainScanTable() const;
+    ScanContext scanContext();
+    // The phrase button's caption on the shown screen.
+    QString phraseButtonCaption() const;
     // The program's own question dialog; true when the affirmative button
     // was chosen. The window answers while it is open even when a command
     // has disabled it.
@@ -100,6 +111,7 @@ private:
     void connectHandlers();
     void connectSubsystems();
     void stopRepeats();
+    void scanHighlighted(const QString &name);
     void afterDecide();
 
     bool m_phraseBookQueued = false;

@@ -38,6 +38,16 @@ void BoardController::BuildBoard()
     g->setRedraw(true);
 }
 
+QList<QStringList> BoardController::shownCells() const
+{
+    return boardCells(m_state.kind, m_options.BoardLastColumn);
+}
+
+SelectionCells BoardController::shownSelection() const
+{
+    return selectionCells(shownCells(), m_state.PressedCol, m_state.PressedRow);
+}
+
 void BoardController::showKind(BoardKind kind)
 {
     m_state.kind = kind;

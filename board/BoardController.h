@@ -3,6 +3,7 @@
 // a touch on a key does. The message, the voice and the screens belong to
 // others; the board says what it wants of them by its signals.
 #include "board/core/BoardState.h"
+#include "board/core/SelectionCells.h"
 #include "platform/core/Options.h"
 #include "platform/core/Screen.h"
 #include "widgets/CommandButton.h"
@@ -36,6 +37,10 @@ public:
     void showKind(BoardKind kind);
     void whitenBoard();  // every key back to white, as 始め leaves it
     void BuildSelectionBoard(int col, int row);   // the selection screen around a board cell
+    // The board as shown, from its table; the selection screen's cells as
+    // built around the last pressed board cell.
+    QList<QStringList> shownCells() const;
+    SelectionCells shownSelection() const;
 
     void cmdKey_Click();
     void grdBoard_MouseDown();
@@ -57,7 +62,6 @@ signals:
     void touchDone(TouchEnd end);
 
 private:
-    void FillKanaVariants(const QString &ch, int row);
     void openSelectionScreen(const QString &key);
     void enter(const QString &text);
     void highlightPressed(FlexGrid *grid, int rows, int cols, int row, int col,

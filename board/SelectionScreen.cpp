@@ -1,11 +1,10 @@
 // The enlarged 3 x 3 selection screen around a pressed board cell.
 #include "board/BoardController.h"
-#include "board/core/KanaVariants.h"
+#include "board/core/SelectionCells.h"
 
 namespace pelumo {
 namespace {
 constexpr int kSelectionColumnWidth = 5250;   // twips
-constexpr int kLastNeighbourColumn = 9;        // right-hand neighbours stop here, on any board
 }
 
 void BoardController::BuildSelectionBoard(int col, int row)
@@ -14,17 +13,11 @@ void BoardController::BuildSelectionBoard(int col, int row)
     g->setRows(3);
     g->setCols(3);
     g->setRedraw(false);
-    auto board = [this](int r, int cc) { return c.grdBoard->textMatrix(r, cc); };
-    for (int i = 0; i < 3; ++i) {
-        const int boardRow = row - 1 + i;
-        const bool inBoard = boardRow >= 0 && boardRow <= 4;
-        g->setTextMatrix(i, 0, inBoard && col != 0 ? board(boardRow, col - 1) : QString());
-        g->setTextMatrix(i, 1, inBoard ? board(boardRow, col) : QString());
-        g->setTextMatrix(i, 2, inBoard && col < kLastNeighbourColumn ? board(boardRow, col + 1)
-                                                                     : QString());
-        if (inBoard)
-            FillKanaVariants(board(boardRow, col), i);
-    }
+    m_state.spaceJustEntered = false;
+    const QList<QStringList> cells = selectionCells(shownCells(), col, row).cells;
+    for (int r = 0; r < 3; ++r)
+        for (int cc = 0; cc < 3; ++cc)
+            g->setTextMatrix(r, cc, cells[r][cc]);
     for (int cc = 0; cc < 3; ++cc) {
         g->setColWidth(cc, kSelectionColumnWidth);
         for (int r = 0; r < 3; ++r) {
@@ -35,14 +28,6 @@ void BoardController::BuildSelectionBoard(int col, int row)
         }
     }
     g->setRedraw(true);
-}
-
-void BoardController::FillKanaVariants(const QString &ch, int row)
-{
-    VariantCells cells{c.grdBoard2->textMatrix(row, 0), c.grdBoard2->textMatrix(row, 2)};
-    fillKanaVariants(ch, cells);
-    c.grdBoard2->setTextMatrix(row, 0, cells.col0);
-    c.grdBoard2->setTextMatrix(row, 2, cells.col2);
 }
 
 void BoardController::grdBoard2_MouseDown()
@@ -82,6 +67,7 @@ void BoardController::grdBoard2_Click()
 void BoardController::cmdspace_Click()
 {
     emit keyTouched();
+    m_state.spaceJustEntered = true;
     // The alphanumeric board's space is the half-width one.
     emit spaceEntered(m_state.kind == BoardKind::Alphanumeric ? QStringLiteral(" ")
                                                               : QStringLiteral("\u3000"));

@@ -25,6 +25,7 @@ public:
     void speak(const QString &text, const QString &reading, SpeechKind kind) override;
     void stop() override;
     void setVoice(const VoiceSettings &voice) override;
+    bool isSpeaking() const override { return m_engine && m_engine->isSpeaking(); }
 
     CharacterWindow &window();   // made on first use
     SpeechEngine *engine() { return m_engine.get(); }

@@ -64,6 +64,12 @@ void SpeechController::SpeakKey(const QString &Text, const QString &Stage)
         m_agent.speak(Text, keyReading(Text), SpeechKind::Key);
 }
 
+void SpeechController::sayName(const QString &name)
+{
+    // A message being read is never cut off; the name waits behind it.
+    m_agent.speak(name, keyReading(name), SpeechKind::Key);
+}
+
 void SpeechController::cmdRead_Click()
 {
     emit keyTouched();

@@ -22,6 +22,10 @@ public:
     // touch of a two-touch key.
     void SpeakKey(const QString &Text, const QString &Stage);
     void cmdRead_Click();
+    // A control's or group's name as switch scanning reaches it, said as a
+    // key is, whatever the voice option: the user may not see the screen.
+    void sayName(const QString &name);
+    bool isSpeaking() const { return m_agent.isSpeaking(); }
     bool isReadingAloud() const { return m_reading; }
     void SetUpCharacter();
     QString messageReading(const QString &message);

@@ -107,9 +107,10 @@ void addOuterCells(ScanTable &table, const SelectionFacts &facts, bool forms)
 ScanTable letterBoardOrder(const LetterBoardFacts &facts)
 {
     ScanTable table;
-    if (facts.kana)
+    // The widened message covers the board: only the keys below it remain.
+    if (!facts.wide && facts.kana)
         addKanaColumns(table, facts.cells);
-    else
+    else if (!facts.wide)
         addRows(table, facts.cells);
     addBoardCommands(table, facts);
     return table;

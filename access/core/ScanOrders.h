@@ -13,7 +13,7 @@ struct LetterBoardFacts {
     bool kana = true;                          // false: the alphanumeric board
     QString kindCaption = QStringLiteral("ひら");  // the board-kind button's caption
     bool diaryOpen = false;                    // revising a diary entry: no 例文追加
-    bool wide = false;                         // the wide layout shows コピ and 貼る
+    bool wide = false;                         // the wide layout covers the board, shows コピ and 貼る
 };
 ScanTable letterBoardOrder(const LetterBoardFacts &facts);
 

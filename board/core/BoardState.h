@@ -13,6 +13,7 @@ struct BoardState {
     // same key confirms it.
     QString FirstPress;
     QString SelectedChar;   // the same for the selection screen
+    bool spaceJustEntered = false;   // the selection screen stayed open after スペース
 };
 
 } // namespace pelumo

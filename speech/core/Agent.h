@@ -20,6 +20,8 @@ public:
     virtual void speak(const QString &text, const QString &reading, SpeechKind kind) = 0;
     virtual void stop() = 0;
     virtual void setVoice(const VoiceSettings &voice) = 0;
+    // Whether something given to speak is still being said.
+    virtual bool isSpeaking() const { return false; }
 };
 
 // Used where no character could be made: the program carries on silently.

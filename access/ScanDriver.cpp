@@ -1,0 +1,154 @@
+#include "access/ScanDriver.h"
+#include "access/TargetPress.h"
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QTimer>
+
+namespace pelumo {
+namespace {
+
+// How often the scanner is told the time: a step is late by at most this.
+constexpr int kTickMs = 20;
+
+ScanSettings scanSettings(const AccessSettings &a)
+{
+    ScanSettings s;
+    s.mode = a.method == InputMethod::TwoSwitches ? ScanMode::Step : ScanMode::Automatic;
+    s.scanTime = a.scanTime;
+    s.firstItemDelay = a.firstItemDelay;
+    s.rounds = a.rounds;
+    s.acceptTime = a.acceptTime;
+    s.repeatBlockTime = a.repeatBlockTime;
+    return s.clamped();
+}
+
+} // namespace
+
+ScanDriver::ScanDriver(Clock &clock, std::function<ScanContext()> context, QObject *parent)
+    : QObject(parent), m_clock(clock), m_context(std::move(context))
+{
+}
+
+ScanDriver::~ScanDriver()
+{
+    if (m_ticker)
+        qApp->removeEventFilter(this);
+    delete m_frame;
+}
+
+qint64 ScanDriver::now() const
+{
+    return qint64(m_clock.monotonicSeconds() * 1000.0);
+}
+
+void ScanDriver::setSettings(const AccessSettings &settings)
+{
+    if (!settings.scanning()) {
+        if (m_ticker)
+            qApp->removeEventFilter(this);
+        m_ticker.reset();
+        if (m_frame)
+            m_frame->hideAll();
+        m_scanner.setTable({}, now());
+        return;
+    }
+    m_scanner.setSettings(scanSettings(settings));
+    if (!m_ticker) {
+        qApp->installEventFilter(this);
+        m_ticker = m_clock.startTicker(kTickMs, [this] { handle(m_scanner.advanceTo(now())); });
+    }
+    refresh();
+}
+
+void ScanDriver::refresh()
+{
+    m_refreshQueued = false;
+    if (!m_ticker)
+        return;
+    ScanContext c = m_context();
+    m_window = c.window;
+    m_scale = c.scale;
+    m_scanner.setTable(std::move(c.table), now());
+    showHighlight();
+    if (const ScanItem *item = m_scanner.highlighted())
+        emit highlighted(item->name);
+}
+
+void ScanDriver::queueRefresh()
+{
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    QTimer::singleShot(0, this, &ScanDriver::refresh);
+}
+
+void ScanDriver::press(SwitchId id)
+{
+    if (m_ticker)
+        handle(m_scanner.press(id, now()));
+}
+
+void ScanDriver::release(SwitchId id)
+{
+    if (m_ticker)
+        handle(m_scanner.release(id, now()));
+}
+
+void ScanDriver::handle(const ScanResult &result)
+{
+    switch (result.event) {
+    case ScanEvent::Moved:
+        showHighlight();
+        if (const ScanItem *item = m_scanner.highlighted())
+            emit highlighted(item->name);
+        break;
+    case ScanEvent::Selected: {
+        // Pressed from the event loop, not from inside the switch's event: the
+        // press may open a dialog, which is scanned in its turn.
+        const ScanTarget target = result.target;
+        QTimer::singleShot(0, this, [this, target] { perform(target); });
+        break;
+    }
+    case ScanEvent::Nothing:
+    case ScanEvent::Ignored:
+        break;
+    }
+}
+
+void ScanDriver::perform(const ScanTarget &target)
+{
+    emit selecting(target);
+    if (m_window)
+        clickTarget(m_window, target);
+    refresh();
+}
+
+void ScanDriver::showHighlight()
+{
+    if (!m_frame)
+        m_frame = new ScanFrame(m_window);
+    const ScanItem *item = m_scanner.highlighted();
+    const QRect rect = item && m_window ? itemRect(m_window, *item) : QRect();
+    if (rect.isEmpty() || !m_window)
+        m_frame->hideAll();
+    else
+        m_frame->showFrame(m_window, rect, m_scale);
+}
+
+bool ScanDriver::eventFilter(QObject *watched, QEvent *event)
+{
+    // The program's dialogs come and go: the frame leaves a closing dialog
+    // at once (it is a child, and would go with it) and the table follows.
+    const auto type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide) && qobject_cast<QDialog *>(watched)) {
+        if (type == QEvent::Hide && m_frame && m_frame->parentWidget() == watched) {
+            m_frame->hideAll();
+            m_frame->setParent(nullptr);
+        }
+        queueRefresh();
+    }
+    return false;
+}
+
+} // namespace pelumo

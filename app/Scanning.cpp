@@ -1,0 +1,69 @@
+// Switch scanning and dwell on the main window and its dialogs: which table
+// the shown screen offers, and the input method as the options set it.
+#include "app/QuestionDialog.h"
+#include "app/frmTalk.h"
+#include "access/core/ScanOrders.h"
+#include <QApplication>
+
+namespace pelumo {
+
+ScanTable frmTalk::mainScanTable() const
+{
+    const ScreenState &s = state.screen;
+    switch (s.shown) {
+    case Screen::Board: {
+        LetterBoardFacts facts;
+        facts.cells = board->shownCells();
+        facts.kana = state.board.kind != BoardKind::Alphanumeric;
+        facts.kindCaption = boardCaption(state.board.kind);
+        facts.diaryOpen = s.diaryOpen;
+        facts.wide = edit->isWide();
+        return letterBoardOrder(facts);
+    }
+    case Screen::Selection: {
+        const SelectionCells shown = board->shownSelection();
+        SelectionFacts facts;
+        facts.cells = shown.cells;
+        facts.formLeft = shown.formLeft;
+        facts.formRight = shown.formRight;
+        facts.spaceJustEntered = state.board.spaceJustEntered;
+        return selectionOrder(facts);
+    }
+    case Screen::Candidates:
+    case Screen::PhraseList:
+    case Screen::DiaryList:
+        return listOrder(phraseButtonCaption());
+    case Screen::DiaryEntry:
+        return diaryEntryOrder(phraseButtonCaption());
+    }
+    return {};
+}
+
+ScanContext frmTalk::scanContext()
+{
+    QWidget *front = QApplication::activeModalWidget();
+    if (auto *question = qobject_cast<frmOK *>(front))
+        return {question, question->scale(), question->scanTable()};
+    if (front && front != this)
+        return {front, layout.scale().factor(), {}};
+    return {this, layout.scale().factor(), mainScanTable()};
+}
+
+void frmTalk::ApplyAccess()
+{
+    const AccessSettings &a = state.Access;
+    switches->setMode(a.scanning() ? std::optional(a.method == InputMethod::TwoSwitches ? ScanMode::Step
+                                                                                       : ScanMode::Automatic)
+                                   : std::nullopt);
+    scanning->setSettings(a);
+}
+
+void frmTalk::scanHighlighted(const QString &name)
+{
+    if (state.Access.speakItems)
+        speech->sayName(name);
+    else if (state.Access.tick && !speech->isSpeaking())
+        services.beeper.beep();
+}
+
+} // namespace pelumo
