@@ -41,6 +41,18 @@ SwitchId SwitchInput::idFor(bool selectKey) const
     return selectKey ? SwitchId::Select : SwitchId::Step;
 }
 
+void SwitchInput::route(std::optional<SwitchId> &down, bool press, bool selectKey)
+{
+    if (press && !down) {
+        down = idFor(selectKey);
+        emit pressed(*down);
+    } else if (!press && down) {
+        const SwitchId id = *down;
+        down.reset();
+        emit released(id);
+    }
+}
+
 bool SwitchInput::eventFilter(QObject *, QEvent *event)
 {
     if (!m_mode || !event->spontaneous())
@@ -73,15 +85,7 @@ bool SwitchInput::keyEvent(QKeyEvent *event)
         event->accept();
         return true;
     }
-    auto &down = m_keyDown[which];
-    if (event->type() == QEvent::KeyPress && !down) {
-        down = idFor(which == 1);
-        emit pressed(*down);
-    } else if (event->type() == QEvent::KeyRelease && down) {
-        const SwitchId id = *down;
-        down.reset();
-        emit released(id);
-    }
+    route(m_keyDown[which], event->type() == QEvent::KeyPress, which == 1);
     return true;
 }
 
@@ -95,15 +99,8 @@ bool SwitchInput::mouseEvent(QMouseEvent *event)
     case Qt::RightButton: which = 1; break;
     default: return true;   // other buttons do nothing, and touch nothing
     }
-    auto &down = m_buttonDown[which];
-    if (event->type() == QEvent::MouseButtonPress && !down) {
-        down = idFor(which == 1);
-        emit pressed(*down);
-    } else if (event->type() == QEvent::MouseButtonRelease && down) {
-        const SwitchId id = *down;
-        down.reset();
-        emit released(id);
-    }
+    if (event->type() != QEvent::MouseButtonDblClick)
+        route(m_buttonDown[which], event->type() == QEvent::MouseButtonPress, which == 1);
     return true;
 }
 

@@ -38,6 +38,9 @@ private:
     bool keyEvent(QKeyEvent *event);
     bool mouseEvent(QMouseEvent *event);
     SwitchId idFor(bool selectKey) const;
+    // A physical input going down or up: the switch it stands for is
+    // pressed or released; a second press while it is down is nothing.
+    void route(std::optional<SwitchId> &down, bool press, bool selectKey);
 
     std::optional<ScanMode> m_mode;
     // Which switch each physical input holds down, so a release matches its
