@@ -39,7 +39,7 @@ ScanDriver::~ScanDriver()
 
 qint64 ScanDriver::now() const
 {
-    return qint64(m_clock.monotonicSeconds() * 1000.0);
+    return qRound64(m_clock.monotonicSeconds() * 1000.0);
 }
 
 void ScanDriver::setSettings(const AccessSettings &settings)

@@ -1,0 +1,184 @@
+// Switch scanning on the real window: keys and clicks as the switches, the
+// fake clock for the automatic steps.
+#include "access/TargetPress.h"
+#include "support/TestWindow.h"
+
+using namespace pelumo;
+using pelumo::test::TestWindow;
+
+namespace {
+
+QString highlighted(frmTalk &w)
+{
+    const ScanItem *item = w.scanning->scanner().highlighted();
+    return item ? item->name : QString();
+}
+
+// A switch press and release, then the queued press of a selected target.
+void hit(QWidget *on, Qt::Key key)
+{
+    QTest::keyClick(on, key);
+    QCoreApplication::processEvents();
+}
+
+void steps(frmTalk &w, int count)
+{
+    for (int i = 0; i < count; ++i)
+        hit(&w, Qt::Key_Space);
+}
+
+// Steps until the named item is highlighted; how many steps it took.
+int stepTo(frmTalk &w, const QString &name)
+{
+    for (int i = 0; i < 40; ++i) {
+        if (highlighted(w) == name)
+            return i;
+        hit(&w, Qt::Key_Space);
+    }
+    return -1;
+}
+
+// Answers a question by the switches once it is shown: count steps, then the
+// select switch. Records what was highlighted first.
+struct ScannedAnswer {
+    QString first;
+    bool framed = false;
+};
+std::shared_ptr<ScannedAnswer> answerByScanning(frmTalk &w, int stepsFirst)
+{
+    auto seen = std::make_shared<ScannedAnswer>();
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [&w, timer, seen, stepsFirst] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || w.scanning->window() != dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        seen->first = highlighted(w);
+        seen->framed = w.scanning->frame()->isVisible() && w.scanning->frame()->parentWidget() == dialog;
+        for (int i = 0; i < stepsFirst; ++i)
+            QTest::keyClick(dialog, Qt::Key_Space);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    timer->start();
+    return seen;
+}
+
+} // namespace
+
+class SwitchScanningTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Two switches, no pointer: two kana through the selection screen, then
+    // 読む; Space and Enter never reach the message themselves.
+    void twoSwitchesWriteAndRead()
+    {
+        TestWindow t({{"InputMode", "2"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        QCOMPARE(highlighted(w), QString("あ行"));
+        QCOMPARE(w.scanning->frame()->frameRect(), itemRect(&w, *w.scanning->scanner().highlighted()));
+        QVERIFY(w.scanning->frame()->isVisible());
+
+        hit(&w, Qt::Key_Return);              // into the あ column
+        QCOMPARE(highlighted(w), QString("あ"));
+        hit(&w, Qt::Key_Return);              // あ: the selection screen opens
+        QCOMPARE(w.state.screen.shown, Screen::Selection);
+        QCOMPARE(highlighted(w), QString("あ"));   // the kana just chosen comes first
+        hit(&w, Qt::Key_Return);
+        QCOMPARE(w.state.screen.shown, Screen::Board);
+
+        steps(w, 1);                          // か行
+        QCOMPARE(highlighted(w), QString("か行"));
+        hit(&w, Qt::Key_Return);
+        hit(&w, Qt::Key_Return);
+        hit(&w, Qt::Key_Return);
+        QCOMPARE(w.message->text(), QString("あか_"));
+
+        QCOMPARE(stepTo(w, "読む"), 10);       // past the kana columns and the marks
+        hit(&w, Qt::Key_Return);
+        QVERIFY(w.speech->isReadingAloud());
+        QCOMPARE(t.agent.written.last(), QString("あか_"));
+    }
+
+    // One switch: the highlight moves by the clock, any press selects.
+    void oneSwitchByTheClock()
+    {
+        TestWindow t({{"InputMode", "1"}, {"ScanTime", "500"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        QCOMPARE(highlighted(w), QString("あ行"));
+        t.clock.advance(499);
+        QCOMPARE(highlighted(w), QString("あ行"));
+        t.clock.advance(1);
+        QCOMPARE(highlighted(w), QString("か行"));
+        hit(&w, Qt::Key_Space);
+        QCOMPARE(highlighted(w), QString("か"));
+        t.clock.advance(500);
+        QCOMPARE(highlighted(w), QString("き"));
+        hit(&w, Qt::Key_Return);              // Enter is the same switch
+        hit(&w, Qt::Key_Space);
+        QCOMPARE(w.message->text(), QString("き_"));
+        // After the entry, scanning starts again at the first column.
+        QCOMPARE(highlighted(w), QString("あ行"));
+    }
+
+    // A click is a switch press, never also a touch on what is under it.
+    void clickIsTheSwitchNotATouch()
+    {
+        TestWindow t({{"InputMode", "2"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        TestWindow::press(w.grdBoard, 1, 8);  // a touch on み would open the selection screen
+        QCOMPARE(w.state.screen.shown, Screen::Board);
+        QCOMPARE(highlighted(w), QString("か行"));   // the left button stepped
+        QTest::mouseClick(w.cmdEnd, Qt::RightButton);   // the right button selects, 終了 untouched
+        QCoreApplication::processEvents();
+        QVERIFY(w.isVisible());
+        QCOMPARE(highlighted(w), QString("か"));
+    }
+
+    // 始め asks; scanning moves into the question, its negative answer first.
+    void questionAnsweredBySwitches()
+    {
+        TestWindow t({{"InputMode", "2"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        w.message->setText(QStringLiteral("ありがとう"), 5);
+        auto goToStart = [&w] {
+            QVERIFY(stepTo(w, "編集") > 0);   // the editing keys
+            hit(&w, Qt::Key_Return);
+            steps(w, 5);
+            QCOMPARE(highlighted(w), QString("始め"));
+        };
+        goToStart();
+        auto kept = answerByScanning(w, 0);
+        hit(&w, Qt::Key_Return);
+        QCOMPARE(kept->first, QString("キャンセル"));
+        QVERIFY(kept->framed);
+        QCOMPARE(w.message->text(), QString("ありがとう"));
+        QCOMPARE(w.scanning->window(), &w);   // back on the main window
+
+        goToStart();
+        auto cleared = answerByScanning(w, 1);
+        hit(&w, Qt::Key_Return);
+        QCOMPARE(w.message->text(), QString());
+        QCOMPARE(highlighted(w), QString("あ行"));
+    }
+
+    // Touch, the default, leaves every key and click to the controls.
+    void touchModeScansNothing()
+    {
+        TestWindow t;
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        QVERIFY(!w.scanning->isScanning());
+        QVERIFY(!w.switches->isListening());
+        TestWindow::press(w.grdBoard, 1, 8);
+        QCOMPARE(w.state.screen.shown, Screen::Selection);
+    }
+};
+
+QTEST_MAIN(SwitchScanningTest)
+#include "switch_scanning_test.moc"
