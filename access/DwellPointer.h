@@ -1,0 +1,66 @@
+#pragma once
+// Dwell (InputMode 3): watches the pointer, and when it rests on a target
+// for DwellTime has the target pressed as a touch would press it, with a
+// ring filling at the pointer meanwhile. What is under the pointer and how a
+// press is given are the window's business, handed in as functions.
+#include "access/core/DwellTracker.h"
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace pelumo {
+
+class Clock;
+class ScanFrame;
+class Ticker;
+
+// What the pointer is over.
+struct DwellSpot {
+    ScanTarget target;
+    bool repeats = false;        // the key repeats while held (← → ＢＳ ↑ ↓ △ ▽)
+    QWidget *window = nullptr;   // the top-level window the target is on, for the ring
+    double scale = 1.0;          // that window's layout scale
+};
+
+class DwellPointer : public QObject {
+    Q_OBJECT
+public:
+    using PointerPos = std::function<QPoint()>;   // global pixels
+    using SpotAt = std::function<std::optional<DwellSpot>(const QPoint &global)>;
+    using Perform = std::function<void(const DwellStep &)>;
+
+    DwellPointer(Clock &clock, ScanFrame &frame, PointerPos pointerPos, SpotAt spotAt,
+                 Perform perform, QObject *parent = nullptr);
+    ~DwellPointer() override;
+
+    // On: the pointer is looked at every kTickMs; a target counts once the
+    // pointer has moved onto it. Off: a held key is let go, the ring hidden.
+    void setEnabled(bool on);
+    bool isEnabled() const { return m_ticker != nullptr; }
+    void setDwellTime(int ms) { m_tracker.setDwellTime(ms); }
+
+    static constexpr int kTickMs = 30;
+
+private:
+    void tick();
+    qint64 nowMs() const;
+    void showRing(const std::optional<DwellSpot> &spot, const QPoint &global, double fraction);
+    void perform(const std::vector<DwellStep> &steps);
+
+    Clock &m_clock;
+    ScanFrame &m_frame;
+    PointerPos m_pointerPos;
+    SpotAt m_spotAt;
+    Perform m_perform;
+    DwellTracker m_tracker;
+    std::unique_ptr<Ticker> m_ticker;
+    QPoint m_lastPos;
+    QPointer<QWidget> m_ringWindow;   // where the ring is shown, if anywhere
+};
+
+} // namespace pelumo
