@@ -25,8 +25,9 @@ ScanSettings scanSettings(const AccessSettings &a)
 
 } // namespace
 
-ScanDriver::ScanDriver(Clock &clock, std::function<ScanContext()> context, QObject *parent)
-    : QObject(parent), m_clock(clock), m_context(std::move(context))
+ScanDriver::ScanDriver(Clock &clock, ScanFrame &frame, std::function<ScanContext()> context,
+                       QObject *parent)
+    : QObject(parent), m_clock(clock), m_context(std::move(context)), m_frame(frame)
 {
 }
 
@@ -34,7 +35,6 @@ ScanDriver::~ScanDriver()
 {
     if (m_ticker)
         qApp->removeEventFilter(this);
-    delete m_frame;
 }
 
 qint64 ScanDriver::now() const
@@ -48,8 +48,7 @@ void ScanDriver::setSettings(const AccessSettings &settings)
         if (m_ticker)
             qApp->removeEventFilter(this);
         m_ticker.reset();
-        if (m_frame)
-            m_frame->hideAll();
+        m_frame.hideAll();
         m_scanner.setTable({}, now());
         return;
     }
@@ -126,28 +125,20 @@ void ScanDriver::perform(const ScanTarget &target)
 
 void ScanDriver::showHighlight()
 {
-    if (!m_frame)
-        m_frame = new ScanFrame(m_window);
     const ScanItem *item = m_scanner.highlighted();
     const QRect rect = item && m_window ? itemRect(m_window, *item) : QRect();
-    if (rect.isEmpty() || !m_window)
-        m_frame->hideAll();
+    if (rect.isEmpty())
+        m_frame.hideAll();
     else
-        m_frame->showFrame(m_window, rect, m_scale);
+        m_frame.showFrame(m_window, rect, m_scale);
 }
 
 bool ScanDriver::eventFilter(QObject *watched, QEvent *event)
 {
-    // The program's dialogs come and go: the frame leaves a closing dialog
-    // at once (it is a child, and would go with it) and the table follows.
+    // The program's dialogs come and go, and the table follows.
     const auto type = event->type();
-    if ((type == QEvent::Show || type == QEvent::Hide) && qobject_cast<QDialog *>(watched)) {
-        if (type == QEvent::Hide && m_frame && m_frame->parentWidget() == watched) {
-            m_frame->hideAll();
-            m_frame->setParent(nullptr);
-        }
+    if ((type == QEvent::Show || type == QEvent::Hide) && qobject_cast<QDialog *>(watched))
         queueRefresh();
-    }
     return false;
 }
 

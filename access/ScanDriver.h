@@ -24,7 +24,9 @@ struct ScanContext {
 class ScanDriver : public QObject {
     Q_OBJECT
 public:
-    ScanDriver(Clock &clock, std::function<ScanContext()> context, QObject *parent = nullptr);
+    // The frame shows the highlight; it is shared with dwell's ring.
+    ScanDriver(Clock &clock, ScanFrame &frame, std::function<ScanContext()> context,
+               QObject *parent = nullptr);
     ~ScanDriver() override;
 
     // Scans with one or two switches as the settings say, or stops.
@@ -39,7 +41,7 @@ public:
 
     const Scanner &scanner() const { return m_scanner; }
     QWidget *window() const { return m_window; }
-    const ScanFrame *frame() const { return m_frame; }
+    const ScanFrame &frame() const { return m_frame; }
 
 signals:
     // The highlight came to an item (a step, a group entered, a new screen):
@@ -63,7 +65,7 @@ private:
     Scanner m_scanner;
     QPointer<QWidget> m_window;
     double m_scale = 1.0;
-    QPointer<ScanFrame> m_frame;
+    ScanFrame &m_frame;
     std::unique_ptr<Ticker> m_ticker;
     bool m_refreshQueued = false;
 };

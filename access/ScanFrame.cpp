@@ -6,7 +6,7 @@
 
 namespace pelumo {
 
-ScanFrame::ScanFrame(QWidget *window) : QWidget(window)
+ScanFrame::ScanFrame(QWidget *home) : QWidget(home), m_home(home)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -60,8 +60,22 @@ void ScanFrame::hideAll()
     hide();
 }
 
+void ScanFrame::goHome()
+{
+    if (parentWidget())
+        parentWidget()->removeEventFilter(this);
+    m_frame = QRect();
+    m_ring = -1.0;
+    setParent(m_home);
+    hide();
+}
+
 bool ScanFrame::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == parentWidget() && event->type() == QEvent::Hide && parentWidget() != m_home) {
+        goHome();
+        return false;
+    }
     // Follow the window's size, and stay above controls shown after us.
     if (watched == parentWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::ChildAdded)) {
         setGeometry(parentWidget()->rect());

@@ -1,7 +1,9 @@
 #pragma once
 // The highlight of switch scanning and the ring of dwell, drawn over a window.
 // It is a child covering the whole window, passes every touch through, and
-// goes to whichever window (the main window or a dialog) is being worked.
+// goes to whichever window (the main window or a dialog) is being worked. It
+// comes home to the window it was made on when a dialog it is on closes, so
+// it never goes down with the dialog.
 #include <QPointer>
 #include <QWidget>
 
@@ -10,7 +12,7 @@ namespace pelumo {
 class ScanFrame : public QWidget {
     Q_OBJECT
 public:
-    explicit ScanFrame(QWidget *window);
+    explicit ScanFrame(QWidget *home);
 
     // The frame's colour: orange, with a dark edge either side so that it
     // shows on every background, the orange keys included.
@@ -34,7 +36,9 @@ protected:
 
 private:
     void moveTo(QWidget *window);
+    void goHome();
 
+    QPointer<QWidget> m_home;
     QRect m_frame;
     double m_frameScale = 1.0;
     QPoint m_ringAt;

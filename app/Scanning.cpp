@@ -56,6 +56,8 @@ void frmTalk::ApplyAccess()
                                                                                        : ScanMode::Automatic)
                                    : std::nullopt);
     scanning->setSettings(a);
+    dwell->setDwellTime(a.dwellTime);
+    dwell->setEnabled(a.method == InputMethod::Dwell);
 }
 
 void frmTalk::scanHighlighted(const QString &name)

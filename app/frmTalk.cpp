@@ -1,5 +1,6 @@
 #include "app/frmTalk.h"
 #include <QCloseEvent>
+#include <QCursor>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -52,8 +53,13 @@ void frmTalk::createSubsystems()
                               *fileQuestions, services.clock, this);
     speech = new SpeechController(services.agent, state, cmdRead, [this] { return message->text(); },
                                   this);
+    scanFrame = new ScanFrame(this);
     switches = new SwitchInput(this);
-    scanning = new ScanDriver(services.clock, [this] { return scanContext(); }, this);
+    scanning = new ScanDriver(services.clock, *scanFrame, [this] { return scanContext(); }, this);
+    dwell = new DwellPointer(
+        services.clock, *scanFrame, [] { return QCursor::pos(); },
+        [this](const QPoint &global) { return dwellSpotAt(global); },
+        [this](const DwellStep &step) { performDwell(step); }, this);
 }
 
 void frmTalk::stopRepeats()

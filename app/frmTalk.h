@@ -13,6 +13,7 @@
 // The controllers never call each other: what spans subsystems is wired here
 // (Connections.cpp), and the screen shown is set only by showScreen
 // (Screens.cpp), from a table.
+#include "access/DwellPointer.h"
 #include "access/ScanDriver.h"
 #include "access/SwitchInput.h"
 #include "app/MainControls.h"
@@ -62,9 +63,12 @@ public:
     PhraseCommands *phrases;
     DiaryCommands *diary;
     SpeechController *speech;
-    // Switch scanning (Scanning.cpp).
+    // Switch scanning (Scanning.cpp) and dwell (Dwell.cpp), sharing the
+    // frame that shows the highlight or the ring.
+    ScanFrame *scanFrame;
     SwitchInput *switches;
     ScanDriver *scanning;
+    DwellPointer *dwell;
 
     // The form's outer height in twips, as the wide text layout reads it.
     int formHeight() const;
@@ -112,6 +116,8 @@ private:
     void connectSubsystems();
     void stopRepeats();
     void scanHighlighted(const QString &name);
+    std::optional<DwellSpot> dwellSpotAt(const QPoint &global);
+    void performDwell(const DwellStep &step);
     void afterDecide();
 
     bool m_phraseBookQueued = false;

@@ -56,7 +56,7 @@ std::shared_ptr<ScannedAnswer> answerByScanning(frmTalk &w, int stepsFirst)
         timer->stop();
         timer->deleteLater();
         seen->first = highlighted(w);
-        seen->framed = w.scanning->frame()->isVisible() && w.scanning->frame()->parentWidget() == dialog;
+        seen->framed = w.scanning->frame().isVisible() && w.scanning->frame().parentWidget() == dialog;
         for (int i = 0; i < stepsFirst; ++i)
             QTest::keyClick(dialog, Qt::Key_Space);
         QTest::keyClick(dialog, Qt::Key_Return);
@@ -78,8 +78,8 @@ private slots:
         t.putPhrases({});
         frmTalk &w = t.start();
         QCOMPARE(highlighted(w), QString("あ行"));
-        QCOMPARE(w.scanning->frame()->frameRect(), itemRect(&w, *w.scanning->scanner().highlighted()));
-        QVERIFY(w.scanning->frame()->isVisible());
+        QCOMPARE(w.scanning->frame().frameRect(), itemRect(&w, *w.scanning->scanner().highlighted()));
+        QVERIFY(w.scanning->frame().isVisible());
 
         hit(&w, Qt::Key_Return);              // into the あ column
         QCOMPARE(highlighted(w), QString("あ"));
@@ -130,7 +130,7 @@ private slots:
         TestWindow t({{"InputMode", "2"}});
         t.putPhrases({});
         frmTalk &w = t.start();
-        TestWindow::press(w.grdBoard, 1, 8);  // a touch on み would open the selection screen
+        TestWindow::press(w.grdBoard, 1, 8);  // a touch on き would open the selection screen
         QCOMPARE(w.state.screen.shown, Screen::Board);
         QCOMPARE(highlighted(w), QString("か行"));   // the left button stepped
         QTest::mouseClick(w.cmdEnd, Qt::RightButton);   // the right button selects, 終了 untouched

@@ -1,0 +1,52 @@
+// Dwell on the main window and its dialogs: what lies under the pointer is
+// found among the targets of the shown screen's scan table, so dwell reaches
+// what scanning reaches, and 終了 and 設定 stay a carer's touch.
+#include "app/frmTalk.h"
+#include "access/TargetPress.h"
+#include <QApplication>
+
+namespace pelumo {
+namespace {
+
+// The keys that repeat while held go on repeating while the pointer rests.
+bool repeatsWhileHeld(const ScanTarget &target)
+{
+    static const QStringList keys = {"cmdRes0", "cmdRes1", "cmdRes2", "cmdRes3", "cmdRes4",
+                                     "cmdUp", "cmdDown"};
+    return target.kind == ScanTarget::Kind::Control && keys.contains(target.id);
+}
+
+} // namespace
+
+std::optional<DwellSpot> frmTalk::dwellSpotAt(const QPoint &global)
+{
+    const ScanContext c = scanContext();
+    if (!c.window)
+        return std::nullopt;
+    // Another of the program's windows in front (the character) takes the
+    // pointer; the frame itself lets it through.
+    QWidget *under = QApplication::widgetAt(global);
+    if (under && under->window() != c.window)
+        return std::nullopt;
+    const QPoint at = c.window->mapFromGlobal(global);
+    if (!c.window->rect().contains(at))
+        return std::nullopt;
+    std::vector<ScanTarget> targets;
+    for (const ScanItem &item : c.table)
+        collectTargets(item, targets);
+    for (const ScanTarget &t : targets)
+        if (targetRect(c.window, t).contains(at))
+            return DwellSpot{t, repeatsWhileHeld(t), c.window, c.scale};
+    return std::nullopt;
+}
+
+void frmTalk::performDwell(const DwellStep &step)
+{
+    QWidget *window = scanContext().window;
+    if (step.action == DwellAction::Press)
+        pressTarget(window, step.target);
+    else
+        releaseTarget(window, step.target);
+}
+
+} // namespace pelumo
