@@ -1,5 +1,5 @@
-// The options dialog's handlers: filling it from the store, and its two
-// buttons.
+// The options dialog's handlers: filling it from the store, its two
+// buttons, and the page and sheet turns.
 #include "app/OptionsDialog.h"
 #include "platform/core/Options.h"
 #include "app/frmTalk.h"
@@ -53,6 +53,25 @@ void frmOPT::cmdBack_Click()
 {
     page2->hide();
     page1->show();
+}
+
+void frmOPT::cmdSheet_Click()
+{
+    showSheet((page2->sheet() + 1) % page2->sheetCount());
+}
+
+void frmOPT::showSheet(int index)
+{
+    page2->showSheet(index);
+    cmdSheet->setCaption(sheetButtonCaption());
+}
+
+// The sheet button names the sheet it turns to; with one sheet there is none.
+QString frmOPT::sheetButtonCaption() const
+{
+    if (page2->sheetCount() < 2)
+        return {};
+    return page2->sheetName((page2->sheet() + 1) % page2->sheetCount()) + QStringLiteral("へ");
 }
 
 // A voice is easier heard than imagined: each touch of − or ＋ lets the

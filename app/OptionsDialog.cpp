@@ -21,6 +21,10 @@ constexpr int kButtonTop = 9240;
 // does not land on the other.
 constexpr QRect kPageButton{480, 10155, 6135, 615};
 constexpr int kClientHeight = 10155 + 615 + 150;
+// On the second page the sheet button stands as far above "キャンセル" and
+// "確定", and the sheets' frames end above it.
+constexpr QRect kSheetButton{480, kButtonTop - 300 - 615, 6135, 615};
+constexpr QRect kSheetArea{0, 0, 6990, kSheetButton.top() - 105};
 
 // Room for the title bar and borders that the window system adds outside the
 // client area, in pixels.
@@ -61,7 +65,7 @@ void frmOPT::createControls()
     const QRect whole(QPoint(0, 0), clientTwips());
     page1 = new QWidget(this);
     layout.place(page1, whole);
-    page2 = new OwnSettingsPage(layout, kControlFont, this);
+    page2 = new OwnSettingsPage(layout, kControlFont, kSheetArea, this);
     layout.place(page2, whole);
     page2->hide();
     connect(page2, &OwnSettingsPage::voiceChanged, this, &frmOPT::page2_voiceChanged);
@@ -85,6 +89,11 @@ void frmOPT::createPageButtons()
     cmdBack = new CommandButton(QStringLiteral("戻る"), kDialogBack, page2);
     layout.place(cmdBack, kPageButton, kButtonFont);
     connect(cmdBack, &QAbstractButton::clicked, this, &frmOPT::cmdBack_Click);
+    cmdSheet = new CommandButton(QString(), kDialogBack, page2);
+    layout.place(cmdSheet, kSheetButton, kButtonFont);
+    cmdSheet->setVisible(page2->sheetCount() > 1);
+    connect(cmdSheet, &QAbstractButton::clicked, this, &frmOPT::cmdSheet_Click);
+    showSheet(0);
 }
 
 void frmOPT::createGroups()

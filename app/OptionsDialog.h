@@ -6,8 +6,12 @@
 //
 // Two pages share the dialog. The first is the options table, every control
 // where the table puts it; a strip added below it holds "その他の設定",
-// which opens the second page with the program's own settings (the voice,
-// full screen, the pointer). There "戻る", in the same place, goes back.
+// which opens the second page with the program's own settings. There "戻る",
+// in the same place, goes back. The second page holds more rows than fit
+// above "キャンセル" and "確定" at a command button's height, so it shows
+// them in sheets ("声と画面": the voice, full screen, the pointer; "操作の
+// 方法": switches and dwell), one at a time; the sheet button, a finger's
+// width above "キャンセル" and "確定", is named by the sheet it turns to.
 // "キャンセル" and "確定" stand on both pages and act on both together.
 #include "app/OwnSettingsPage.h"
 #include "widgets/CommandButton.h"
@@ -48,8 +52,10 @@ public:
     OwnSettingsPage *page2;
     CommandButton *cmdMore;   // "その他の設定", on the first page
     CommandButton *cmdBack;   // "戻る", on the second
+    CommandButton *cmdSheet;  // on the second page: turns to its next sheet
     void cmdMore_Click();
     void cmdBack_Click();
+    void cmdSheet_Click();
 
     // Client area in twips: the laid-out 6990 x 10005 and the strip below.
     static QSize clientTwips();
@@ -60,6 +66,8 @@ protected:
 private:
     void createControls();
     void createPageButtons();
+    void showSheet(int index);
+    QString sheetButtonCaption() const;
     void page2_voiceChanged();
     void createGroups();
     void createCheckBoxes();
