@@ -1,6 +1,7 @@
 // The options dialog's handlers: filling it from the store, its two
-// buttons, and the page and sheet turns.
+// buttons, the page and sheet turns, and its scan order.
 #include "app/OptionsDialog.h"
+#include "access/core/DialogOrders.h"
 #include "platform/core/Options.h"
 #include "app/frmTalk.h"
 #include <QComboBox>
@@ -72,6 +73,18 @@ QString frmOPT::sheetButtonCaption() const
     if (page2->sheetCount() < 2)
         return {};
     return page2->sheetName((page2->sheet() + 1) % page2->sheetCount()) + QStringLiteral("へ");
+}
+
+ScanTable frmOPT::scanTable() const
+{
+    OptionsDialogFacts facts;
+    facts.secondPage = !page2->isHidden();
+    facts.sampleLength = cmbSample->currentText();
+    if (facts.secondPage) {
+        facts.rows = page2->shownRows();
+        facts.sheetCaption = sheetButtonCaption();
+    }
+    return optionsDialogOrder(facts);
 }
 
 // A voice is easier heard than imagined: each touch of − or ＋ lets the

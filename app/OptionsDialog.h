@@ -13,6 +13,11 @@
 // 方法": switches and dwell), one at a time; the sheet button, a finger's
 // width above "キャンセル" and "確定", is named by the sheet it turns to.
 // "キャンセル" and "確定" stand on both pages and act on both together.
+//
+// Every control has a name by which switch scanning finds it (the layout's
+// names, "Option1_2" for an option button, "cmdOK_1"; a row of the second
+// page by its key); scanTable() is the order in which it steps through them.
+#include "access/core/ScanTargets.h"
 #include "app/OwnSettingsPage.h"
 #include "widgets/CommandButton.h"
 #include "widgets/OptionButton.h"
@@ -57,6 +62,9 @@ public:
     void cmdBack_Click();
     void cmdSheet_Click();
 
+    // The scan order of the page (and sheet) shown now.
+    ScanTable scanTable() const;
+
     // Client area in twips: the laid-out 6990 x 10005 and the strip below.
     static QSize clientTwips();
 
@@ -78,9 +86,10 @@ private:
         QRect twips;
     };
     template <std::size_t N>
-    void createOptions(std::array<OptionButton *, N> &group, QWidget *frame,
+    void createOptions(std::array<OptionButton *, N> &group, const char *name, QWidget *frame,
                        std::initializer_list<OptionRow> rows);
-    CheckBox *createCheckBox(QWidget *container, const QString &caption, const QRect &twips);
+    CheckBox *createCheckBox(QWidget *container, const char *name, const QString &caption,
+                             const QRect &twips);
     bool writeOptions();   // false when a value could not be stored
 
     frmTalk &m_main;

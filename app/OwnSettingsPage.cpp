@@ -97,6 +97,8 @@ void OwnSettingsPage::addRow(const SettingRow &row, QWidget *frame, int top)
         m_layout.place(label, atTop(kCaption, top), m_font);
         c.stepper = new NumberStepper(frame);
         c.stepper->setObjectName(name);
+        c.stepper->cmdMinus->setObjectName(name + QStringLiteral("_minus"));
+        c.stepper->cmdPlus->setObjectName(name + QStringLiteral("_plus"));
         if (row.kind == SettingKind::Choice)
             c.stepper->setValueShare(kChoiceShare);
         m_layout.place(c.stepper, atTop(kStepper, top), m_font);
@@ -117,6 +119,23 @@ void OwnSettingsPage::showSheet(int index)
     m_sheet = qBound(0, index, sheetCount() - 1);
     for (int i = 0; i < sheetCount(); ++i)
         m_sheets[i].widget->setVisible(i == m_sheet);
+}
+
+std::vector<OptionRowFacts> OwnSettingsPage::shownRows() const
+{
+    std::vector<OptionRowFacts> rows;
+    for (const Control &c : m_controls) {
+        if (c.sheet != m_sheet)
+            continue;
+        OptionRowFacts row{QString::fromLatin1(c.row->key.key), QString::fromUtf16(c.row->caption)};
+        row.onOff = c.check != nullptr;
+        if (c.stepper) {
+            row.canDecrease = canStep(c, -1);
+            row.canIncrease = canStep(c, +1);
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 void OwnSettingsPage::load(const OptionReader &read)

@@ -5,6 +5,7 @@
 // stack from the top in the table's order. A number row is its caption and a
 // NumberStepper, an on/off row a check box, each as tall as a command button
 // so that an unsteady finger finds it.
+#include "access/core/DialogOrders.h"
 #include "app/core/OwnSettings.h"
 #include "speech/core/Agent.h"
 #include "widgets/NumberStepper.h"
@@ -39,6 +40,8 @@ public:
     int sheet() const { return m_sheet; }
     QString sheetName(int index) const;
     void showSheet(int index);
+    // The rows of the sheet shown, top to bottom, as switch scanning sees them.
+    std::vector<OptionRowFacts> shownRows() const;
 
 signals:
     void voiceChanged();   // a touch changed speed, pitch or volume

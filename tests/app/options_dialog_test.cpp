@@ -102,6 +102,48 @@ const QStringList kDefaultWrites = {"OPT1=0", "OPT2=0", "OPT3=0", "Samp=1", "Sam
 CheckBox *fullScreen(frmOPT &d) { return d.page2->checkBox(keys::FullScreen); }
 CheckBox *hidePointer(frmOPT &d) { return d.page2->checkBox(keys::HidePointer); }
 
+// The targets of a scan table with their names, in scan order.
+void collectNamed(const std::vector<ScanItem> &items, std::vector<const ScanItem *> &out)
+{
+    for (const ScanItem &item : items) {
+        if (!item.isGroup)
+            out.push_back(&item);
+        collectNamed(item.items, out);
+    }
+}
+
+QStringList scanIds(const ScanTable &table)
+{
+    std::vector<const ScanItem *> targets;
+    collectNamed(table, targets);
+    QStringList ids;
+    for (const ScanItem *t : targets)
+        ids << t->target.id;
+    return ids;
+}
+
+// Every target of the dialog's scan order, as switch scanning would find and
+// press it: one widget of that name, shown and taking touches, whose centre
+// is no other control's; a button's name ends in its caption, as it is said.
+void checkScanTargets(frmOPT &d, const QString &where)
+{
+    const ScanTable table = d.scanTable();
+    std::vector<const ScanItem *> targets;
+    collectNamed(table, targets);
+    QVERIFY2(!targets.empty(), qPrintable(where));
+    for (const ScanItem *t : targets) {
+        const QString what = where + ": " + t->target.id;
+        const auto found = d.findChildren<QWidget *>(t->target.id);
+        QVERIFY2(found.size() == 1, qPrintable(what));
+        QWidget *w = found.front();
+        QVERIFY2(w->isVisible() && w->isEnabled(), qPrintable(what));
+        QWidget *hit = d.childAt(w->mapTo(&d, w->rect().center()));
+        QVERIFY2(hit == w || w->isAncestorOf(hit), qPrintable(what));
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            QVERIFY2(t->name.endsWith(button->text()), qPrintable(what + " " + t->name));
+    }
+}
+
 } // namespace
 
 class OptionsDialogTest : public QObject {
@@ -531,6 +573,27 @@ private slots:
                     const int wide = QFontMetrics(label->font()).horizontalAdvance(label->text());
                     QVERIFY2(wide <= label->width(), row.key.key);
                 }
+            d.close();
+        });
+    }
+
+    void scanTargetsAreTheShownControls()
+    {
+        Fixture fx({{"VoicePitch", "0"}});
+        withDialog(fx.f(), [](frmOPT &d) {
+            checkScanTargets(d, "first page");
+            QCOMPARE(d.scanTable()[4].name, QString("文字と音"));
+            QVERIFY(scanIds(d.scanTable()).contains("cmbSample"));
+            TestWindow::tap(d.cmdMore);
+            checkScanTargets(d, "voice and screen");
+            // A button that cannot go further is not offered.
+            const QStringList ids = scanIds(d.scanTable());
+            QVERIFY(ids.contains("VoicePitch_plus") && !ids.contains("VoicePitch_minus"));
+            QVERIFY(ids.contains("FullScreen") && !ids.contains("ScanTick"));
+            TestWindow::tap(d.cmdSheet);
+            checkScanTargets(d, "operation");
+            QVERIFY(scanIds(d.scanTable()).contains("ScanTick"));
+            QCOMPARE(d.scanTable()[d.scanTable().size() - 4].name, QString("声と画面へ"));
             d.close();
         });
     }
