@@ -1,6 +1,7 @@
-// The options dialog's handlers: filling it from the store, and its two
-// buttons.
+// The options dialog's handlers: filling it from the store, its two
+// buttons, the page and sheet turns, and its scan order.
 #include "app/OptionsDialog.h"
+#include "access/core/DialogOrders.h"
 #include "platform/core/Options.h"
 #include "app/frmTalk.h"
 #include <QComboBox>
@@ -53,6 +54,37 @@ void frmOPT::cmdBack_Click()
 {
     page2->hide();
     page1->show();
+}
+
+void frmOPT::cmdSheet_Click()
+{
+    showSheet((page2->sheet() + 1) % page2->sheetCount());
+}
+
+void frmOPT::showSheet(int index)
+{
+    page2->showSheet(index);
+    cmdSheet->setCaption(sheetButtonCaption());
+}
+
+// The sheet button names the sheet it turns to; with one sheet there is none.
+QString frmOPT::sheetButtonCaption() const
+{
+    if (page2->sheetCount() < 2)
+        return {};
+    return page2->sheetName((page2->sheet() + 1) % page2->sheetCount()) + QStringLiteral("へ");
+}
+
+ScanTable frmOPT::scanTable() const
+{
+    OptionsDialogFacts facts;
+    facts.secondPage = !page2->isHidden();
+    facts.sampleLength = cmbSample->currentText();
+    if (facts.secondPage) {
+        facts.rows = page2->shownRows();
+        facts.sheetCaption = sheetButtonCaption();
+    }
+    return optionsDialogOrder(facts);
 }
 
 // A voice is easier heard than imagined: each touch of − or ＋ lets the

@@ -6,9 +6,18 @@
 //
 // Two pages share the dialog. The first is the options table, every control
 // where the table puts it; a strip added below it holds "その他の設定",
-// which opens the second page with the program's own settings (the voice,
-// full screen, the pointer). There "戻る", in the same place, goes back.
+// which opens the second page with the program's own settings. There "戻る",
+// in the same place, goes back. The second page holds more rows than fit
+// above "キャンセル" and "確定" at a command button's height, so it shows
+// them in sheets ("声と画面": the voice, full screen, the pointer; "操作の
+// 方法": switches and dwell), one at a time; the sheet button, a finger's
+// width above "キャンセル" and "確定", is named by the sheet it turns to.
 // "キャンセル" and "確定" stand on both pages and act on both together.
+//
+// Every control has a name by which switch scanning finds it (the layout's
+// names, "Option1_2" for an option button, "cmdOK_1"; a row of the second
+// page by its key); scanTable() is the order in which it steps through them.
+#include "access/core/ScanTargets.h"
 #include "app/OwnSettingsPage.h"
 #include "widgets/CommandButton.h"
 #include "widgets/OptionButton.h"
@@ -48,8 +57,13 @@ public:
     OwnSettingsPage *page2;
     CommandButton *cmdMore;   // "その他の設定", on the first page
     CommandButton *cmdBack;   // "戻る", on the second
+    CommandButton *cmdSheet;  // on the second page: turns to its next sheet
     void cmdMore_Click();
     void cmdBack_Click();
+    void cmdSheet_Click();
+
+    // The scan order of the page (and sheet) shown now.
+    ScanTable scanTable() const;
 
     // Client area in twips: the laid-out 6990 x 10005 and the strip below.
     static QSize clientTwips();
@@ -60,6 +74,8 @@ protected:
 private:
     void createControls();
     void createPageButtons();
+    void showSheet(int index);
+    QString sheetButtonCaption() const;
     void page2_voiceChanged();
     void createGroups();
     void createCheckBoxes();
@@ -70,9 +86,10 @@ private:
         QRect twips;
     };
     template <std::size_t N>
-    void createOptions(std::array<OptionButton *, N> &group, QWidget *frame,
+    void createOptions(std::array<OptionButton *, N> &group, const char *name, QWidget *frame,
                        std::initializer_list<OptionRow> rows);
-    CheckBox *createCheckBox(QWidget *container, const QString &caption, const QRect &twips);
+    CheckBox *createCheckBox(QWidget *container, const char *name, const QString &caption,
+                             const QRect &twips);
     bool writeOptions();   // false when a value could not be stored
 
     frmTalk &m_main;

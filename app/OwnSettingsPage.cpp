@@ -5,7 +5,8 @@
 namespace pelumo {
 namespace {
 
-// In twips. The frames have the first page's left edge and width.
+// In twips, from the sheet's top. The frames have the first page's left
+// edge and width.
 constexpr int kFrameLeft = 480;
 constexpr int kFrameWidth = 6135;
 constexpr int kFirstTop = 120;
@@ -17,6 +18,8 @@ constexpr int kRowPitch = 735;
 constexpr QRect kCaption{360, 0, 2200, kRowHeight};
 constexpr QRect kStepper{2640, 0, 3135, kRowHeight};
 constexpr QRect kCheckBox{360, 0, 5415, kRowHeight};
+// A choice's name is longer than a number: its value takes more of the row.
+constexpr double kChoiceShare = 0.55;
 
 QRect atTop(QRect twips, int top)
 {
@@ -29,19 +32,41 @@ bool sameKey(const OptionKey &a, const OptionKey &b)
     return std::strcmp(a.key, b.key) == 0;
 }
 
+// The end of the run of rows from `begin` that share the same sheet name
+// (or frame caption).
+std::size_t runEnd(std::span<const SettingRow> rows, std::size_t begin,
+                   const char16_t *SettingRow::*field)
+{
+    std::size_t end = begin;
+    while (end < rows.size() && std::u16string_view(rows[end].*field) == rows[begin].*field)
+        ++end;
+    return end;
+}
+
 } // namespace
 
-OwnSettingsPage::OwnSettingsPage(ScaledLayout &layout, const FontSpec &font, QWidget *parent)
+OwnSettingsPage::OwnSettingsPage(ScaledLayout &layout, const FontSpec &font,
+                                 const QRect &sheetArea, QWidget *parent)
     : QWidget(parent), m_layout(layout), m_font(font)
 {
     const auto rows = ownSettings();
     m_controls.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size();) {
+        const std::size_t end = runEnd(rows, i, &SettingRow::sheet);
+        addSheet(rows.subspan(i, end - i), sheetArea);
+        i = end;
+    }
+    showSheet(0);
+}
+
+void OwnSettingsPage::addSheet(std::span<const SettingRow> rows, const QRect &area)
+{
+    auto *widget = new QWidget(this);
+    m_layout.place(widget, area);
+    m_sheets.push_back({QString::fromUtf16(rows.front().sheet), widget});
     int top = kFirstTop;
     for (std::size_t i = 0; i < rows.size();) {
-        // One frame for each run of rows under the same caption.
-        std::size_t end = i;
-        while (end < rows.size() && std::u16string_view(rows[end].frame) == rows[i].frame)
-            ++end;
+        const std::size_t end = runEnd(rows, i, &SettingRow::frame);
         QWidget *frame = nullptr;
         top = addFrame(QString::fromUtf16(rows[i].frame), top, int(end - i), &frame);
         for (std::size_t r = i; r < end; ++r)
@@ -53,14 +78,14 @@ OwnSettingsPage::OwnSettingsPage(ScaledLayout &layout, const FontSpec &font, QWi
 int OwnSettingsPage::addFrame(const QString &caption, int top, int rows, QWidget **frame)
 {
     const int height = kFrameHead + rows * kRowPitch - (kRowPitch - kRowHeight) + kFrameFoot;
-    *frame = new OptionFrame(caption, this);
+    *frame = new OptionFrame(caption, m_sheets.back().widget);
     m_layout.place(*frame, {kFrameLeft, top, kFrameWidth, height}, m_font);
     return top + height + kFrameGap;
 }
 
 void OwnSettingsPage::addRow(const SettingRow &row, QWidget *frame, int top)
 {
-    Control c{&row};
+    Control c{&row, sheetCount() - 1};
     const QString caption = QString::fromUtf16(row.caption);
     const QString name = QString::fromLatin1(row.key.key);
     if (row.kind == SettingKind::OnOff) {
@@ -72,12 +97,45 @@ void OwnSettingsPage::addRow(const SettingRow &row, QWidget *frame, int top)
         m_layout.place(label, atTop(kCaption, top), m_font);
         c.stepper = new NumberStepper(frame);
         c.stepper->setObjectName(name);
+        c.stepper->cmdMinus->setObjectName(name + QStringLiteral("_minus"));
+        c.stepper->cmdPlus->setObjectName(name + QStringLiteral("_plus"));
+        if (row.kind == SettingKind::Choice)
+            c.stepper->setValueShare(kChoiceShare);
         m_layout.place(c.stepper, atTop(kStepper, top), m_font);
         const std::size_t index = m_controls.size();
         connect(c.stepper, &NumberStepper::stepRequested, this,
                 [this, index](int direction) { step(m_controls[index], direction); });
     }
     m_controls.push_back(c);
+}
+
+QString OwnSettingsPage::sheetName(int index) const
+{
+    return index >= 0 && index < sheetCount() ? m_sheets[index].name : QString();
+}
+
+void OwnSettingsPage::showSheet(int index)
+{
+    m_sheet = qBound(0, index, sheetCount() - 1);
+    for (int i = 0; i < sheetCount(); ++i)
+        m_sheets[i].widget->setVisible(i == m_sheet);
+}
+
+std::vector<OptionRowFacts> OwnSettingsPage::shownRows() const
+{
+    std::vector<OptionRowFacts> rows;
+    for (const Control &c : m_controls) {
+        if (c.sheet != m_sheet)
+            continue;
+        OptionRowFacts row{QString::fromLatin1(c.row->key.key), QString::fromUtf16(c.row->caption)};
+        row.onOff = c.check != nullptr;
+        if (c.stepper) {
+            row.canDecrease = canStep(c, -1);
+            row.canIncrease = canStep(c, +1);
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 void OwnSettingsPage::load(const OptionReader &read)
@@ -115,8 +173,12 @@ void OwnSettingsPage::step(Control &c, int direction)
 
 void OwnSettingsPage::showValue(const Control &c)
 {
-    c.stepper->showValue(shownValue(*c.row, c.value), c.value > c.row->key.min,
-                         c.value < c.row->key.max);
+    c.stepper->showValue(shownValue(*c.row, c.value), canStep(c, -1), canStep(c, +1));
+}
+
+bool OwnSettingsPage::canStep(const Control &c, int direction)
+{
+    return steppedValue(*c.row, c.value, direction) != c.value;
 }
 
 const OwnSettingsPage::Control *OwnSettingsPage::find(const OptionKey &key) const

@@ -1,9 +1,11 @@
 #pragma once
 // The options dialog's second page: the program's own settings, laid out
-// from the table of app/core/OwnSettings.h. Frames and rows stack from the
-// top in the table's order; a number row is its caption and a NumberStepper,
-// an on/off row a check box, each as tall as a command button so that an
-// unsteady finger finds it.
+// from the table of app/core/OwnSettings.h. The rows come in sheets, one
+// shown at a time, as the table names them; on a sheet, frames and rows
+// stack from the top in the table's order. A number row is its caption and a
+// NumberStepper, an on/off row a check box, each as tall as a command button
+// so that an unsteady finger finds it.
+#include "access/core/DialogOrders.h"
 #include "app/core/OwnSettings.h"
 #include "speech/core/Agent.h"
 #include "widgets/NumberStepper.h"
@@ -19,8 +21,9 @@ class OwnSettingsPage : public QWidget {
     Q_OBJECT
 public:
     // Controls are placed through layout (the dialog's, at its scale) in the
-    // given font.
-    OwnSettingsPage(ScaledLayout &layout, const FontSpec &font, QWidget *parent);
+    // given font; the sheets lie over sheetArea, in the page's twips.
+    OwnSettingsPage(ScaledLayout &layout, const FontSpec &font, const QRect &sheetArea,
+                    QWidget *parent);
 
     // Shows the stored values, read by the same rule as at start-up.
     void load(const OptionReader &read);
@@ -33,25 +36,41 @@ public:
     CheckBox *checkBox(const OptionKey &key) const;
     NumberStepper *stepper(const OptionKey &key) const;
 
+    int sheetCount() const { return int(m_sheets.size()); }
+    int sheet() const { return m_sheet; }
+    QString sheetName(int index) const;
+    void showSheet(int index);
+    // The rows of the sheet shown, top to bottom, as switch scanning sees them.
+    std::vector<OptionRowFacts> shownRows() const;
+
 signals:
     void voiceChanged();   // a touch changed speed, pitch or volume
 
 private:
     struct Control {
         const SettingRow *row;
+        int sheet;
         CheckBox *check = nullptr;
         NumberStepper *stepper = nullptr;
         int value = 0;
     };
+    struct Sheet {
+        QString name;
+        QWidget *widget;
+    };
+    void addSheet(std::span<const SettingRow> rows, const QRect &area);
     int addFrame(const QString &caption, int top, int rows, QWidget **frame);
     void addRow(const SettingRow &row, QWidget *frame, int top);
     void step(Control &c, int direction);
     void showValue(const Control &c);
+    static bool canStep(const Control &c, int direction);
     const Control *find(const OptionKey &key) const;
 
     ScaledLayout &m_layout;
     FontSpec m_font;
     std::vector<Control> m_controls;
+    std::vector<Sheet> m_sheets;
+    int m_sheet = 0;
 };
 
 } // namespace pelumo

@@ -3,8 +3,6 @@
 namespace pelumo {
 namespace {
 constexpr OleColor kButtonBack = colors::White;
-// The value's share of the width; the buttons share the rest.
-constexpr double kValueShare = 0.34;
 }
 
 NumberStepper::NumberStepper(QWidget *parent)
@@ -27,9 +25,20 @@ void NumberStepper::showValue(const QString &value, bool canDecrease, bool canIn
     cmdPlus->setEnabled(canIncrease);
 }
 
+void NumberStepper::setValueShare(double share)
+{
+    m_valueShare = share;
+    layOut();
+}
+
 void NumberStepper::resizeEvent(QResizeEvent *)
 {
-    const int valueWidth = qRound(width() * kValueShare);
+    layOut();
+}
+
+void NumberStepper::layOut()
+{
+    const int valueWidth = qRound(width() * m_valueShare);
     const int buttonWidth = (width() - valueWidth) / 2;
     cmdMinus->setGeometry(0, 0, buttonWidth, height());
     lblValue->setGeometry(buttonWidth, 0, valueWidth, height());

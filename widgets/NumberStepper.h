@@ -1,8 +1,8 @@
 #pragma once
 // A number changed by touch: a large − button, the value, a large ＋ button,
 // side by side across the whole widget. Made for fingers that cannot hit a
-// thin slider or a spin box's small arrows: each button is a third of the
-// row, and a button that cannot go further is greyed and takes no touch.
+// thin slider or a spin box's small arrows: each button is about a third of
+// the row, and a button that cannot go further is greyed and takes no touch.
 #include "widgets/CommandButton.h"
 #include <QLabel>
 #include <QWidget>
@@ -17,6 +17,9 @@ public:
     // What the value label shows and which ways the value can still go.
     void showValue(const QString &value, bool canDecrease, bool canIncrease);
     QString shownText() const { return lblValue->text(); }
+    // The value's share of the width (a third by default); the buttons
+    // share the rest.
+    void setValueShare(double share);
 
     CommandButton *cmdMinus;
     CommandButton *cmdPlus;
@@ -27,6 +30,11 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layOut();
+
+    double m_valueShare = 0.34;
 };
 
 } // namespace pelumo

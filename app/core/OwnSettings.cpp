@@ -3,15 +3,32 @@
 namespace pelumo {
 namespace {
 
+constexpr const char16_t *kVoiceAndScreen = u"声と画面";
+constexpr const char16_t *kOperation = u"操作の方法";
+
 constexpr const char16_t *kVoiceFrame = u"声の設定（速さ・高さ・音量）";
 constexpr const char16_t *kScreenFrame = u"画面の設定";
+constexpr const char16_t *kOperationFrame = u"操作の方法（スイッチ・注視）";
+
+// InputMode 0 to 3, short enough for the value between − and ＋.
+constexpr const char16_t *kInputMethods[] = {u"タッチ", u"１スイッチ", u"２スイッチ", u"注視"};
 
 constexpr SettingRow kRows[] = {
-    {kVoiceFrame, keys::VoiceSpeed, u"話す速さ", SettingKind::Number, 10, u"%"},
-    {kVoiceFrame, keys::VoicePitch, u"声の高さ", SettingKind::Number, 10},
-    {kVoiceFrame, keys::VoiceVolume, u"音量", SettingKind::Number, 10, u"%"},
-    {kScreenFrame, keys::FullScreen, u"全画面で表示する", SettingKind::OnOff},
-    {kScreenFrame, keys::HidePointer, u"マウスポインタを隠す", SettingKind::OnOff},
+    {kVoiceAndScreen, kVoiceFrame, keys::VoiceSpeed, u"話す速さ", SettingKind::Number, 10, u"%"},
+    {kVoiceAndScreen, kVoiceFrame, keys::VoicePitch, u"声の高さ", SettingKind::Number, 10},
+    {kVoiceAndScreen, kVoiceFrame, keys::VoiceVolume, u"音量", SettingKind::Number, 10, u"%"},
+    {kVoiceAndScreen, kScreenFrame, keys::FullScreen, u"全画面で表示する", SettingKind::OnOff},
+    {kVoiceAndScreen, kScreenFrame, keys::HidePointer, u"マウスポインタを隠す", SettingKind::OnOff},
+    {kOperation, kOperationFrame, keys::InputMode, u"入力方法", SettingKind::Choice, 1, u"",
+     kInputMethods},
+    {kOperation, kOperationFrame, keys::ScanTime, u"スキャン間隔", SettingKind::Seconds, 100},
+    {kOperation, kOperationFrame, keys::DwellTime, u"注視の時間", SettingKind::Seconds, 100},
+    {kOperation, kOperationFrame, keys::ScanFirstDelay, u"最初の待ち", SettingKind::Seconds, 100},
+    {kOperation, kOperationFrame, keys::ScanRounds, u"繰り返し", SettingKind::Number, 1, u"回"},
+    {kOperation, kOperationFrame, keys::SwitchAcceptTime, u"長押し時間", SettingKind::Seconds, 50},
+    {kOperation, kOperationFrame, keys::SwitchBlockTime, u"二度押し防止", SettingKind::Seconds, 50},
+    {kOperation, kOperationFrame, keys::ScanTick, u"項目が移るたびに音を鳴らす", SettingKind::OnOff},
+    {kOperation, kOperationFrame, keys::ScanSpeak, u"項目の名前を読み上げる", SettingKind::OnOff},
 };
 
 // Rounds down (or up) to a multiple of step, also for negative values.
@@ -19,6 +36,16 @@ int floorTo(int value, int step)
 {
     const int r = ((value % step) + step) % step;
     return value - r;
+}
+
+// 1500 → "1.5", 2000 → "2", 50 → "0.05".
+QString seconds(int milliseconds)
+{
+    QString text = QString::number(milliseconds / 1000);
+    QString fraction = QString::number(milliseconds % 1000).rightJustified(3, u'0');
+    while (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    return fraction.isEmpty() ? text : text + u'.' + fraction;
 }
 
 } // namespace
@@ -43,7 +70,18 @@ int steppedValue(const SettingRow &row, int value, int direction)
 
 QString shownValue(const SettingRow &row, int value)
 {
-    return QString::number(value) + QString::fromUtf16(row.unit);
+    switch (row.kind) {
+    case SettingKind::Choice:
+        if (const int i = value - row.key.min; i >= 0 && i < int(row.names.size()))
+            return QString::fromUtf16(row.names[i]);
+        return QString::number(value);
+    case SettingKind::Seconds:
+        if (value >= 0)
+            return seconds(value) + QStringLiteral("秒");
+        return QString::number(value);
+    default:
+        return QString::number(value) + QString::fromUtf16(row.unit);
+    }
 }
 
 } // namespace pelumo

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QScreen>
+#include <QSet>
 #include <QTimer>
 
 using namespace pelumo;
@@ -93,10 +94,55 @@ void touchFarRight(QAbstractButton *row)
 const QStringList kDefaultWrites = {"OPT1=0", "OPT2=0", "OPT3=0", "Samp=1", "Sample=2",
                                     "Beep=0", "Moji=0", "gMaxC=9", "VoiceSpeed=100",
                                     "VoicePitch=50", "VoiceVolume=100", "FullScreen=0",
-                                    "HidePointer=0"};
+                                    "HidePointer=0", "InputMode=0", "ScanTime=1500",
+                                    "DwellTime=1000", "ScanFirstDelay=0", "ScanRounds=2",
+                                    "SwitchAcceptTime=0", "SwitchBlockTime=0", "ScanTick=0",
+                                    "ScanSpeak=0"};
 
 CheckBox *fullScreen(frmOPT &d) { return d.page2->checkBox(keys::FullScreen); }
 CheckBox *hidePointer(frmOPT &d) { return d.page2->checkBox(keys::HidePointer); }
+
+// The targets of a scan table with their names, in scan order.
+void collectNamed(const std::vector<ScanItem> &items, std::vector<const ScanItem *> &out)
+{
+    for (const ScanItem &item : items) {
+        if (!item.isGroup)
+            out.push_back(&item);
+        collectNamed(item.items, out);
+    }
+}
+
+QStringList scanIds(const ScanTable &table)
+{
+    std::vector<const ScanItem *> targets;
+    collectNamed(table, targets);
+    QStringList ids;
+    for (const ScanItem *t : targets)
+        ids << t->target.id;
+    return ids;
+}
+
+// Every target of the dialog's scan order, as switch scanning would find and
+// press it: one widget of that name, shown and taking touches, whose centre
+// is no other control's; a button's name ends in its caption, as it is said.
+void checkScanTargets(frmOPT &d, const QString &where)
+{
+    const ScanTable table = d.scanTable();
+    std::vector<const ScanItem *> targets;
+    collectNamed(table, targets);
+    QVERIFY2(!targets.empty(), qPrintable(where));
+    for (const ScanItem *t : targets) {
+        const QString what = where + ": " + t->target.id;
+        const auto found = d.findChildren<QWidget *>(t->target.id);
+        QVERIFY2(found.size() == 1, qPrintable(what));
+        QWidget *w = found.front();
+        QVERIFY2(w->isVisible() && w->isEnabled(), qPrintable(what));
+        QWidget *hit = d.childAt(w->mapTo(&d, w->rect().center()));
+        QVERIFY2(hit == w || w->isAncestorOf(hit), qPrintable(what));
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            QVERIFY2(t->name.endsWith(button->text()), qPrintable(what + " " + t->name));
+    }
+}
 
 } // namespace
 
@@ -187,16 +233,32 @@ private slots:
             QVERIFY(d.cmdOK[0]->isVisible() && d.cmdOK[1]->isVisible());
             const ScaledLayout &l = d.layout;
             const int buttonHeight = l.geometry(d.cmdOK[0]).height();
-            for (const SettingRow &row : ownSettings()) {
-                QWidget *control = row.kind == SettingKind::OnOff
-                                       ? static_cast<QWidget *>(d.page2->checkBox(row.key))
-                                       : d.page2->stepper(row.key);
-                QVERIFY2(control && control->isVisible(), row.key.key);
-                QVERIFY2(l.geometry(control).height() >= buttonHeight, row.key.key);
-                // Nothing on the page reaches down to the buttons.
-                const QPoint bottom = control->mapTo(&d, QPoint(0, control->height()));
-                QVERIFY2(bottom.y() < d.cmdOK[0]->y(), row.key.key);
+            // Every row is on one sheet, shown when its sheet is.
+            QCOMPARE(d.page2->sheetCount(), 2);
+            QSet<QString> seen;
+            for (int sheet = 0; sheet < d.page2->sheetCount(); ++sheet) {
+                QCOMPARE(d.page2->sheet(), sheet);
+                for (const SettingRow &row : ownSettings()) {
+                    QWidget *control = row.kind == SettingKind::OnOff
+                                           ? static_cast<QWidget *>(d.page2->checkBox(row.key))
+                                           : d.page2->stepper(row.key);
+                    QVERIFY2(control, row.key.key);
+                    if (!control->isVisible())
+                        continue;
+                    seen << row.key.key;
+                    QVERIFY2(l.geometry(control).height() >= buttonHeight, row.key.key);
+                    // Nothing on the page reaches down to the sheet button.
+                    const QPoint bottom = control->mapTo(&d, QPoint(0, control->height()));
+                    QVERIFY2(bottom.y() < d.cmdSheet->y(), row.key.key);
+                }
+                TestWindow::tap(d.cmdSheet);
             }
+            QCOMPARE(seen.size(), int(ownSettings().size()));
+            QCOMPARE(d.page2->sheet(), 0);   // round to the first again
+            // The sheet button stands a finger's width above キャンセル and 確定.
+            const QRect sheetButton = l.geometry(d.cmdSheet);
+            QCOMPARE(sheetButton.height(), buttonHeight);
+            QVERIFY(sheetButton.y() + sheetButton.height() + 300 <= l.geometry(d.cmdOK[0]).y());
             QCOMPARE(d.page2->stepper(keys::VoiceSpeed)->shownText(), QString("100%"));
             QCOMPARE(d.page2->stepper(keys::VoicePitch)->shownText(), QString("50"));
             TestWindow::tap(d.page2->stepper(keys::VoiceSpeed)->cmdMinus);
@@ -454,12 +516,86 @@ private slots:
             TestWindow::tap(d.page2->stepper(keys::VoicePitch)->cmdMinus);
             TestWindow::tap(d.cmdOK[1]);
         });
-        QCOMPARE(fx.store.writes.mid(8), QStringList({"VoiceSpeed=120", "VoicePitch=40",
+        QCOMPARE(fx.store.writes.mid(8, 5), QStringList({"VoiceSpeed=120", "VoicePitch=40",
                                                       "VoiceVolume=200", "FullScreen=0",
                                                       "HidePointer=0"}));
         QCOMPARE(f.state.Voice.speed, 120);
         QCOMPARE(f.state.Voice.pitch, 40);
         QCOMPARE(fx.w.agent.voice, (VoiceSettings{120, 40, 200}));
+    }
+
+    void operationSheetShowsAndWritesTheScanSettings()
+    {
+        Fixture fx({{"InputMode", "2"}, {"ScanTime", "2000"}, {"SwitchAcceptTime", "50"},
+                    {"ScanSpeak", "1"}});
+        frmTalk &f = fx.f();
+        withDialog(f, [](frmOPT &d) {
+            TestWindow::tap(d.cmdMore);
+            QCOMPARE(d.cmdSheet->caption(), QString("操作の方法へ"));
+            TestWindow::tap(d.cmdSheet);
+            QCOMPARE(d.cmdSheet->caption(), QString("声と画面へ"));
+            NumberStepper *mode = d.page2->stepper(keys::InputMode);
+            QVERIFY(mode->isVisible() && !d.page2->stepper(keys::VoiceSpeed)->isVisible());
+            QCOMPARE(mode->shownText(), QString("２スイッチ"));
+            QCOMPARE(d.page2->stepper(keys::ScanTime)->shownText(), QString("2秒"));
+            QCOMPARE(d.page2->stepper(keys::SwitchAcceptTime)->shownText(), QString("0.05秒"));
+            QVERIFY(d.page2->checkBox(keys::ScanSpeak)->isChecked());
+            TestWindow::tap(mode->cmdPlus);
+            QCOMPARE(mode->shownText(), QString("注視"));
+            QVERIFY(!mode->cmdPlus->isEnabled());
+            TestWindow::tap(d.page2->stepper(keys::ScanTime)->cmdMinus);
+            TestWindow::tap(d.page2->stepper(keys::ScanRounds)->cmdPlus);
+            QCOMPARE(d.page2->stepper(keys::ScanRounds)->shownText(), QString("3回"));
+            TestWindow::tap(d.page2->checkBox(keys::ScanTick));
+            TestWindow::tap(d.cmdOK[1]);
+        });
+        QCOMPARE(fx.store.writes.mid(13),
+                 QStringList({"InputMode=3", "ScanTime=1900", "DwellTime=1000", "ScanFirstDelay=0",
+                              "ScanRounds=3", "SwitchAcceptTime=50", "SwitchBlockTime=0",
+                              "ScanTick=1", "ScanSpeak=1"}));
+        QCOMPARE(f.state.Access.method, InputMethod::Dwell);
+        QCOMPARE(f.state.Access.scanTime, 1900);
+        QCOMPARE(f.state.Access.rounds, 3);
+    }
+
+    void everyValueFitsBetweenItsButtons()
+    {
+        // The longest choice and seconds to two places.
+        Fixture fx({{"InputMode", "1"}, {"SwitchAcceptTime", "1950"}});
+        withDialog(fx.f(), [](frmOPT &d) {
+            TestWindow::tap(d.cmdMore);
+            for (int sheet = 0; sheet < d.page2->sheetCount(); ++sheet, TestWindow::tap(d.cmdSheet))
+                for (const SettingRow &row : ownSettings()) {
+                    NumberStepper *stepper = d.page2->stepper(row.key);
+                    if (!stepper || !stepper->isVisible())
+                        continue;
+                    const QLabel *label = stepper->lblValue;
+                    const int wide = QFontMetrics(label->font()).horizontalAdvance(label->text());
+                    QVERIFY2(wide <= label->width(), row.key.key);
+                }
+            d.close();
+        });
+    }
+
+    void scanTargetsAreTheShownControls()
+    {
+        Fixture fx({{"VoicePitch", "0"}});
+        withDialog(fx.f(), [](frmOPT &d) {
+            checkScanTargets(d, "first page");
+            QCOMPARE(d.scanTable()[4].name, QString("文字と音"));
+            QVERIFY(scanIds(d.scanTable()).contains("cmbSample"));
+            TestWindow::tap(d.cmdMore);
+            checkScanTargets(d, "voice and screen");
+            // A button that cannot go further is not offered.
+            const QStringList ids = scanIds(d.scanTable());
+            QVERIFY(ids.contains("VoicePitch_plus") && !ids.contains("VoicePitch_minus"));
+            QVERIFY(ids.contains("FullScreen") && !ids.contains("ScanTick"));
+            TestWindow::tap(d.cmdSheet);
+            checkScanTargets(d, "operation");
+            QVERIFY(scanIds(d.scanTable()).contains("ScanTick"));
+            QCOMPARE(d.scanTable()[d.scanTable().size() - 4].name, QString("声と画面へ"));
+            d.close();
+        });
     }
 };
 

@@ -33,6 +33,9 @@ private slots:
                 QVERIFY2(r.key.min == 0 && r.key.max == 1, r.key.key);
             else
                 QVERIFY2(r.step > 0 && (r.key.max - r.key.min) % r.step == 0, r.key.key);
+            // A choice has a name for every value it can take.
+            if (r.kind == SettingKind::Choice)
+                QVERIFY2(int(r.names.size()) == r.key.max - r.key.min + 1, r.key.key);
         }
         // The eight keys of the first page never appear here.
         for (const char *old : {"OPT1", "OPT2", "OPT3", "Beep", "Moji", "Samp", "gMaxC", "Sample"})
@@ -59,6 +62,10 @@ private slots:
         QTest::newRow("volume up to the top") << "VoiceVolume" << 190 << +1 << 200;
         QTest::newRow("on/off moves by one") << "FullScreen" << 0 << +1 << 1;
         QTest::newRow("on/off stays on") << "FullScreen" << 1 << +1 << 1;
+        QTest::newRow("input method: the last stays") << "InputMode" << 3 << +1 << 3;
+        QTest::newRow("scan time by a tenth") << "ScanTime" << 1500 << -1 << 1400;
+        QTest::newRow("scan time never below 0.3 s") << "ScanTime" << 300 << -1 << 300;
+        QTest::newRow("accept time by 50") << "SwitchAcceptTime" << 0 << +1 << 50;
     }
     void minusAndPlus()
     {
@@ -66,6 +73,29 @@ private slots:
         QFETCH(int, value);
         QFETCH(int, direction);
         QTEST(steppedValue(row(key.toLatin1().constData()), value, direction), "next");
+    }
+
+    void shownValue_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("percent") << "VoiceSpeed" << 100 << "100%";
+        QTest::newRow("no unit") << "VoicePitch" << 0 << "0";
+        QTest::newRow("seconds, one place") << "ScanTime" << 1500 << "1.5秒";
+        QTest::newRow("whole seconds") << "DwellTime" << 2000 << "2秒";
+        QTest::newRow("seconds, two places") << "SwitchAcceptTime" << 50 << "0.05秒";
+        QTest::newRow("no wait") << "ScanFirstDelay" << 0 << "0秒";
+        QTest::newRow("touch") << "InputMode" << 0 << "タッチ";
+        QTest::newRow("two switches") << "InputMode" << 2 << "２スイッチ";
+        QTest::newRow("a choice out of range shows its number") << "InputMode" << 7 << "7";
+        QTest::newRow("rounds") << "ScanRounds" << 2 << "2回";
+    }
+    void shownValue()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        QTEST(pelumo::shownValue(row(key.toLatin1().constData()), value), "shown");
     }
 };
 
