@@ -1,5 +1,6 @@
 // Switch scanning and dwell on the main window and its dialogs: which table
 // the shown screen offers, and the input method as the options set it.
+#include "app/OptionsDialog.h"
 #include "app/QuestionDialog.h"
 #include "app/frmTalk.h"
 #include "access/core/ScanOrders.h"
@@ -44,6 +45,8 @@ ScanContext frmTalk::scanContext()
     QWidget *front = QApplication::activeModalWidget();
     if (auto *question = qobject_cast<frmOK *>(front))
         return {question, question->scale(), question->scanTable()};
+    if (auto *options = qobject_cast<frmOPT *>(front))
+        return {options, options->layout.scale().factor(), options->scanTable()};
     if (front && front != this)
         return {front, layout.scale().factor(), {}};
     return {this, layout.scale().factor(), mainScanTable()};

@@ -167,6 +167,53 @@ private slots:
         QCOMPARE(highlighted(w), QString("あ行"));
     }
 
+    // The carer opens 設定 by touch; the user's switches then work the dialog.
+    void optionsDialogScanned()
+    {
+        TestWindow t({{"InputMode", "2"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        QString first;
+        int toConfirm = -1;
+        QTimer::singleShot(0, [&] {
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                if (!dialog || w.scanning->window() != dialog || !first.isEmpty())
+                    return;
+                first = highlighted(w);
+                toConfirm = stepTo(w, "確定");
+                hit(dialog, Qt::Key_Return);
+            });
+            poll.start(5);
+            w.cmdOpt_Click();
+        });
+        QTest::qWait(50);
+        QCOMPARE(first, QString("１画面目"));
+        QVERIFY(toConfirm > 0);
+        QVERIFY(!QApplication::activeModalWidget());   // 確定 closed it
+        QCOMPARE(w.scanning->window(), &w);
+        QCOMPARE(highlighted(w), QString("あ行"));
+    }
+
+    // A tick at every step, or each item's name said as it is reached.
+    void tickAndSpokenNames()
+    {
+        TestWindow ticking({{"InputMode", "1"}, {"ScanTime", "500"}, {"ScanTick", "1"}});
+        ticking.putPhrases({});
+        ticking.start();
+        const int before = ticking.beeper.count;
+        ticking.clock.advance(1500);
+        QCOMPARE(ticking.beeper.count - before, 3);
+
+        TestWindow speaking({{"InputMode", "1"}, {"ScanTime", "500"}, {"ScanSpeak", "1"}});
+        speaking.putPhrases({});
+        speaking.start();
+        speaking.agent.written.clear();
+        speaking.clock.advance(1000);
+        QCOMPARE(speaking.agent.written, QStringList({"か行", "さ行"}));
+    }
+
     // Touch, the default, leaves every key and click to the controls.
     void touchModeScansNothing()
     {

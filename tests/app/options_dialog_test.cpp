@@ -47,6 +47,12 @@ struct Fixture {
         w.start();
     }
     frmTalk &f() { return *w; }
+    // Into the settings file behind the window's back, unrecorded.
+    void storeQuietly(std::initializer_list<std::pair<QString, QString>> options)
+    {
+        for (const auto &o : options)
+            w.settings->write(o.first, o.second);
+    }
     QByteArray iniBytes() const
     {
         QFile file(w.settings->path());
@@ -526,8 +532,11 @@ private slots:
 
     void operationSheetShowsAndWritesTheScanSettings()
     {
-        Fixture fx({{"InputMode", "2"}, {"ScanTime", "2000"}, {"SwitchAcceptTime", "50"},
-                    {"ScanSpeak", "1"}});
+        // Stored while the window runs by touch: the dialog shows what is
+        // stored, and the window's clicks are still touches.
+        Fixture fx;
+        fx.storeQuietly({{"InputMode", "2"}, {"ScanTime", "2000"}, {"SwitchAcceptTime", "50"},
+                         {"ScanSpeak", "1"}});
         frmTalk &f = fx.f();
         withDialog(f, [](frmOPT &d) {
             TestWindow::tap(d.cmdMore);
@@ -561,7 +570,8 @@ private slots:
     void everyValueFitsBetweenItsButtons()
     {
         // The longest choice and seconds to two places.
-        Fixture fx({{"InputMode", "1"}, {"SwitchAcceptTime", "1950"}});
+        Fixture fx;
+        fx.storeQuietly({{"InputMode", "1"}, {"SwitchAcceptTime", "1950"}});
         withDialog(fx.f(), [](frmOPT &d) {
             TestWindow::tap(d.cmdMore);
             for (int sheet = 0; sheet < d.page2->sheetCount(); ++sheet, TestWindow::tap(d.cmdSheet))
