@@ -1,5 +1,6 @@
 #include "access/ScanDriver.h"
 #include "access/TargetPress.h"
+#include "platform/Logging.h"
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -117,6 +118,7 @@ void ScanDriver::handle(const ScanResult &result)
 
 void ScanDriver::perform(const ScanTarget &target)
 {
+    qCDebug(lcAccess).noquote() << "select" << target.id << target.row << target.col;
     emit selecting(target);
     if (m_window)
         clickTarget(m_window, target);
@@ -126,6 +128,8 @@ void ScanDriver::perform(const ScanTarget &target)
 void ScanDriver::showHighlight()
 {
     const ScanItem *item = m_scanner.highlighted();
+    // What the user sees, for a carer or a script following a session.
+    qCDebug(lcAccess).noquote() << "highlight" << (item ? item->name : QStringLiteral("(none)"));
     const QRect rect = item && m_window ? itemRect(m_window, *item) : QRect();
     if (rect.isEmpty())
         m_frame.hideAll();
