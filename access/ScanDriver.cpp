@@ -30,6 +30,9 @@ ScanDriver::ScanDriver(Clock &clock, ScanFrame &frame, std::function<ScanContext
                        QObject *parent)
     : QObject(parent), m_clock(clock), m_context(std::move(context)), m_frame(frame)
 {
+    m_refreshTimer.setSingleShot(true);
+    m_refreshTimer.setInterval(0);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &ScanDriver::refresh);
 }
 
 ScanDriver::~ScanDriver()
@@ -63,7 +66,7 @@ void ScanDriver::setSettings(const AccessSettings &settings)
 
 void ScanDriver::refresh()
 {
-    m_refreshQueued = false;
+    m_refreshTimer.stop();
     if (!m_ticker)
         return;
     ScanContext c = m_context();
@@ -75,12 +78,10 @@ void ScanDriver::refresh()
         emit highlighted(item->name);
 }
 
-void ScanDriver::queueRefresh()
+void ScanDriver::refreshSoon()
 {
-    if (m_refreshQueued)
-        return;
-    m_refreshQueued = true;
-    QTimer::singleShot(0, this, &ScanDriver::refresh);
+    if (m_ticker && !m_refreshTimer.isActive())
+        m_refreshTimer.start();
 }
 
 void ScanDriver::press(SwitchId id)
@@ -142,7 +143,7 @@ bool ScanDriver::eventFilter(QObject *watched, QEvent *event)
     // The program's dialogs come and go, and the table follows.
     const auto type = event->type();
     if ((type == QEvent::Show || type == QEvent::Hide) && qobject_cast<QDialog *>(watched))
-        queueRefresh();
+        refreshSoon();
     return false;
 }
 

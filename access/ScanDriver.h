@@ -10,6 +10,7 @@
 #include "platform/core/Options.h"
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -35,6 +36,9 @@ public:
     // What is shown changed: the table is asked for again and scanning
     // starts at its first item.
     void refresh();
+    // The same, once the event in hand is done: for a screen changed by
+    // something other than a scanned press.
+    void refreshSoon();
 
     void press(SwitchId id);
     void release(SwitchId id);
@@ -58,7 +62,6 @@ private:
     void handle(const ScanResult &result);
     void perform(const ScanTarget &target);
     void showHighlight();
-    void queueRefresh();
 
     Clock &m_clock;
     std::function<ScanContext()> m_context;
@@ -67,7 +70,7 @@ private:
     double m_scale = 1.0;
     ScanFrame &m_frame;
     std::unique_ptr<Ticker> m_ticker;
-    bool m_refreshQueued = false;
+    QTimer m_refreshTimer;   // a refresh asked for, not yet made
 };
 
 } // namespace pelumo

@@ -66,7 +66,7 @@ void frmTalk::ApplyAccess()
 void frmTalk::scanHighlighted(const QString &name)
 {
     if (state.Access.speakItems)
-        speech->sayName(name);
+        speech->sayName(spokenName(name));
     else if (state.Access.tick && !speech->isSpeaking())
         services.beeper.beep();
 }

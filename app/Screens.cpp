@@ -83,6 +83,7 @@ void frmTalk::showScreen(Screen screen)
     cmdSamp->setCaption(phraseCaption(s));
     cmdSampADD->setVisible(!s.diaryOpen && s.shown != Screen::PhraseList);
     cmdSampDel->setVisible(!s.diaryOpen && s.shown == Screen::PhraseList);
+    scanning->refreshSoon();
 }
 
 } // namespace pelumo

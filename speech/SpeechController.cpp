@@ -66,8 +66,11 @@ void SpeechController::SpeakKey(const QString &Text, const QString &Stage)
 
 void SpeechController::sayName(const QString &name)
 {
-    // A message being read is never cut off; the name waits behind it.
-    m_agent.speak(name, keyReading(name), SpeechKind::Key);
+    // A lone key by its name, as when touched; a word ("あ行", "編集",
+    // "例文表示") as words are read. A message being read is never cut off:
+    // the name waits behind it.
+    const bool key = name.size() == 1 || (name.size() == 2 && name.at(0).isHighSurrogate());
+    m_agent.speak(name, key ? keyReading(name) : messageReading(name), SpeechKind::Key);
 }
 
 void SpeechController::cmdRead_Click()

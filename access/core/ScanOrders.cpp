@@ -157,6 +157,18 @@ ScanTable diaryEntryOrder(const QString &modeCaption)
             ScanItem::of(modeCaption, ScanTarget::control("cmdSamp"))};
 }
 
+QString spokenName(const QString &name)
+{
+    static const std::pair<QString, QString> kSuffixes[] = {
+        {QStringLiteral("行"), QStringLiteral("ぎょう")},
+        {QStringLiteral("の段"), QStringLiteral("のだん")},
+    };
+    for (const auto &[suffix, spoken] : kSuffixes)
+        if (name.size() > suffix.size() && name.endsWith(suffix))
+            return name.chopped(suffix.size()) + spoken;
+    return name;
+}
+
 ScanTable questionOrder(const QString &affirmative, const QString &negative)
 {
     ScanTable table;

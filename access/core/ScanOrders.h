@@ -42,6 +42,11 @@ ScanTable listOrder(const QString &modeCaption);
 // An open diary entry: 修正する, 戻る and the phrase-mode button.
 ScanTable diaryEntryOrder(const QString &modeCaption);
 
+// An item's name as auditory scanning says it: the column and row groups in
+// kana ("あ行" → "あぎょう", "Qの段" → "Qのだん"), which a reader of words
+// would take for another word; every other name as it is.
+QString spokenName(const QString &name);
+
 // The question dialog; an empty negative caption is a notice with one button.
 ScanTable questionOrder(const QString &affirmative, const QString &negative);
 

@@ -211,7 +211,7 @@ private slots:
         speaking.start();
         speaking.agent.written.clear();
         speaking.clock.advance(1000);
-        QCOMPARE(speaking.agent.written, QStringList({"か行", "さ行"}));
+        QCOMPARE(speaking.agent.written, QStringList({"かぎょう", "さぎょう"}));
     }
 
     // Touch, the default, leaves every key and click to the controls.

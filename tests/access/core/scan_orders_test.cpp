@@ -122,6 +122,23 @@ private slots:
         QVERIFY(ids.contains("cmdRead"));
     }
 
+    void spokenNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("kana column") << "あ行" << "あぎょう";
+        QTest::newRow("voiced column") << "が行" << "がぎょう";
+        QTest::newRow("keyboard row") << "Qの段" << "Qのだん";
+        QTest::newRow("a command") << "読む" << "読む";
+        QTest::newRow("行 alone is a key") << "行" << "行";
+        QTest::newRow("phrase button") << "例文表示" << "例文表示";
+    }
+    void spokenNames()
+    {
+        QFETCH(QString, name);
+        QTEST(spokenName(name), "spoken");
+    }
+
     void selection_data()
     {
         QTest::addColumn<QList<QStringList>>("cells");
