@@ -1,30 +1,13 @@
 // The options dialog's scan order from its facts.
 #include "access/core/DialogOrders.h"
+#include "support/ScanTables.h"
 #include <QTest>
 
 using namespace pelumo;
+using pelumo::test::describe;
+using pelumo::test::targetIds;
 
 namespace {
-
-// "name" for a target, "name[items]" for a group.
-QString describe(const std::vector<ScanItem> &items)
-{
-    QStringList parts;
-    for (const ScanItem &item : items)
-        parts << (item.isGroup ? item.name + '[' + describe(item.items) + ']' : item.name);
-    return parts.join(' ');
-}
-
-QStringList targetIds(const ScanTable &table)
-{
-    std::vector<ScanTarget> targets;
-    for (const ScanItem &item : table)
-        collectTargets(item, targets);
-    QStringList ids;
-    for (const ScanTarget &t : targets)
-        ids << t.id;
-    return ids;
-}
 
 OptionRowFacts stepper(const char *key, const char *caption, bool down = true, bool up = true)
 {

@@ -1,19 +1,13 @@
 #include "access/core/ScanOrders.h"
 #include "board/core/BoardTables.h"
+#include "support/ScanTables.h"
 #include <QTest>
 
 using namespace pelumo;
+using pelumo::test::describe;
+using pelumo::test::targetIds;
 
 namespace {
-
-// "name" for a target, "name[items]" for a group.
-QString describe(const std::vector<ScanItem> &items)
-{
-    QStringList parts;
-    for (const ScanItem &item : items)
-        parts << (item.isGroup ? item.name + '[' + describe(item.items) + ']' : item.name);
-    return parts.join(' ');
-}
 
 QStringList topNames(const ScanTable &table)
 {
@@ -23,16 +17,6 @@ QStringList topNames(const ScanTable &table)
     return names;
 }
 
-QStringList targetIds(const ScanTable &table)
-{
-    std::vector<ScanTarget> targets;
-    for (const ScanItem &item : table)
-        collectTargets(item, targets);
-    QStringList ids;
-    for (const ScanTarget &t : targets)
-        ids << t.id;
-    return ids;
-}
 
 LetterBoardFacts board(BoardKind kind, int lastColumn)
 {
