@@ -12,7 +12,7 @@ void frmTalk::cmdSamp_Click()
     edit->SetNarrowLayout();
     if (state.screen.diaryOpen) {
         diary->EndDiary(message->text());
-    } else if (state.screen.shown == Screen::PhraseList) {
+    } else if (state.screen.shown == Screen::PhraseList || state.screen.shown == Screen::History) {
         message->setDiaryLook(false);
         showScreen(Screen::Board);
     } else {
@@ -60,6 +60,9 @@ void frmTalk::decide(Screen list, int row)
         break;
     case Screen::DiaryList:
         diary->openEntry(row);
+        break;
+    case Screen::History:
+        putBackFromHistory(row);
         break;
     default:
         break;

@@ -14,8 +14,8 @@ void frmTalk::connectHandlers()
         connect(button, &QAbstractButton::pressed, this, down);
         connect(button, &QAbstractButton::released, this, up);
     };
-    connect(switches, &SwitchInput::pressed, scanning, &ScanDriver::press);
-    connect(switches, &SwitchInput::released, scanning, &ScanDriver::release);
+    connect(switches, &SwitchInput::pressed, this, &frmTalk::switchPressed);
+    connect(switches, &SwitchInput::released, this, &frmTalk::switchReleased);
     connect(scanning, &ScanDriver::highlighted, this, &frmTalk::scanHighlighted);
     click(cmdEnd, [this] { cmdEnd_Click(); });
     click(cmdOpt, [this] { cmdOpt_Click(); });
@@ -47,6 +47,7 @@ void frmTalk::connectHandlers()
     connect(grdEx, &FlexGrid::click, lists, &ListKeys::grdEx_Click);
     connect(grdSp, &FlexGrid::click, lists, &ListKeys::grdSp_Click);
     connect(grdDay, &FlexGrid::click, lists, &ListKeys::grdDay_Click);
+    connect(grdHis, &FlexGrid::click, lists, &ListKeys::grdHis_Click);
     hold(cmdUp, [this] { lists->cmdUp_MouseDown(); }, [this] { lists->cmdUp_MouseUp(); });
     hold(cmdDown, [this] { lists->cmdDown_MouseDown(); }, [this] { lists->cmdDown_MouseUp(); });
     click(cmdDec, [this] { lists->cmdDec_Click(); });
@@ -107,6 +108,7 @@ void frmTalk::connectSubsystems()
     });
 
     connect(speech, &SpeechController::readingStarted, edit, &EditController::SetWideLayout);
+    connect(speech, &SpeechController::readingStarted, this, [this] { rememberSpoken(message->text()); });
     connect(speech, &SpeechController::readingStopped, this, [this] {
         edit->SetWideLayout();
         message->markEndOfReading();

@@ -53,6 +53,8 @@ void MainControls::createBoards(QWidget *window, ScaledLayout &layout)
     layout.place(grdSp, {10380, 2460, 4425, 2025}, {kGothic, 54.75});
     grdEx = new FlexGrid(window);
     layout.place(grdEx, {10050, 3600, 4425, 2025}, {kGothic, 54.75});
+    grdHis = new FlexGrid(window);
+    layout.place(grdHis, {0, 2400, 15345, 5715}, {kGothic, 36});
     grdDay = new FlexGrid(window);
     layout.place(grdDay, {9600, 4800, 4425, 2025}, {kGothic, 54.75});
     grdSp->hide();
@@ -134,7 +136,7 @@ void MainControls::nameControls()
     const std::pair<QWidget *, const char *> named[] = {
         {fraText, "fraText"}, {txtTalk, "txtTalk"}, {cmdWide, "cmdWide"}, {cmdCopy, "cmdCopy"},
         {cmdPaste, "cmdPaste"}, {grdBoard, "grdBoard"}, {grdSp, "grdSp"}, {grdEx, "grdEx"},
-        {grdDay, "grdDay"}, {cmdOpt, "cmdOpt"}, {cmdEnd, "cmdEnd"}, {cmdSamp, "cmdSamp"},
+        {grdDay, "grdDay"}, {grdHis, "grdHis"}, {cmdOpt, "cmdOpt"}, {cmdEnd, "cmdEnd"}, {cmdSamp, "cmdSamp"},
         {cmdSampADD, "cmdSampADD"}, {cmdSampDel, "cmdSampDel"}, {fraDay, "fraDay"},
         {fraTalk, "fraTalk"}, {fraRes, "fraRes"}, {cmdStart, "cmdStart"}, {cmdUp, "cmdUp"},
         {cmdDown, "cmdDown"}, {cmdDec, "cmdDec"}, {cmdRevise, "cmdRevise"}, {cmdBack, "cmdBack"},

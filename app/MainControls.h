@@ -19,6 +19,7 @@ struct MainControls {
     TextBox *txtTalk;
     CommandButton *cmdWide, *cmdCopy, *cmdPaste;
     FlexGrid *grdBoard, *grdSp, *grdEx, *grdDay;
+    FlexGrid *grdHis;   // our own: the messages read before, where the board stands
     CommandButton *cmdOpt, *cmdEnd, *cmdSamp, *cmdSampADD, *cmdSampDel;
     Frame *fraDay, *fraTalk, *fraRes;
     std::array<CommandButton *, 5> cmdRes;   // → ＢＳ ← ↓ ↑

@@ -3,12 +3,23 @@
 #include "app/OptionsDialog.h"
 #include "app/QuestionDialog.h"
 #include "app/frmTalk.h"
+#include "access/core/PanelOrder.h"
 #include "access/core/ScanOrders.h"
 #include <QApplication>
 
 namespace pelumo {
 
 ScanTable frmTalk::mainScanTable() const
+{
+    ScanTable table = screenScanTable();
+    if (m_panelShown) {
+        const bool marking = state.screen.shown == Screen::PhraseList;
+        table.push_back(panelGroup({quick.phrases(), marking, panel->cmdQuickMark->caption()}));
+    }
+    return table;
+}
+
+ScanTable frmTalk::screenScanTable() const
 {
     const ScreenState &s = state.screen;
     switch (s.shown) {
@@ -36,6 +47,8 @@ ScanTable frmTalk::mainScanTable() const
         return listOrder(phraseButtonCaption());
     case Screen::DiaryEntry:
         return diaryEntryOrder(phraseButtonCaption());
+    case Screen::History:
+        return listOrder(phraseButtonCaption());
     }
     return {};
 }
@@ -61,6 +74,24 @@ void frmTalk::ApplyAccess()
     scanning->setSettings(a);
     dwell->setDwellTime(a.dwellTime);
     dwell->setEnabled(a.method == InputMethod::Dwell);
+}
+
+// A switch press while the call sounds ends the call and nothing else. A
+// switch held for CallHoldTime calls for help, from any screen or dialog.
+void frmTalk::switchPressed(SwitchId id)
+{
+    if (call->isCalling()) {
+        call->stop();
+        return;
+    }
+    scanning->press(id);
+    m_switchHeld = services.clock.startTicker(state.Access.callHoldTime, [this] { call->start(); });
+}
+
+void frmTalk::switchReleased(SwitchId id)
+{
+    m_switchHeld.reset();
+    scanning->release(id);
 }
 
 void frmTalk::scanHighlighted(const QString &name)

@@ -8,6 +8,7 @@ namespace {
 const QString kShowPhrases = QStringLiteral("例文表示");
 const QString kEndPhrases = QStringLiteral("例文終了");
 const QString kEndDiary = QStringLiteral("日記終了");
+const QString kEndHistory = QStringLiteral("履歴終了");
 
 enum Shown : unsigned {
     BoardGrid = 1 << 0,
@@ -18,6 +19,7 @@ enum Shown : unsigned {
     ListPanel = 1 << 5,        // fraTalk
     SelectionScreen = 1 << 6, // fraSet, over the board
     DiaryPanel = 1 << 7,       // fraDay; while the diary is open it also lies under the board
+    HistoryList = 1 << 8,
 };
 
 struct ScreenRow {
@@ -32,6 +34,7 @@ constexpr ScreenRow kScreens[] = {
     {Screen::PhraseList, PhraseList | ListPanel},
     {Screen::DiaryList, DiaryList | ListPanel},
     {Screen::DiaryEntry, DiaryPanel},
+    {Screen::History, HistoryList | ListPanel},
 };
 
 unsigned shownOn(const ScreenState &s)
@@ -51,6 +54,8 @@ QString phraseCaption(const ScreenState &s)
 {
     if (s.diaryOpen)
         return kEndDiary;
+    if (s.shown == Screen::History)
+        return kEndHistory;
     return s.shown == Screen::PhraseList ? kEndPhrases : kShowPhrases;
 }
 
@@ -74,6 +79,7 @@ void frmTalk::showScreen(Screen screen)
     const std::pair<QWidget *, Shown> controls[] = {
         {grdBoard, BoardGrid}, {grdSp, CandidateList}, {grdEx, PhraseList}, {grdDay, DiaryList},
         {fraRes, EditingPanel}, {fraTalk, ListPanel}, {fraDay, DiaryPanel}, {fraSet, SelectionScreen},
+        {grdHis, HistoryList},
     };
     for (const auto &[control, flag] : controls)
         control->setVisible(shown & flag);
@@ -81,8 +87,9 @@ void frmTalk::showScreen(Screen screen)
         fraSet->raise();
 
     cmdSamp->setCaption(phraseCaption(s));
-    cmdSampADD->setVisible(!s.diaryOpen && s.shown != Screen::PhraseList);
+    cmdSampADD->setVisible(!s.diaryOpen && s.shown != Screen::PhraseList && s.shown != Screen::History);
     cmdSampDel->setVisible(!s.diaryOpen && s.shown == Screen::PhraseList);
+    panel->showQuickMark(s.shown == Screen::PhraseList);
     scanning->refreshSoon();
 }
 

@@ -36,6 +36,7 @@ void frmTalk::Form_Load()
     // painted soon reads it all the same.
     QTimer::singleShot(500, phrases, &PhraseCommands::loadOnce);
     speech->SetUpCharacter();
+    loadPanelLists();
     ApplyAccess();
     setScreenMousePointer(0);
 }
@@ -63,6 +64,7 @@ void frmTalk::cmdOpt_Click()
     dialog->exec();
     delete dialog;
     ApplyAccess();   // the input method as now stored
+    placePanel(size());
     message->focus();
 }
 

@@ -14,6 +14,7 @@ frmTalk::frmTalk(Services s, QWidget *parent) : QWidget(parent), services(s)
     setAutoFillBackground(true);
     createControls(this, layout);
     createSubsystems();
+    createPanel();
     connectHandlers();
     connectSubsystems();
     showScreen(Screen::Board);
@@ -41,7 +42,7 @@ void frmTalk::createSubsystems()
     edit = new EditController({fraText, txtTalk, cmdRes, cmdWide, cmdCopy, cmdPaste}, *message,
                               layout, services.clock, services.clipboard,
                               [this] { return formHeight(); }, this);
-    lists = new ListKeys({grdSp, grdEx, grdDay, cmdUp, cmdDown, cmdDec}, state.screen,
+    lists = new ListKeys({grdSp, grdEx, grdDay, grdHis, cmdUp, cmdDown, cmdDec}, state.screen,
                          state.ListCursorRow, services.clock, this);
     fileQuestions = new FileQuestions(
         [this](const QString &prompt, int style, const QString &title) {
@@ -70,7 +71,7 @@ void frmTalk::stopRepeats()
 
 void frmTalk::resizeEvent(QResizeEvent *event)
 {
-    layout.setScale(Scale::forClientSize(event->size()));
+    placePanel(event->size());
     QWidget::resizeEvent(event);
 }
 

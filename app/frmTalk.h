@@ -16,7 +16,9 @@
 #include "access/DwellPointer.h"
 #include "access/ScanDriver.h"
 #include "access/SwitchInput.h"
+#include "app/CallForHelp.h"
 #include "app/MainControls.h"
+#include "app/SidePanel.h"
 #include "app/core/ProgramState.h"
 #include "board/BoardController.h"
 #include "editing/EditController.h"
@@ -24,6 +26,8 @@
 #include "editing/MessageArea.h"
 #include "phrasebook/DiaryCommands.h"
 #include "phrasebook/PhraseCommands.h"
+#include "phrasebook/core/QuickPhrases.h"
+#include "phrasebook/core/SpokenHistory.h"
 #include "platform/Clock.h"
 #include "platform/Devices.h"
 #include "platform/SettingsStore.h"
@@ -69,6 +73,13 @@ public:
     SwitchInput *switches;
     ScanDriver *scanning;
     DwellPointer *dwell;
+    // The side panel (PanelCommands.cpp): its buttons, the messages read
+    // before, the quick phrases, and the call for help.
+    SidePanel *panel;
+    SpokenHistory history;
+    QuickPhrases quick;
+    CallForHelp *call;
+    bool isPanelShown() const { return m_panelShown; }
 
     // The form's outer height in twips, as the wide text layout reads it.
     int formHeight() const;
@@ -104,6 +115,9 @@ public:
     void cmdSamp_Click();
     void cmdStart_Click();
     void decide(Screen list, int row);
+    void showHistory();
+    void putBackFromHistory(int row);
+    void cmdQuickMark_Click();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -116,11 +130,20 @@ private:
     void connectSubsystems();
     void stopRepeats();
     void scanHighlighted(const QString &name);
+    void switchPressed(SwitchId id);
+    void switchReleased(SwitchId id);
+    ScanTable screenScanTable() const;
+    void createPanel();
+    void placePanel(QSize client);
+    void loadPanelLists();
+    void rememberSpoken(const QString &text);
     std::optional<DwellSpot> dwellSpotAt(const QPoint &global);
     void performDwell(const DwellStep &step);
     void afterDecide();
 
     bool m_phraseBookQueued = false;
+    bool m_panelShown = false;
+    std::unique_ptr<Ticker> m_switchHeld;   // runs while a switch is held: a long hold calls
 };
 
 } // namespace pelumo

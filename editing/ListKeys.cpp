@@ -31,6 +31,8 @@ ListKeys::ShownList ListKeys::listOf(Screen screen) const
         return {c.grdEx, 1};
     case Screen::DiaryList:
         return {c.grdDay, 1};
+    case Screen::History:
+        return {c.grdHis, 0};
     default:
         return {};
     }
@@ -115,5 +117,6 @@ void ListKeys::pickListRow(Screen screen)
 void ListKeys::grdEx_Click() { pickListRow(Screen::PhraseList); }
 void ListKeys::grdSp_Click() { pickListRow(Screen::Candidates); }
 void ListKeys::grdDay_Click() { pickListRow(Screen::DiaryList); }
+void ListKeys::grdHis_Click() { pickListRow(Screen::History); }
 
 } // namespace pelumo

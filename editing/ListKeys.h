@@ -12,7 +12,7 @@
 namespace pelumo {
 
 struct ListControls {
-    FlexGrid *grdSp, *grdEx, *grdDay;
+    FlexGrid *grdSp, *grdEx, *grdDay, *grdHis;
     CommandButton *cmdUp, *cmdDown, *cmdDec;
 };
 
@@ -31,6 +31,7 @@ public:
     void grdEx_Click();
     void grdSp_Click();
     void grdDay_Click();
+    void grdHis_Click();
 
     // Paints the highlight on a row of a list just filled and makes it the cursor.
     void highlight(Screen list, int row);

@@ -45,6 +45,11 @@ QString resolveAppDir(const QString &programDir)
 {
     if (QFileInfo::exists(QDir(programDir).filePath(QStringLiteral("Talk.txt"))))
         return programDir;
+    return userDataFolder();
+}
+
+QString userDataFolder()
+{
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                         + QStringLiteral("/Talk");
     if (!QDir().mkpath(dir))

@@ -17,6 +17,11 @@ QString ensureHomeFolder();
 // build folder never takes the user's phrase book or diary with it.
 QString resolveAppDir(const QString &programDir);
 
+// $XDG_DATA_HOME/Talk (by default ~/.local/share/Talk), created when
+// missing: the program's own files of the user's (the history of what was
+// said, the quick phrases), wherever Talk.txt is.
+QString userDataFolder();
+
 // $XDG_CONFIG_HOME/Talk/Talk.ini
 QString settingsFilePath();
 

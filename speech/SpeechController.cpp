@@ -73,6 +73,12 @@ void SpeechController::sayName(const QString &name)
     m_agent.speak(name, key ? keyReading(name) : messageReading(name), SpeechKind::Key);
 }
 
+void SpeechController::sayWhole(const QString &text)
+{
+    if (!text.isEmpty())
+        m_agent.speak(text, messageReading(text), SpeechKind::Message);
+}
+
 void SpeechController::cmdRead_Click()
 {
     emit keyTouched();

@@ -26,6 +26,10 @@ public:
     // key is, whatever the voice option: the user may not see the screen.
     void sayName(const QString &name);
     bool isSpeaking() const { return m_agent.isSpeaking(); }
+    // A whole text said at once, apart from the message: はい, いいえ, a quick
+    // phrase, the last message again. 読む and its ♪ are left as they are; a
+    // message being read is not cut off, and the text follows it.
+    void sayWhole(const QString &text);
     bool isReadingAloud() const { return m_reading; }
     void SetUpCharacter();
     QString messageReading(const QString &message);

@@ -19,6 +19,7 @@ constexpr SettingRow kRows[] = {
     {kVoiceAndScreen, kVoiceFrame, keys::VoiceVolume, u"音量", SettingKind::Number, 10, u"%"},
     {kVoiceAndScreen, kScreenFrame, keys::FullScreen, u"全画面で表示する", SettingKind::OnOff},
     {kVoiceAndScreen, kScreenFrame, keys::HidePointer, u"マウスポインタを隠す", SettingKind::OnOff},
+    {kVoiceAndScreen, kScreenFrame, keys::SidePanel, u"画面を縮めて横のパネルを出す", SettingKind::OnOff},
     {kOperation, kOperationFrame, keys::InputMode, u"入力方法", SettingKind::Choice, 1, u"",
      kInputMethods},
     {kOperation, kOperationFrame, keys::ScanTime, u"スキャン間隔", SettingKind::Seconds, 100},
@@ -29,6 +30,7 @@ constexpr SettingRow kRows[] = {
     {kOperation, kOperationFrame, keys::SwitchBlockTime, u"二度押し防止", SettingKind::Seconds, 50},
     {kOperation, kOperationFrame, keys::ScanTick, u"項目が移るたびに音を鳴らす", SettingKind::OnOff},
     {kOperation, kOperationFrame, keys::ScanSpeak, u"項目の名前を読み上げる", SettingKind::OnOff},
+    {kOperation, kOperationFrame, keys::CallHoldTime, u"呼ぶ長押し", SettingKind::Seconds, 500},
 };
 
 // Rounds down (or up) to a multiple of step, also for negative values.

@@ -32,7 +32,9 @@ Options readOptions(const OptionReader &read)
     o.Voice = {number(keys::VoiceSpeed), number(keys::VoicePitch), number(keys::VoiceVolume)};
     o.Access = {InputMethod(number(keys::InputMode)), number(keys::ScanTime), number(keys::DwellTime),
                 number(keys::ScanFirstDelay), number(keys::ScanRounds), number(keys::SwitchAcceptTime),
-                number(keys::SwitchBlockTime), onOff(keys::ScanTick), onOff(keys::ScanSpeak)};
+                number(keys::SwitchBlockTime), onOff(keys::ScanTick), onOff(keys::ScanSpeak),
+                number(keys::CallHoldTime)};
+    o.MakeRoomForPanel = onOff(keys::SidePanel);
     return o;
 }
 

@@ -44,6 +44,12 @@ inline constexpr OptionKey SwitchAcceptTime{"SwitchAcceptTime", "0", 0, 2000};
 inline constexpr OptionKey SwitchBlockTime{"SwitchBlockTime", "0", 0, 2000};
 inline constexpr OptionKey ScanTick{"ScanTick", "0", 0, 1};
 inline constexpr OptionKey ScanSpeak{"ScanSpeak", "0", 0, 1};
+// Holding the switch this long calls for help (呼ぶ).
+inline constexpr OptionKey CallHoldTime{"CallHoldTime", "2000", 500, 10000};
+// The side panel (呼ぶ, もう一度, 履歴, 元に戻す, quick answers) stands in the
+// room a wide screen leaves beside the layout; 1 also makes that room on a
+// screen without it, by drawing the layout a little smaller.
+inline constexpr OptionKey SidePanel{"SidePanel", "0", 0, 1};
 }
 
 // What a touch on the letter board does (OPT1).
@@ -72,6 +78,7 @@ struct AccessSettings {
     int repeatBlockTime = 0;
     bool tick = false;          // a tick at every step, never over speech
     bool speakItems = false;    // auditory scanning: each item's name as it is highlighted
+    int callHoldTime = 2000;    // a switch held this long calls for help
     bool scanning() const
     {
         return method == InputMethod::OneSwitch || method == InputMethod::TwoSwitches;
@@ -93,6 +100,7 @@ struct Options {
     bool HidePointer = false;
     VoiceSettings Voice;
     AccessSettings Access;
+    bool MakeRoomForPanel = false;   // SidePanel
 };
 
 // Reads a key of [OPT]: returns the stored text, or the default given when the

@@ -10,6 +10,7 @@ enum class Screen {
     PhraseList,   // the phrase book, with the list keys
     DiaryList,    // the diary's days, with the list keys
     DiaryEntry,   // one day's entry in the wide message, with 修正する and 戻る
+    History,      // the messages read before, newest first, with the list keys
 };
 
 struct ScreenState {

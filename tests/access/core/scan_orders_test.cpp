@@ -1,3 +1,4 @@
+#include "access/core/PanelOrder.h"
 #include "access/core/ScanOrders.h"
 #include "board/core/BoardTables.h"
 #include "support/ScanTables.h"
@@ -104,6 +105,26 @@ private slots:
         QVERIFY(!ids.contains("cmdEnd"));
         QVERIFY(!ids.contains("cmdOpt"));
         QVERIFY(ids.contains("cmdRead"));
+    }
+
+    void panel_data()
+    {
+        QTest::addColumn<QStringList>("quick");
+        QTest::addColumn<bool>("mark");
+        QTest::addColumn<QString>("expected");
+        const QString fixed = "呼ぶ はい いいえ もう一度 元に戻す 履歴";
+        QTest::newRow("no quick phrases") << QStringList() << false << "パネル[" + fixed + "]";
+        QTest::newRow("one stands alone") << QStringList{"みず"} << false << "パネル[" + fixed + " みず]";
+        QTest::newRow("several as a group") << QStringList{"みず", "いたい"} << true
+                                            << "パネル[" + fixed + " よく使う文[みず いたい] ★]";
+    }
+    void panel()
+    {
+        QFETCH(QStringList, quick);
+        QFETCH(bool, mark);
+        const ScanItem group = panelGroup({quick, mark, "★"});
+        QTEST(describe({group}), "expected");
+        QVERIFY(!targetIds({group}).contains("cmdEnd"));
     }
 
     void spokenNames_data()

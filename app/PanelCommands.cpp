@@ -1,0 +1,101 @@
+// The side panel's commands: 呼ぶ, 元に戻す, もう一度, 履歴, はい, いいえ, the
+// quick phrases and ★, and where the panel stands as the window's size goes.
+#include "app/frmTalk.h"
+#include "app/core/SidePanelGeometry.h"
+#include "platform/AppPaths.h"
+#include "platform/Logging.h"
+#include <QDir>
+
+namespace pelumo {
+
+void frmTalk::createPanel()
+{
+    panel = new SidePanel(this, layout);
+    layout.place(panel, sidePanelGeometry(size(), false).panel);
+    panel->hide();
+    auto click = [this](QAbstractButton *button, auto handler) {
+        connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    click(panel->cmdCall, [this] { call->start(); });
+    click(panel->cmdUndo, [this] { message->undo(); });
+    click(panel->cmdAgain, [this] { speech->sayWhole(history.entries().value(0)); });
+    click(panel->cmdHistory, [this] { showHistory(); });
+    click(panel->cmdYes, [this] { speech->sayWhole(QStringLiteral("はい")); });
+    click(panel->cmdNo, [this] { speech->sayWhole(QStringLiteral("いいえ")); });
+    for (int i = 0; i < SidePanel::kQuickPhrases; ++i)
+        click(panel->cmdQuick[i], [this, i] { speech->sayWhole(quick.phrases().value(i)); });
+    click(panel->cmdQuickMark, [this] { cmdQuickMark_Click(); });
+}
+
+void frmTalk::placePanel(QSize client)
+{
+    const SidePanelGeometry g = sidePanelGeometry(client, state.MakeRoomForPanel);
+    m_panelShown = g.shown;
+    layout.setScale(Scale(g.scale));
+    panel->setVisible(g.shown);
+    if (g.shown)
+        panel->raise();
+}
+
+void frmTalk::loadPanelLists()
+{
+    const QDir data(userDataFolder());
+    for (const MessageListLoad &loaded : {history.load(data.filePath(kHistoryFileName)),
+                                          quick.load(data.filePath(kQuickPhrasesFileName))}) {
+        if (!loaded.errorDetail.isEmpty())
+            qCWarning(lcFiles).noquote() << loaded.errorDetail;
+        if (!loaded.notice.isEmpty())
+            fileQuestions->notice(loaded.notice, QStringLiteral("Pelumo"));
+    }
+    panel->showQuickPhrases(quick.phrases());
+}
+
+// After 読む: the message as it was read goes to the top of the history.
+void frmTalk::rememberSpoken(const QString &text)
+{
+    const HistoryAdd added = history.add(text);
+    if (!added.errorDetail.isEmpty())
+        qCWarning(lcFiles).noquote() << added.errorDetail;
+    if (added.tell && !added.notice.isEmpty())
+        fileQuestions->notice(added.notice, QStringLiteral("履歴"));
+}
+
+void frmTalk::showHistory()
+{
+    edit->SetNarrowLayout();
+    grdHis->setRedraw(false);
+    grdHis->setCols(1);
+    grdHis->setColWidth(0, layout.geometry(grdHis).width() - 300);
+    grdHis->setRows(qMax(1, int(history.entries().size())));
+    grdHis->setColumnTexts(0, history.entries().isEmpty() ? QStringList{QString()} : history.entries());
+    grdHis->setTopRow(0);
+    grdHis->setRedraw(true);
+    showScreen(Screen::History);
+    lists->highlight(Screen::History, 0);
+}
+
+// 決定 on the history: the message goes back into the message area as it
+// was read, and 元に戻す brings back what it replaced.
+void frmTalk::putBackFromHistory(int row)
+{
+    const QString text = history.entries().value(row);
+    if (text.isEmpty())
+        return;
+    message->setText(text, int(text.size()));
+    showScreen(Screen::Board);
+}
+
+// ★ on the phrase list: the highlighted phrase becomes quick, or no longer.
+void frmTalk::cmdQuickMark_Click()
+{
+    const QString phrase = trimBlanks(phrases->phraseRow(state.ListCursorRow));
+    const QuickToggle result = quick.toggle(phrase);
+    if (!result.errorDetail.isEmpty())
+        qCWarning(lcFiles).noquote() << result.errorDetail;
+    if (!result.notice.isEmpty())
+        AskQuestion(result.notice, 48, QStringLiteral("よく使う文"));
+    panel->showQuickPhrases(quick.phrases());
+    scanning->refreshSoon();
+}
+
+} // namespace pelumo
