@@ -92,9 +92,10 @@ double match(const Samples &heard, qint64 at, const Samples &phrase, int length)
     return score;
 }
 
-// Where the phrase begins in the recording, at or after the index: first
-// where its opening matches best, then, a few of its waves either way, where
-// its first half does (the opening alone matches a wave later almost as well).
+// Where the first phrase begins in the recording, within a phrase's length
+// of the index: first where its opening matches best, then, a few of its
+// waves either way, where its first half does (the opening alone matches a
+// wave later almost as well).
 qint64 phraseStart(const Samples &heard, qint64 from, const Samples &phrase)
 {
     const auto best = [&](qint64 first, qint64 last, int length) {
@@ -105,7 +106,8 @@ qint64 phraseStart(const Samples &heard, qint64 from, const Samples &phrase)
                 top = score, found = at;
         return found;
     };
-    const qint64 rough = best(from, qint64(heard.size()) - kRate / 20, kRate / 20);
+    const qint64 rough = best(from, std::min(from + qint64(phrase.size()), qint64(heard.size())) - kRate / 20,
+                              kRate / 20);
     return rough < 0 ? -1 : best(rough - 100, rough + 100, int(phrase.size()) / 2);
 }
 
@@ -187,7 +189,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(recorder.soundFrom().first >= 0, 5000);
         const qint64 loud = recorder.soundFrom().first;
         QTRY_VERIFY_WITH_TIMEOUT(recorder.size() > loud + qint64(phrase.size()) * 2, 5000);
-        verifyNotesFrom(recorder.samples(), phraseStart(recorder.samples(), 0, phrase));
+        verifyNotesFrom(recorder.samples(), phraseStart(recorder.samples(), loud - kRate / 10, phrase));
 
         chime.stop();
         const qint64 stopNs = std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
