@@ -10,6 +10,11 @@ namespace pelumo {
 
 void frmTalk::createPanel()
 {
+    if (!services.chime) {
+        ownChime = std::make_unique<ChimePlayer>();
+        services.chime = ownChime.get();
+    }
+    call = new CallForHelp(services.clock, *services.chime, *this, this);
     panel = new SidePanel(this, layout);
     layout.place(panel, sidePanelGeometry(size(), false).panel);
     panel->hide();

@@ -21,7 +21,11 @@ frmTalk::frmTalk(Services s, QWidget *parent) : QWidget(parent), services(s)
     resize(kDesignClientWidth, kDesignClientHeight);
 }
 
-frmTalk::~frmTalk() = default;
+frmTalk::~frmTalk()
+{
+    // The call stops its chime as it goes: before the chime of our own goes.
+    delete call;
+}
 
 int frmTalk::formHeight() const
 {

@@ -19,6 +19,7 @@
 #include "app/CallForHelp.h"
 #include "app/MainControls.h"
 #include "app/SidePanel.h"
+#include "speech/Chime.h"
 #include "app/core/ProgramState.h"
 #include "board/BoardController.h"
 #include "editing/EditController.h"
@@ -46,6 +47,7 @@ struct Services {
     Clipboard &clipboard;
     AgentCharacter &agent;
     QString programDir;   // the folder holding the program file
+    Chime *chime = nullptr;   // the call's chime; the machine's own when none is given
 };
 
 class frmTalk : public QWidget, public MainControls {
@@ -79,6 +81,7 @@ public:
     SpokenHistory history;
     QuickPhrases quick;
     CallForHelp *call;
+    std::unique_ptr<Chime> ownChime;
     bool isPanelShown() const { return m_panelShown; }
 
     // The form's outer height in twips, as the wide text layout reads it.

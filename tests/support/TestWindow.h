@@ -75,6 +75,15 @@ private:
     std::vector<std::shared_ptr<Entry>> m_entries;
 };
 
+// A chime that is only on or off.
+class FakeChime : public Chime {
+public:
+    bool sounding = false;
+    void start() override { sounding = true; }
+    void stop() override { sounding = false; }
+    bool isSounding() const override { return sounding; }
+};
+
 class CountingBeeper : public Beeper {
 public:
     int count = 0;
@@ -134,7 +143,7 @@ public:
         for (const auto &o : options)
             settings->write(o.first, o.second);
         window = std::make_unique<frmTalk>(
-            Services{*settings, clock, beeper, clipboard, character, dir.filePath("program")});
+            Services{*settings, clock, beeper, clipboard, character, dir.filePath("program"), &chime});
     }
     // Start-up as the program does it, then show the window.
     frmTalk &start()
@@ -176,6 +185,7 @@ public:
     QTemporaryDir dir;
     FakeClock clock;
     CountingBeeper beeper;
+    FakeChime chime;
     FakeClipboard clipboard;
     RecordingAgent agent;
     std::unique_ptr<IniSettingsStore> settings;
