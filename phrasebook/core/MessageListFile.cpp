@@ -1,0 +1,85 @@
+#include "phrasebook/core/MessageListFile.h"
+#include "phrasebook/core/MessageLines.h"
+
+namespace pelumo {
+
+MessageListLoad MessageListFile::load(const QString &path)
+{
+    m_path = path;
+    m_file = TextFileContent();
+    m_aside.clear();
+    MessageListLoad result;
+    TextFileContent content = readTextLines(path);
+    result.errorDetail = content.errorString;
+    const std::optional<ReadProblem> problem = readProblem(content);
+    // A file that was not read keeps its name aside, chosen now so that the
+    // notice and the save agree on it.
+    if (problem && content.status != TextFileContent::Ok)
+        m_aside = freeAsideName(path);
+    if (problem)
+        result.notice = problemNotice(*problem, content);
+    if (content.status == TextFileContent::Ok) {
+        MessageReading reading = readMessageLines(content.lines, m_limit);
+        result.messages = std::move(reading.messages);
+        result.leftOut = reading.leftOut;
+        m_file = std::move(content);
+    }
+    return result;
+}
+
+MessageListSave MessageListFile::save(const QStringList &messages)
+{
+    MessageListSave save;
+    save.notice = m_words.writeFailed;
+    if (m_path.isEmpty()) {
+        save.errorDetail = QStringLiteral("the list was saved before its file was read");
+        return save;
+    }
+    if (!m_aside.isEmpty()) {
+        const AsideMove moved = moveAside(m_path, m_aside);
+        if (!moved.ok()) {
+            m_aside = moved.name;
+            save.status = MessageListSave::RenameAsideFailed;
+            save.notice = QStringLiteral("元の%1を %2 として残せないので、保存しませんでした。")
+                              .arg(m_words.file, m_aside);
+            save.errorDetail = moved.errorString;
+            return save;
+        }
+        save.keptAs = moved.name;
+        m_aside.clear();
+    }
+    QStringList lines;
+    lines.reserve(messages.size());
+    for (const QString &message : messages)
+        lines << messageLine(message);
+    TextWriteResult written = writeTextLines(m_path, lines, messageFileBase(lines, m_file));
+    if (written.status != TextWriteResult::Written) {
+        save.errorDetail = written.status == TextWriteResult::NeedsOtherEncoding
+            ? QStringLiteral("the lines do not read back as written") : written.errorString;
+        return save;
+    }
+    m_file = std::move(written.written);
+    save.status = MessageListSave::Written;
+    save.notice.clear();
+    return save;
+}
+
+QString MessageListFile::problemNotice(ReadProblem problem, const TextFileContent &content) const
+{
+    const QString kept = QStringLiteral("元のファイルは%1に %2 として残します。").arg(m_words.nextWrite, m_aside);
+    switch (problem) {
+    case ReadProblem::Unreadable:
+        return QStringLiteral("%1 を読めませんでした。").arg(m_words.file) + kept;
+    case ReadProblem::NotAFile:
+        return QStringLiteral("%1 は普通のファイルではないので、読みませんでした。").arg(m_words.file) + kept;
+    case ReadProblem::TooLarge:
+        return QStringLiteral("%1 は大きすぎて（%2 MB）読みませんでした。")
+                   .arg(m_words.file).arg((content.size + (1 << 20) - 1) >> 20) + kept;
+    case ReadProblem::Damaged:
+        return QStringLiteral("%1 の %2 行は文字が壊れていて、正しく表示できません。")
+            .arg(m_words.file).arg(content.damagedLines);
+    }
+    return QString();
+}
+
+} // namespace pelumo

@@ -1,0 +1,65 @@
+#pragma once
+// One of our own lists of messages on disk (the spoken history, the quick
+// phrases), in the line form of MessageLines.h: reading it, saying what is
+// wrong with it, keeping a file that was not read aside before the next
+// write (never over it), and writing it whole through a new file renamed
+// over the old one. Nothing here shows a dialog: the notices come back in
+// the results, the system's words apart for the log.
+#include "phrasebook/core/LineFileSave.h"
+#include "platform/core/TextFile.h"
+#include <QString>
+#include <QStringList>
+
+namespace pelumo {
+
+// How the user knows the file, in the notices.
+struct MessageListWords {
+    QString file;          // 「話した文の履歴 history.txt」
+    QString nextWrite;     // when it is next written: 「次に読み上げたとき」
+    QString writeFailed;   // what a failed write means for the user
+};
+
+struct MessageListLoad {
+    QStringList messages;   // in file order, each once, at most the limit
+    QString notice;         // what is wrong with the file, to show once; empty when nothing is
+    QString errorDetail;    // the system's words, for the log
+    int leftOut = 0;        // lines beyond the limit or repeated, for the log
+};
+
+struct MessageListSave : SaveReport {
+    enum Status { Written, RenameAsideFailed, WriteFailed };
+    Status status = WriteFailed;
+    bool ok() const { return status == Written; }
+};
+
+// A save's outcome in the terms of a list's result, whose Status names the
+// same failures.
+template <typename Result>
+void reportListSave(Result &result, const MessageListSave &save, typename Result::Status success)
+{
+    static_cast<SaveReport &>(result) = save;
+    result.status = save.status == MessageListSave::Written           ? success
+                  : save.status == MessageListSave::RenameAsideFailed ? Result::RenameAsideFailed
+                                                                      : Result::WriteFailed;
+}
+
+class MessageListFile {
+public:
+    MessageListFile(MessageListWords words, int limit) : m_words(std::move(words)), m_limit(limit) {}
+
+    // Reads the file at path; everything known of an earlier file is forgotten.
+    MessageListLoad load(const QString &path);
+    // Writes the messages over the file; nothing before a load.
+    MessageListSave save(const QStringList &messages);
+
+private:
+    QString problemNotice(ReadProblem problem, const TextFileContent &content) const;
+
+    MessageListWords m_words;
+    int m_limit;
+    QString m_path;
+    TextFileContent m_file;   // as last read or written: each line's bytes
+    QString m_aside;          // the name the unread file goes to before the next write
+};
+
+} // namespace pelumo
