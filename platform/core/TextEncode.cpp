@@ -65,10 +65,26 @@ private:
 
 // UTF-8 bytes that are valid throughout, with one line end a line, read back
 // as the very lines they were made from: no need to decode them again.
-bool readsBackUnchanged(const QByteArray &out, TextEncoding encoding, qsizetype lines)
+// A lone half of a surrogate pair has no UTF-8 form: the converter writes a
+// replacement character, valid UTF-8 that reads back as another character.
+bool hasLoneSurrogate(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line.at(i);
+            if (c.isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                return true;
+        }
+    return false;
+}
+
+bool readsBackUnchanged(const QByteArray &out, TextEncoding encoding, const QStringList &lines)
 {
     return encoding != TextEncoding::ShiftJis && QByteArrayView(out).isValidUtf8()
-        && out.count('\n') == lines && out.count('\r') == lines;
+        && out.count('\n') == lines.size() && out.count('\r') == lines.size()
+        && !hasLoneSurrogate(lines);
 }
 
 } // namespace
@@ -100,7 +116,7 @@ EncodedLines encodeTextLines(const QStringList &lines, const TextFileContent &as
         for (LineSpan &span : c.spans)
             span.from += kUtf8Mark.size();
     }
-    if (readsBackUnchanged(c.bytes, c.encoding, lines.size())) {
+    if (readsBackUnchanged(c.bytes, c.encoding, lines)) {
         c.lines = lines;
         return result;
     }

@@ -100,6 +100,9 @@ private slots:
         QTest::newRow("a line's own U+FEFF is text")
             << QByteArray("a\r\n\xEF\xBB\xBF" "b\r\n") << QStringList{"="}
             << QByteArray("a\r\n\xEF\xBB\xBF" "b\r\n");
+        // Written as a replacement character, which would read back as another.
+        QTest::newRow("a lone surrogate cannot be written as it is")
+            << QByteArray("a\r\n") << QStringList{"=", QString(QChar(0xD800))} << QByteArray();
         QTest::newRow("line ends become CR LF") << QByteArray("a\rb\n") << QStringList{"="}
                                                 << QByteArray("a\r\nb\r\n");
     }
