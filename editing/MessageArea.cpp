@@ -5,14 +5,19 @@
 
 namespace pelumo {
 
-MessageArea::MessageArea(TextBox *txtTalk, QObject *parent) : QObject(parent), m_box(txtTalk)
+MessageArea::MessageArea(TextBox *txtTalk, QObject *parent)
+    : QObject(parent), m_box(txtTalk), m_undo(txtTalk)
 {
+    connect(&m_undo, &UndoRecorder::undoAvailable, this, &MessageArea::undoAvailable);
 }
 
 void MessageArea::setText(const QString &text, int caret)
 {
-    m_box->setText(text);
-    m_box->setSelStart(caret);
+    {
+        Change change(m_undo);
+        m_box->setText(text);
+        m_box->setSelStart(caret);
+    }
     emit changed();
 }
 
@@ -53,16 +58,22 @@ bool MessageArea::paste(const QString &clipboardText)
     const std::optional<QString> pasted = pastedMessage(text(), clipboardText);
     if (!pasted)
         return false;
-    const int anchor = m_box->anchor(), active = m_box->activeEnd();
-    m_box->setText(*pasted);
-    m_box->select(anchor, active);
+    {
+        Change change(m_undo);
+        const int anchor = m_box->anchor(), active = m_box->activeEnd();
+        m_box->setText(*pasted);
+        m_box->select(anchor, active);
+    }
     emit changed();
     return true;
 }
 
 void MessageArea::clear()
 {
-    m_box->setText(QString());
+    {
+        Change change(m_undo);
+        m_box->setText(QString());
+    }
     emit changed();
 }
 
@@ -75,13 +86,16 @@ void MessageArea::appendEndMarker()
 
 void MessageArea::markEndOfReading()
 {
-    QString message = text();
-    if (!message.endsWith(QLatin1Char('_'))) {
-        message += QLatin1Char('_');
-        m_box->setText(message);
+    {
+        Change change(m_undo);
+        QString message = text();
+        if (!message.endsWith(QLatin1Char('_'))) {
+            message += QLatin1Char('_');
+            m_box->setText(message);
+        }
+        m_box->setSelStart(int(message.size()) - 1);
+        m_box->setSelLength(1);
     }
-    m_box->setSelStart(int(message.size()) - 1);
-    m_box->setSelLength(1);
     emit changed();
 }
 
@@ -105,8 +119,18 @@ void MessageArea::selectLastCharacter()
 
 void MessageArea::sendKeys(const QString &keys)
 {
+    const MessageSnapshot before = m_undo.snapshot();
     m_box->sendKeys(keys);
+    m_undo.keysSent(before);
     emit changed();
+}
+
+bool MessageArea::undo()
+{
+    if (!m_undo.undo())
+        return false;
+    emit changed();
+    return true;
 }
 
 void MessageArea::focus()

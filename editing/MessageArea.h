@@ -2,7 +2,9 @@
 // The message: the one way every change reaches the text box, whether it
 // comes from the board, an editing key, a paste, a decided phrase or the
 // diary. The rules of each change are in editing/core; this applies them to
-// the box, which shows the text and lets the caret keys move in it.
+// the box, which shows the text and lets the caret keys move in it. Each
+// change of the text can be taken back with undo().
+#include "editing/UndoRecorder.h"
 #include "widgets/TextBox.h"
 #include <QObject>
 
@@ -35,11 +37,24 @@ public:
     void selectNextIfCaret();          // the caret back, a lone caret selecting the next character
     void setDiaryLook(bool diary);     // light green while a diary entry is shown
 
+    // 元に戻す: the text and highlight exactly as they were before the last
+    // change of the text, emitting changed(). False, changing nothing, when
+    // there is nothing to undo. An undo is not itself a step; there is no redo.
+    bool undo();
+    bool canUndo() const { return m_undo.canUndo(); }
+    // Forgets every step: after a message kept against a crash is put back,
+    // which the user did not write in this session.
+    void clearUndo() { m_undo.clear(); }
+
 signals:
     void changed();
+    void undoAvailable(bool available);   // canUndo() became true or false
 
 private:
+    using Change = UndoRecorder::Change;
+
     TextBox *m_box;
+    UndoRecorder m_undo;
 };
 
 } // namespace pelumo

@@ -99,8 +99,11 @@ bool TextBox::event(QEvent *event)
 
 void TextBox::applyPendingKeys()
 {
+    if (m_pendingKeys.isEmpty())
+        return;
     while (!m_pendingKeys.isEmpty())
         applyKey(m_pendingKeys.takeFirst());
+    emit keysApplied();
 }
 
 void TextBox::applyKey(CaretKey key)

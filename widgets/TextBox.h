@@ -40,9 +40,14 @@ public:
     // Queue one key, or several written one after another ("{LEFT}{BS}").
     void sendKeys(const QString &keys);
     bool hasPendingKeys() const { return !m_pendingKeys.isEmpty(); }
+    // Applies the queued keys now rather than at the next event processing.
+    void applyPendingKeys();
 
     // Position one displayed line down or up, as the text wraps now.
     int moveByLine(int position, int direction) const;
+
+signals:
+    void keysApplied();   // the queued keys have all taken effect
 
 protected:
     bool event(QEvent *event) override;
@@ -51,7 +56,6 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    void applyPendingKeys();
     void applyKey(CaretKey key);
 
     QList<CaretKey> m_pendingKeys;
