@@ -118,6 +118,8 @@ bool MessageKeeper::restore()
     m_window.message->selectWhole(m.anchor, m.position);
     if (m.wide && !m_window.edit->isWide())
         m_window.edit->cmdWide_Click();
+    // The message comes back as it was: 元に戻す does not take it away again.
+    m_window.message->clearUndo();
     qCDebug(lcStartup) << "restored a message of" << m.text.size() << "code units";
     return true;
 }

@@ -16,13 +16,13 @@ void frmTalk::createPanel()
     }
     call = new CallForHelp(services.clock, *services.chime, *this, this);
     panel = new SidePanel(this, layout);
-    layout.place(panel, sidePanelGeometry(size(), false).panel);
+    layout.place(panel, sidePanelTwips());
     panel->hide();
     auto click = [this](QAbstractButton *button, auto handler) {
         connect(button, &QAbstractButton::clicked, this, handler);
     };
     click(panel->cmdCall, [this] { call->start(); });
-    click(panel->cmdUndo, [this] { message->undo(); });
+    click(panel->cmdUndo, [this] { cmdUndo_Click(); });
     click(panel->cmdAgain, [this] { speech->sayWhole(history.entries().value(0)); });
     click(panel->cmdHistory, [this] { showHistory(); });
     click(panel->cmdYes, [this] { speech->sayWhole(QStringLiteral("はい")); });
@@ -30,6 +30,18 @@ void frmTalk::createPanel()
     for (int i = 0; i < SidePanel::kQuickPhrases; ++i)
         click(panel->cmdQuick[i], [this, i] { speech->sayWhole(quick.phrases().value(i)); });
     click(panel->cmdQuickMark, [this] { cmdQuickMark_Click(); });
+}
+
+// 元に戻す. Not while a diary entry is open: a message from before the entry
+// would then be saved as the day's entry by 日記終了. Candidates offered
+// for the text taken back no longer fit it, and go.
+void frmTalk::cmdUndo_Click()
+{
+    if (state.screen.diaryOpen || !message->undo())
+        return;
+    if (state.screen.shown == Screen::Candidates)
+        showScreen(Screen::Board);
+    message->focus();
 }
 
 void frmTalk::placePanel(QSize client)

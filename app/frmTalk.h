@@ -121,6 +121,7 @@ public:
     void showHistory();
     void putBackFromHistory(int row);
     void cmdQuickMark_Click();
+    void cmdUndo_Click();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

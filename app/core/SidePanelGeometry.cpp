@@ -24,16 +24,18 @@ SidePanelGeometry sidePanelGeometry(QSize client, bool makeRoom)
     const double byHeight = client.height() * double(kTwipsPerPixel) / kDesignHeight;
     const double full = qMin(client.width() * double(kTwipsPerPixel) / kDesignWidth, byHeight);
     g.scale = full;
-    const QRect panel(kLaidOutRight + kMargin, kPanelTop, kPanelWidth, kPanelHeight);
     if (full > 0 && client.width() * double(kTwipsPerPixel) / full >= kNeededWidth) {
         g.shown = true;
-        g.panel = panel;
     } else if (makeRoom && client.width() > 0) {
         g.shown = true;
         g.scale = qMin(client.width() * double(kTwipsPerPixel) / kNeededWidth, byHeight);
-        g.panel = panel;
     }
     return g;
+}
+
+QRect sidePanelTwips()
+{
+    return {kLaidOutRight + kMargin, kPanelTop, kPanelWidth, kPanelHeight};
 }
 
 QRect panelCell(int col, int row, int colSpan)

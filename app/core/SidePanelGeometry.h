@@ -19,8 +19,10 @@ inline constexpr int kPanelGap = 60;
 struct SidePanelGeometry {
     bool shown = false;
     double scale = 1.0;   // the layout's scale
-    QRect panel;          // in the layout's twips, right of everything laid out
 };
+
+// The panel's place in the layout's twips, right of everything laid out.
+QRect sidePanelTwips();
 
 // clientPixels: the window's client area. makeRoom: SidePanel=1.
 SidePanelGeometry sidePanelGeometry(QSize clientPixels, bool makeRoom);

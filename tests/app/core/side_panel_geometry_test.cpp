@@ -37,9 +37,10 @@ private slots:
         if (!shown)
             return;
         // The whole panel is inside the window.
-        const double right = (g.panel.left() + g.panel.width()) * g.scale / 15;
+        const QRect panel = sidePanelTwips();
+        const double right = (panel.left() + panel.width()) * g.scale / 15;
         QVERIFY2(right <= client.width(), qPrintable(QString::number(right)));
-        QVERIFY((g.panel.top() + g.panel.height()) * g.scale / 15 <= client.height());
+        QVERIFY((panel.top() + panel.height()) * g.scale / 15 <= client.height());
     }
 
     void buttonsAsLargeAsCells()
