@@ -47,11 +47,23 @@ void frmTalk::cmdUndo_Click()
 void frmTalk::placePanel(QSize client)
 {
     const SidePanelGeometry g = sidePanelGeometry(client, state.MakeRoomForPanel);
+    if (g.shown != m_panelShown)
+        scanning->refreshSoon();   // the panel's group comes or goes
     m_panelShown = g.shown;
     layout.setScale(Scale(g.scale));
     panel->setVisible(g.shown);
-    if (g.shown)
-        panel->raise();
+    if (!g.shown)
+        return;
+    panel->raise();
+    // The character stands where it always has, unless it would cover the
+    // panel: then in the window's lower right corner, which the layout drawn
+    // smaller to make room for the panel leaves free.
+    const QPoint home = SpeechController::characterHome();
+    if (home.x() + SpeechController::kCharacterWidth <= panel->mapToGlobal(QPoint(0, 0)).x())
+        return;
+    const QPoint corner = mapToGlobal(QPoint(width(), height()));
+    speech->placeCharacter({corner.x() - SpeechController::kCharacterWidth - 8,
+                            corner.y() - SpeechController::kCharacterHeight - 8});
 }
 
 void frmTalk::loadPanelLists()

@@ -4,26 +4,29 @@
 
 namespace pelumo {
 namespace {
-constexpr double kCommandPoints = 27;
-constexpr double kAnswerPoints = 36;
-constexpr double kPhrasePoints = 15.75;   // a phrase wraps on its button
+// Each caption on one line of its cell: two characters at 27 points, three
+// at 24, four at 18. A quick phrase wraps on its button.
+constexpr double kTwoCharacters = 27;
+constexpr double kThreeCharacters = 24;
+constexpr double kFourCharacters = 18;
+constexpr double kPhrasePoints = 15.75;
 }
 
 SidePanel::SidePanel(QWidget *window, ScaledLayout &layout)
     : Frame(kWindowBlue, false, window), m_layout(layout)
 {
     setObjectName(QStringLiteral("sidePanel"));
-    cmdCall = addButton("cmdCall", QStringLiteral("呼ぶ"), rgb(255, 96, 96), 0, 0, kAnswerPoints);
-    cmdUndo = addButton("cmdUndo", QStringLiteral("元に戻す"), rgb(255, 224, 160), 1, 0, kCommandPoints);
-    cmdAgain = addButton("cmdAgain", QStringLiteral("もう一度"), rgb(192, 192, 255), 0, 1, kCommandPoints);
-    cmdHistory = addButton("cmdHistory", QStringLiteral("履歴"), rgb(192, 192, 255), 1, 1, kAnswerPoints);
-    cmdYes = addButton("cmdYes", QStringLiteral("はい"), rgb(192, 255, 192), 0, 2, kAnswerPoints);
-    cmdNo = addButton("cmdNo", QStringLiteral("いいえ"), rgb(255, 192, 192), 1, 2, kAnswerPoints);
+    cmdCall = addButton("cmdCall", QStringLiteral("呼ぶ"), rgb(255, 96, 96), 0, 0, kTwoCharacters);
+    cmdUndo = addButton("cmdUndo", QStringLiteral("元に戻す"), rgb(255, 224, 160), 1, 0, kFourCharacters);
+    cmdAgain = addButton("cmdAgain", QStringLiteral("もう一度"), rgb(192, 192, 255), 0, 1, kFourCharacters);
+    cmdHistory = addButton("cmdHistory", QStringLiteral("履歴"), rgb(192, 192, 255), 1, 1, kTwoCharacters);
+    cmdYes = addButton("cmdYes", QStringLiteral("はい"), rgb(192, 255, 192), 0, 2, kTwoCharacters);
+    cmdNo = addButton("cmdNo", QStringLiteral("いいえ"), rgb(255, 192, 192), 1, 2, kThreeCharacters);
     for (int i = 0; i < kQuickPhrases; ++i)
         cmdQuick[i] = addButton(QStringLiteral("cmdQuick%1").arg(i).toLatin1(), QString(),
                                 rgb(255, 255, 224), i % 2, 3 + i / 2, kPhrasePoints);
     cmdQuickMark = addButton("cmdQuickMark", QStringLiteral("★よく使う"), rgb(255, 255, 160), 0, 7,
-                             kCommandPoints, 2);
+                             kTwoCharacters, 2);
     showQuickPhrases({});
     showQuickMark(false);
 }

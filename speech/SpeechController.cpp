@@ -38,9 +38,14 @@ void SpeechController::SetUpCharacter()
     // The character is built in: nothing is loaded from AppDir, so a
     // "genie.acs" lying there plays no part.
     m_agent.show();
-    m_agent.moveTo(855, 20);
+    placeCharacter(characterHome());
     m_agent.play(QStringLiteral("greet"));
     QTimer::singleShot(kDictionaryDelayMs, this, &SpeechController::prepareReadings);
+}
+
+void SpeechController::placeCharacter(const QPoint &at)
+{
+    m_agent.moveTo(at.x(), at.y());
 }
 
 void SpeechController::prepareReadings()

@@ -6,6 +6,7 @@
 #include "speech/core/MessageReader.h"
 #include "widgets/CommandButton.h"
 #include <QObject>
+#include <QPoint>
 #include <functional>
 
 namespace pelumo {
@@ -32,6 +33,12 @@ public:
     void sayWhole(const QString &text);
     bool isReadingAloud() const { return m_reading; }
     void SetUpCharacter();
+    // Where the character stands (its top-left corner, screen pixels): as
+    // set up, or left of something of ours it would cover.
+    void placeCharacter(const QPoint &at);
+    static QPoint characterHome() { return {855, 20}; }
+    static constexpr int kCharacterWidth = 120;
+    static constexpr int kCharacterHeight = 136;
     QString messageReading(const QString &message);
 
 signals:
