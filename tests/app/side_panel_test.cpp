@@ -132,6 +132,36 @@ private slots:
         QVERIFY(!t.chime.isSounding());
     }
 
+    // A question blocks the panel: it offers 呼ぶ itself.
+    void callFromAQuestion()
+    {
+        TestWindow t({{"SidePanel", "1"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        sized(w, QSize(1018, 741));
+        bool offered = false, calling = false;
+        QTimer::singleShot(0, [&] {
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                auto *dialog = QApplication::activeModalWidget();
+                auto *call = dialog ? dialog->findChild<QAbstractButton *>("cmdCall") : nullptr;
+                if (!call || offered)
+                    return;
+                offered = true;
+                TestWindow::tap(call);
+                calling = w.call->isCalling();
+                w.call->stop();
+                TestWindow::tap(dialog->findChild<QAbstractButton *>("cmdOK1"));
+            });
+            poll.start(5);
+            TestWindow::tap(w.cmdStart);
+        });
+        QTest::qWait(100);
+        QVERIFY(offered);
+        QVERIFY(calling);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     // Under two switches the panel is a group of its own, and a long hold
     // of the switch calls; the next press ends the call and nothing else.
     void scannedAndCalledByAHold()
