@@ -20,6 +20,7 @@ std::vector<Row> measureSpeech();
 std::vector<Row> measureReadings();
 std::vector<Row> measureSound();
 std::vector<Row> measureKanaCost();
+std::vector<Row> measureSwitchPresses(const QStringList &phrases);
 }
 
 int main(int argc, char *argv[])
@@ -64,6 +65,8 @@ int main(int argc, char *argv[])
         add(bench::measureSound());
     if (want("kana"))
         add(bench::measureKanaCost());
+    if (want("switch"))
+        add(bench::measureSwitchPresses(phrases));
     bench::printTable(rows);
     return 0;
 }
