@@ -2,15 +2,12 @@
 // Geometry in twips, converted to pixels in one place. The main window's client
 // area of 1018 x 741 pixels (15270 x 11115 twips at 15 twips a pixel) is drawn
 // at one uniform scale s = min(w / 1018, h / 741), anchored at the top left.
+#include "platform/core/DesignSize.h"
 #include <QRect>
 #include <QSize>
 #include <QtMath>
 
 namespace pelumo {
-
-inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kDesignClientWidth = 1018;
-inline constexpr int kDesignClientHeight = 741;
 // The wide text layout measures against the form's outer height, which the
 // layout counts with a title bar of 405 twips above the client area.
 inline constexpr int kTitleBarTwips = 405;

@@ -1,14 +1,14 @@
 #include "app/core/SidePanelGeometry.h"
+#include "platform/core/DesignSize.h"
 #include <QtGlobal>
 
 namespace pelumo {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-// The layout as designed (1018 × 741 pixels at scale 1), and the right edge
-// of what it lays out: the board reaches a little past the design width.
-constexpr int kDesignWidth = 1018 * kTwipsPerPixel;
-constexpr int kDesignHeight = 741 * kTwipsPerPixel;
+// The layout as designed, in twips, and the right edge of what it lays out:
+// the board reaches a little past the design width.
+constexpr int kDesignWidth = kDesignClientWidth * kTwipsPerPixel;
+constexpr int kDesignHeight = kDesignClientHeight * kTwipsPerPixel;
 constexpr int kLaidOutRight = 15345;
 constexpr int kMargin = 120;
 constexpr int kPanelTop = 1350;   // its foot a margin above the window's
