@@ -120,7 +120,6 @@ void ScanDriver::handle(const ScanResult &result)
 void ScanDriver::perform(const ScanTarget &target)
 {
     qCDebug(lcAccess).noquote() << "select" << target.id << target.row << target.col;
-    emit selecting(target);
     if (m_window)
         clickTarget(m_window, target);
     refresh();

@@ -51,8 +51,6 @@ signals:
     // The highlight came to an item (a step, a group entered, a new screen):
     // its name, for the tick and for auditory scanning.
     void highlighted(const QString &name);
-    // A target is about to be pressed.
-    void selecting(const ScanTarget &target);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -42,7 +42,7 @@ std::optional<DwellSpot> frmTalk::dwellSpotAt(const QPoint &global)
 
 void frmTalk::performDwell(const DwellStep &step)
 {
-    QWidget *window = scanContext().window;
+    QWidget *window = workedWindow();
     if (step.action == DwellAction::Press)
         pressTarget(window, step.target);
     else

@@ -53,14 +53,20 @@ ScanTable frmTalk::screenScanTable() const
     return {};
 }
 
-ScanContext frmTalk::scanContext()
+QWidget *frmTalk::workedWindow()
 {
     QWidget *front = QApplication::activeModalWidget();
+    return front ? front : this;
+}
+
+ScanContext frmTalk::scanContext()
+{
+    QWidget *front = workedWindow();
     if (auto *question = qobject_cast<frmOK *>(front))
         return {question, question->scale(), question->scanTable()};
     if (auto *options = qobject_cast<frmOPT *>(front))
         return {options, options->layout.scale().factor(), options->scanTable()};
-    if (front && front != this)
+    if (front != this)
         return {front, layout.scale().factor(), {}};
     return {this, layout.scale().factor(), mainScanTable()};
 }

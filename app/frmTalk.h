@@ -107,6 +107,7 @@ public:
     // The shown screen's scan order, and the window (or dialog) being worked.
     ScanTable mainScanTable() const;
     ScanContext scanContext();
+    QWidget *workedWindow();   // the dialog in front, or this window
     // The phrase button's caption on the shown screen.
     QString phraseButtonCaption() const;
     // The program's own question dialog; true when the affirmative button
