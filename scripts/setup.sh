@@ -12,6 +12,7 @@ PELUMO_PACKAGES=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils
   desktop-file-utils appstream
+  ccache
 )
 
 pelumo_install_packages() {
@@ -32,6 +33,11 @@ pelumo_setup() {
   pelumo_install_packages
   local root
   root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-  cmake -S "$root" -B "$root/$build_dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  # The build trees share one compiler cache: a second tree (the sanitizer
+  # build, a clone for CI) compiles only what differs. Paths are taken
+  # relative to the tree, so clones in other folders hit the same entries.
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+  cmake -S "$root" -B "$root/$build_dir" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
   cmake --build "$root/$build_dir" -j "$(nproc)"
 }
