@@ -118,27 +118,14 @@ MessageReading readMessageLines(const QStringList &lines, int limit)
     return reading;
 }
 
-namespace {
-
-// The file as read when it is in the encoding wanted, else a new one in it.
-TextFileContent inEncoding(const TextFileContent &asRead, bool shiftJis)
-{
-    if (asRead.status == TextFileContent::Ok && (asRead.encoding == TextEncoding::ShiftJis) == shiftJis)
-        return asRead;
-    TextFileContent none;
-    none.encoding = shiftJis ? TextEncoding::ShiftJis : TextEncoding::Utf8;
-    return none;
-}
-
-} // namespace
-
 TextFileContent messageFileBase(const QStringList &lines, const TextFileContent &asRead)
 {
-    for (bool shiftJis : {true, false}) {
-        TextFileContent base = inEncoding(asRead, shiftJis);
-        if (encodeTextLines(lines, base).status == EncodedLines::Ok)
-            return base;
-    }
+    if (asRead.status == TextFileContent::Ok && !asRead.bytes.isEmpty())
+        return asRead;
+    TextFileContent shiftJis;
+    shiftJis.encoding = TextEncoding::ShiftJis;
+    if (encodeTextLines(lines, shiftJis).status == EncodedLines::Ok)
+        return shiftJis;
     return TextFileContent();   // new UTF-8: every escaped line reads back as written
 }
 

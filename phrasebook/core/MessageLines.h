@@ -33,9 +33,9 @@ struct MessageReading {
 };
 MessageReading readMessageLines(const QStringList &lines, int limit);
 
-// The file to write lines over: Shift_JIS when it holds every line, else
-// UTF-8; the file as read when it is of that encoding, so that a line kept
-// as it was keeps its bytes.
+// The file to write lines over: the file as read, whose encoding it keeps
+// and whose unchanged lines keep their bytes. A file with nothing in it yet
+// is Shift_JIS when that holds every line, else UTF-8.
 TextFileContent messageFileBase(const QStringList &lines, const TextFileContent &asRead);
 
 } // namespace pelumo

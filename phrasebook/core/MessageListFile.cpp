@@ -8,6 +8,7 @@ MessageListLoad MessageListFile::load(const QString &path)
     m_path = path;
     m_file = TextFileContent();
     m_aside.clear();
+    m_copy.clear();
     MessageListLoad result;
     TextFileContent content = readTextLines(path);
     result.errorDetail = content.errorString;
@@ -39,7 +40,7 @@ MessageListSave MessageListFile::save(const QStringList &messages)
         const AsideMove moved = moveAside(m_path, m_aside);
         if (!moved.ok()) {
             m_aside = moved.name;
-            save.status = MessageListSave::RenameAsideFailed;
+            save.status = MessageListSave::AsideFailed;
             save.notice = QStringLiteral("元の%1を %2 として残せないので、保存しませんでした。")
                               .arg(m_words.file, m_aside);
             save.errorDetail = moved.errorString;
@@ -52,16 +53,52 @@ MessageListSave MessageListFile::save(const QStringList &messages)
     lines.reserve(messages.size());
     for (const QString &message : messages)
         lines << messageLine(message);
+    if (!write(lines, save))
+        return save;
+    save.status = MessageListSave::Written;
+    return save;
+}
+
+// A copy of the file as it stands, byte for byte, once: a save that failed
+// after making it leaves the file as copied.
+bool MessageListFile::keepCopy(MessageListSave &save)
+{
+    if (m_copy.isEmpty()) {
+        const AsideCopy copy = copyAside(m_path);
+        if (!copy.ok()) {
+            save.status = MessageListSave::AsideFailed;
+            save.notice = QStringLiteral("元の%1を別名で残せないので、保存しませんでした。").arg(m_words.file);
+            save.errorDetail = copy.errorString;
+            return false;
+        }
+        m_copy = copy.name;
+    }
+    save.keptAs = m_copy;
+    return true;
+}
+
+// The lines in the file's encoding, or as UTF-8 once the file is copied
+// aside when its encoding cannot hold them; told then.
+bool MessageListFile::write(const QStringList &lines, MessageListSave &save)
+{
     TextWriteResult written = writeTextLines(m_path, lines, messageFileBase(lines, m_file));
+    const bool toUtf8 = written.status == TextWriteResult::NeedsOtherEncoding;
+    if (toUtf8) {
+        if (!keepCopy(save))
+            return false;
+        written = writeTextLines(m_path, lines, TextEncoding::Utf8);
+    }
     if (written.status != TextWriteResult::Written) {
         save.errorDetail = written.status == TextWriteResult::NeedsOtherEncoding
             ? QStringLiteral("the lines do not read back as written") : written.errorString;
-        return save;
+        return false;
     }
     m_file = std::move(written.written);
-    save.status = MessageListSave::Written;
-    save.notice.clear();
-    return save;
+    m_copy.clear();
+    save.notice = toUtf8 ? QStringLiteral("%1 は今の形式では書けない文字があるので、UTF-8 形式に変えて保存しました。"
+                                          "元のファイルは %2 として残しました。").arg(m_words.file, save.keptAs)
+                         : QString();
+    return true;
 }
 
 QString MessageListFile::problemNotice(ReadProblem problem, const TextFileContent &content) const

@@ -5,6 +5,12 @@
 // write (never over it), and writing it whole through a new file renamed
 // over the old one. Nothing here shows a dialog: the notices come back in
 // the results, the system's words apart for the log.
+//
+// A write keeps the file's encoding, and the bytes of every line written
+// with the text it was read with. A file with nothing in it yet is
+// Shift_JIS when every line fits, else UTF-8. When a Shift_JIS file cannot
+// hold a new line, a copy of it byte for byte is kept aside
+// (`<name>-kept-N.txt`) before it is written as UTF-8, and the user is told.
 #include "phrasebook/core/LineFileSave.h"
 #include "platform/core/TextFile.h"
 #include <QString>
@@ -27,7 +33,7 @@ struct MessageListLoad {
 };
 
 struct MessageListSave : SaveReport {
-    enum Status { Written, RenameAsideFailed, WriteFailed };
+    enum Status { Written, AsideFailed, WriteFailed };
     Status status = WriteFailed;
     bool ok() const { return status == Written; }
 };
@@ -39,8 +45,8 @@ void reportListSave(Result &result, const MessageListSave &save, typename Result
 {
     static_cast<SaveReport &>(result) = save;
     result.status = save.status == MessageListSave::Written           ? success
-                  : save.status == MessageListSave::RenameAsideFailed ? Result::RenameAsideFailed
-                                                                      : Result::WriteFailed;
+                  : save.status == MessageListSave::AsideFailed ? Result::AsideFailed
+                                                                : Result::WriteFailed;
 }
 
 class MessageListFile {
@@ -54,12 +60,15 @@ public:
 
 private:
     QString problemNotice(ReadProblem problem, const TextFileContent &content) const;
+    bool keepCopy(MessageListSave &save);
+    bool write(const QStringList &lines, MessageListSave &save);
 
     MessageListWords m_words;
     int m_limit;
     QString m_path;
     TextFileContent m_file;   // as last read or written: each line's bytes
     QString m_aside;          // the name the unread file goes to before the next write
+    QString m_copy;           // a copy of the file as it stands, kept by a save that then failed
 };
 
 } // namespace pelumo

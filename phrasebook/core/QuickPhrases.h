@@ -20,7 +20,7 @@ struct QuickToggle : SaveReport {
         Unmarked,
         Full,                // a ninth: refused with the notice
         NotAPhrase,          // empty, blank or the diary's row; nothing changed
-        RenameAsideFailed,   // the unread file could not be moved aside; nothing changed
+        AsideFailed,         // the old file could not be kept aside; nothing changed
         WriteFailed,         // nothing changed
     };
     Status status = WriteFailed;

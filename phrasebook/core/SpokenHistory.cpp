@@ -36,7 +36,7 @@ HistoryAdd SpokenHistory::add(const QString &message)
         m_entries.resize(kMaxHistory);
     const MessageListSave save = m_file.save(m_entries);
     reportListSave(added, save, HistoryAdd::Saved);
-    added.tell = !save.ok() && !m_failureTold;
+    added.tell = save.ok() ? !added.notice.isEmpty() : !m_failureTold;
     m_failureTold = !save.ok();
     return added;
 }

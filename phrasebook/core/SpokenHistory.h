@@ -18,12 +18,12 @@ struct HistoryAdd : SaveReport {
     enum Status {
         Saved,
         NothingToAdd,        // an empty or blank message; nothing changed
-        RenameAsideFailed,   // the unread file could not be moved aside; not written
+        AsideFailed,         // the old file could not be kept aside; not written
         WriteFailed,
     };
     Status status = WriteFailed;
-    // A failure not yet told: show the notice now. Told once until a save
-    // succeeds again, not at every 読む.
+    // A notice to show now: a failure not yet told (told once until a save
+    // succeeds again, not at every 読む), or the file's change of encoding.
     bool tell = false;
     bool ok() const { return status == Saved; }
 };

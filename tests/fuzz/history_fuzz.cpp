@@ -12,13 +12,16 @@ using namespace pelumo;
 
 namespace {
 
-// The messages as written over asRead and read back, or abort.
+// The messages as written over asRead, in its encoding or else as UTF-8
+// (as after a copy aside), and read back; or abort.
 QStringList writtenAndRead(const QStringList &messages, const TextFileContent &asRead)
 {
     QStringList lines;
     for (const QString &message : messages)
         lines << messageLine(message);
-    const EncodedLines out = encodeTextLines(lines, messageFileBase(lines, asRead));
+    EncodedLines out = encodeTextLines(lines, messageFileBase(lines, asRead));
+    if (out.status != EncodedLines::Ok)
+        out = encodeTextLines(lines, TextFileContent());
     if (out.status != EncodedLines::Ok)
         std::abort();
     return readMessageLines(decodeTextLines(out.content.bytes).lines, int(messages.size())).messages;

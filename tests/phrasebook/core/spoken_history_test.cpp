@@ -158,7 +158,40 @@ private slots:
         QCOMPARE(loaded.leftOut, 10000 - kMaxHistory);
         QCOMPARE(history.entries(), numbered(0, kMaxHistory));
         QVERIFY(history.add("新").ok());
-        QCOMPARE(readBytes(file()), shiftJis(quotedLines(QStringList{"新"} + numbered(0, kMaxHistory - 1))));
+        QCOMPARE(readBytes(file()), quotedLines(QStringList{"新"} + numbered(0, kMaxHistory - 1)));
+    }
+
+    // The file keeps its encoding; a character Shift_JIS cannot hold makes
+    // it UTF-8 only after a copy, told. Catches: UTF-8 rewritten as
+    // Shift_JIS because every line fits, a needless change to UTF-8, a
+    // silent change or one without the copy.
+    void theFileKeepsItsForm_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("keptAndTold");
+        const QByteArray utf8 = quotedLines({"はい"});
+        const QByteArray sjis = shiftJis(quotedLines({"はい"}));
+        QTest::newRow("UTF-8 that fits cp932") << utf8 << "①髙" << "\"①髙\"\r\n" + utf8 << false;
+        QTest::newRow("Shift_JIS stays") << sjis << "①髙" << shiftJis(quotedLines({"①髙", "はい"})) << false;
+        QTest::newRow("Shift_JIS, an emoji: UTF-8") << sjis << "ねこ😺" << quotedLines({"ねこ😺", "はい"}) << true;
+    }
+    void theFileKeepsItsForm()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, message);
+        QFETCH(bool, keptAndTold);
+        writeBytes(file(), before);
+        SpokenHistory history;
+        QVERIFY(history.load(file()).notice.isEmpty());
+        const HistoryAdd added = history.add(message);
+        QCOMPARE(added.status, HistoryAdd::Saved);
+        QTEST(readBytes(file()), "after");
+        QCOMPARE(reloaded(file()), history.entries());
+        QCOMPARE(readBytes(kept()), keptAndTold ? before : QByteArray("<missing>"));
+        QCOMPARE(added.tell, keptAndTold);
+        QCOMPARE(added.notice.contains("history-kept-1.txt"), keptAndTold);
     }
 
     // A file that was not read is told, never written over, and moved aside
