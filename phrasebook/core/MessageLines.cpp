@@ -104,16 +104,20 @@ MessageReading readMessageLines(const QStringList &lines, int limit)
 {
     MessageReading reading;
     QSet<QString> seen;
-    for (const QString &line : lines) {
-        const std::optional<QString> message = parseMessageLine(line);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const std::optional<QString> message = parseMessageLine(lines.at(i));
         if (!message)
             continue;
-        if (reading.messages.size() >= limit || seen.contains(*message)) {
+        const bool repeat = seen.contains(*message);
+        if (repeat || reading.messages.size() >= limit) {
+            if (!repeat && reading.firstBeyond < 0)
+                reading.firstBeyond = i;
             ++reading.leftOut;
             continue;
         }
         seen.insert(*message);
         reading.messages << *message;
+        reading.lineOf << i;
     }
     return reading;
 }

@@ -29,6 +29,8 @@ std::optional<QString> parseMessageLine(const QString &line);
 // stands), at most limit of them.
 struct MessageReading {
     QStringList messages;
+    QList<qsizetype> lineOf;      // the line each message stands on
+    qsizetype firstBeyond = -1;   // the first line of a message beyond the limit, or -1
     int leftOut = 0;   // lines beyond the limit or repeating one before, for the log
 };
 MessageReading readMessageLines(const QStringList &lines, int limit);

@@ -1,5 +1,6 @@
 #include "phrasebook/core/MessageListFile.h"
 #include "phrasebook/core/MessageLines.h"
+#include "phrasebook/core/MessageListLines.h"
 
 namespace pelumo {
 
@@ -23,6 +24,8 @@ MessageListLoad MessageListFile::load(const QString &path)
         MessageReading reading = readMessageLines(content.lines, m_limit);
         result.messages = std::move(reading.messages);
         result.leftOut = reading.leftOut;
+        if (reading.firstBeyond >= 0 && m_beyond == LinesBeyond::KeptAside)
+            result.notice += beyondNotice();
         m_file = std::move(content);
     }
     return result;
@@ -49,13 +52,19 @@ MessageListSave MessageListFile::save(const QStringList &messages)
         save.keptAs = moved.name;
         m_aside.clear();
     }
-    QStringList lines;
-    lines.reserve(messages.size());
-    for (const QString &message : messages)
-        lines << messageLine(message);
-    if (!write(lines, save))
+    QStringList lines = linesForMessages(m_file.lines, messages, m_limit);
+    MessageReading reading = readMessageLines(lines, m_limit);
+    const bool shortened = m_beyond == LinesBeyond::KeptAside && reading.firstBeyond >= 0;
+    if (shortened)
+        lines.resize(reading.firstBeyond);
+    if (reading.messages.mid(0, messages.size()) != messages) {
+        save.errorDetail = QStringLiteral("the lines of the list do not read back as the list");
+        return save;
+    }
+    if ((shortened && !keepCopy(save)) || !write(lines, save))
         return save;
     save.status = MessageListSave::Written;
+    save.messages = std::move(reading.messages);
     return save;
 }
 
@@ -99,6 +108,13 @@ bool MessageListFile::write(const QStringList &lines, MessageListSave &save)
                                           "元のファイルは %2 として残しました。").arg(m_words.file, save.keptAs)
                          : QString();
     return true;
+}
+
+QString MessageListFile::beyondNotice() const
+{
+    return QStringLiteral("%1 には %2 件より多くの文があるので、はじめの %2 件だけを使います。"
+                          "元のファイルは%3に %4 として残します。")
+        .arg(m_words.file).arg(m_limit).arg(m_words.nextWrite, freeAsideName(m_path));
 }
 
 QString MessageListFile::problemNotice(ReadProblem problem, const TextFileContent &content) const

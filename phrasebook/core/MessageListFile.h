@@ -6,11 +6,12 @@
 // over the old one. Nothing here shows a dialog: the notices come back in
 // the results, the system's words apart for the log.
 //
-// A write keeps the file's encoding, and the bytes of every line written
-// with the text it was read with. A file with nothing in it yet is
-// Shift_JIS when every line fits, else UTF-8. When a Shift_JIS file cannot
-// hold a new line, a copy of it byte for byte is kept aside
-// (`<name>-kept-N.txt`) before it is written as UTF-8, and the user is told.
+// A write changes only the lines of the messages that changed
+// (MessageListLines.h); every other line keeps its bytes, and the file its
+// encoding. A file with nothing in it yet is Shift_JIS when every line fits,
+// else UTF-8. When a Shift_JIS file cannot hold a new line, a copy of it
+// byte for byte is kept aside (`<name>-kept-N.txt`) before it is written as
+// UTF-8, and the user is told.
 #include "phrasebook/core/LineFileSave.h"
 #include "platform/core/TextFile.h"
 #include <QString>
@@ -25,6 +26,13 @@ struct MessageListWords {
     QString writeFailed;   // what a failed write means for the user
 };
 
+// What becomes of the messages beyond the limit, which the list does not
+// show, when the file is written.
+enum class LinesBeyond {
+    WrittenBack,   // written back as they were, after the ones shown
+    KeptAside,     // told at reading; the file is copied aside once, then written without them
+};
+
 struct MessageListLoad {
     QStringList messages;   // in file order, each once, at most the limit
     QString notice;         // what is wrong with the file, to show once; empty when nothing is
@@ -35,6 +43,7 @@ struct MessageListLoad {
 struct MessageListSave : SaveReport {
     enum Status { Written, AsideFailed, WriteFailed };
     Status status = WriteFailed;
+    QStringList messages;   // when Written: the list as the file now reads, at most the limit
     bool ok() const { return status == Written; }
 };
 
@@ -51,20 +60,24 @@ void reportListSave(Result &result, const MessageListSave &save, typename Result
 
 class MessageListFile {
 public:
-    MessageListFile(MessageListWords words, int limit) : m_words(std::move(words)), m_limit(limit) {}
+    MessageListFile(MessageListWords words, int limit, LinesBeyond beyond)
+        : m_words(std::move(words)), m_limit(limit), m_beyond(beyond) {}
 
     // Reads the file at path; everything known of an earlier file is forgotten.
     MessageListLoad load(const QString &path);
-    // Writes the messages over the file; nothing before a load.
+    // Writes the file so that it reads as the messages, in their order;
+    // nothing before a load.
     MessageListSave save(const QStringList &messages);
 
 private:
     QString problemNotice(ReadProblem problem, const TextFileContent &content) const;
+    QString beyondNotice() const;
     bool keepCopy(MessageListSave &save);
     bool write(const QStringList &lines, MessageListSave &save);
 
     MessageListWords m_words;
     int m_limit;
+    LinesBeyond m_beyond;
     QString m_path;
     TextFileContent m_file;   // as last read or written: each line's bytes
     QString m_aside;          // the name the unread file goes to before the next write

@@ -23,7 +23,8 @@ QString quickPhrasesFullNotice()
         .arg(QChar(u'０' + kMaxQuickPhrases));
 }
 
-QuickPhrases::QuickPhrases() : m_file(quickWords(), kMaxQuickPhrases) {}
+// The lines beyond the eight are the carer's own: written back as they were.
+QuickPhrases::QuickPhrases() : m_file(quickWords(), kMaxQuickPhrases, LinesBeyond::WrittenBack) {}
 
 MessageListLoad QuickPhrases::load(const QString &path)
 {
@@ -49,10 +50,10 @@ QuickToggle QuickPhrases::toggle(const QString &phrase)
         phrases << phrase;
         toggled.status = QuickToggle::Marked;
     }
-    const MessageListSave save = m_file.save(phrases);
+    MessageListSave save = m_file.save(phrases);
     reportListSave(toggled, save, toggled.status);
     if (save.ok())
-        m_phrases = std::move(phrases);
+        m_phrases = std::move(save.messages);
     return toggled;
 }
 

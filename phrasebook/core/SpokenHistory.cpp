@@ -13,7 +13,7 @@ MessageListWords historyWords()
 
 } // namespace
 
-SpokenHistory::SpokenHistory() : m_file(historyWords(), kMaxHistory) {}
+SpokenHistory::SpokenHistory() : m_file(historyWords(), kMaxHistory, LinesBeyond::KeptAside) {}
 
 MessageListLoad SpokenHistory::load(const QString &path)
 {

@@ -4,6 +4,11 @@
 // Talk.txt. A message spoken again moves to the top instead of standing
 // twice, so the list holds up to kMaxHistory different messages; the oldest
 // falls off. Every addition writes the file whole, atomically.
+//
+// The history is bounded by design, so a file of more messages than the
+// limit (one written by hand) is not kept growing: it is told at reading,
+// and copied aside byte for byte as history-kept-N.txt before the first
+// write leaves the extra messages out.
 #include "phrasebook/core/LineFileSave.h"
 #include "phrasebook/core/MessageListFile.h"
 #include <QString>

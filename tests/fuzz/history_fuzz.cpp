@@ -1,10 +1,13 @@
-// Whatever history.txt or quick.txt holds, reading it never fails and the
-// messages read come back unchanged, in order, from the bytes the program
-// writes for them over that file. Any text at all, the input's bytes taken
-// as UTF-16 (lone surrogates included), comes back from its own file too.
+// Whatever history.txt or quick.txt holds, reading it never fails, and once
+// the list is changed (a message moved to the top, the oldest gone, a new
+// one first) the file the program writes for it reads back as the list, in
+// order. Any text at all, the input's bytes taken as UTF-16 (lone
+// surrogates included), comes back from its own file too.
 #include "phrasebook/core/MessageLines.h"
+#include "phrasebook/core/MessageListLines.h"
 #include "platform/core/MessageRules.h"
 #include "platform/core/TextFile.h"
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -12,19 +15,27 @@ using namespace pelumo;
 
 namespace {
 
-// The messages as written over asRead, in its encoding or else as UTF-8
-// (as after a copy aside), and read back; or abort.
-QStringList writtenAndRead(const QStringList &messages, const TextFileContent &asRead)
+// The messages of lines written over asRead, in its encoding or else as
+// UTF-8 (as after a copy aside), read back; or abort.
+QStringList writtenAndRead(const QStringList &lines, const TextFileContent &asRead)
 {
-    QStringList lines;
-    for (const QString &message : messages)
-        lines << messageLine(message);
     EncodedLines out = encodeTextLines(lines, messageFileBase(lines, asRead));
     if (out.status != EncodedLines::Ok)
         out = encodeTextLines(lines, TextFileContent());
     if (out.status != EncodedLines::Ok)
         std::abort();
-    return readMessageLines(decodeTextLines(out.content.bytes).lines, int(messages.size())).messages;
+    return readMessageLines(decodeTextLines(out.content.bytes).lines, INT_MAX).messages;
+}
+
+QStringList changed(QStringList messages)
+{
+    if (messages.size() >= 2)
+        messages.move(messages.size() / 2, 0);
+    if (!messages.isEmpty())
+        messages.removeLast();
+    if (!messages.contains(QStringLiteral("新")))
+        messages.prepend(QStringLiteral("新"));
+    return messages;
 }
 
 } // namespace
@@ -33,14 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const TextFileContent file = decodeTextLines(bytes);
-    const MessageReading read = readMessageLines(file.lines, 100);
-    if (writtenAndRead(read.messages, file) != read.messages)
-        std::abort();
+    const MessageReading read = readMessageLines(file.lines, INT_MAX);
+    for (const QStringList &list : {read.messages, changed(read.messages)})
+        if (writtenAndRead(linesForMessages(file.lines, list, INT_MAX), file) != list)
+            std::abort();
 
     QString text(qsizetype(size / 2), Qt::Uninitialized);
     std::memcpy(text.data(), data, size / 2 * 2);
     const QStringList one{text};
-    if (!trimBlanks(text).isEmpty() && writtenAndRead(one, TextFileContent()) != one)
+    if (!trimBlanks(text).isEmpty() && writtenAndRead({messageLine(text)}, TextFileContent()) != one)
         std::abort();
     return 0;
 }

@@ -83,6 +83,49 @@ private slots:
         QCOMPARE(quick.phrases(), QStringList{"よく使う文2"} + phrases(1) + phrases(8).mid(2));
     }
 
+    // What the panel does not show stays in quick.txt as it was. Catches: the
+    // file cut to the shown eight (lines 9 on lost), kept lines rewritten in
+    // our form or re-encoded, repeats and blank lines dropped, an unmarked
+    // phrase back at the next reading through its repeat, the panel and a
+    // new reading of the file disagreeing.
+    void theFileKeepsWhatIsNotShown_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("shown");
+        QByteArray byHand;   // lines 9 to 20 as a carer typed them, no quotes
+        for (const QString &phrase : phrases(20).mid(8))
+            byHand += " " + phrase.toUtf8() + "　\r\n";
+        QStringList seven = phrases(8);
+        seven.removeAt(2);
+        QTest::newRow("20 lines, an unmark: lines 9-20 stay, the 9th comes up")
+            << quotedLines(phrases(8)) + byHand << "よく使う文3" << quotedLines(seven) + byHand
+            << seven + QStringList{"よく使う文9"};
+        QTest::newRow("UTF-8 that fits cp932, a mark: UTF-8, the repeat and the blank stay")
+            << QByteArray("\"はい\"\r\n\r\n\"はい\"\r\n") << "いいえ"
+            << QByteArray("\"はい\"\r\n\"いいえ\"\r\n\r\n\"はい\"\r\n") << QStringList{"はい", "いいえ"};
+        QTest::newRow("an unmark takes the phrase's repeat too")
+            << QByteArray("\"はい\"\r\n\r\n\"いいえ\"\r\nはい\r\n") << "はい"
+            << QByteArray("\r\n\"いいえ\"\r\n") << QStringList{"いいえ"};
+    }
+    void theFileKeepsWhatIsNotShown()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, phrase);
+        QFETCH(QStringList, shown);
+        writeBytes(file(), before);
+        QuickPhrases quick;
+        quick.load(file());
+        const QuickToggle toggled = quick.toggle(phrase);
+        QVERIFY(toggled.ok());
+        QVERIFY(toggled.notice.isEmpty());
+        QTEST(readBytes(file()), "after");
+        QCOMPARE(quick.phrases(), shown);
+        QCOMPARE(reloaded(file()), shown);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{kQuickPhrasesFileName});
+    }
+
     void aFolderInItsPlaceIsKeptAside()
     {
         QVERIFY(QDir().mkdir(file()));

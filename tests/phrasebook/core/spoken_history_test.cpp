@@ -149,33 +149,54 @@ private slots:
         QTEST(history.entries(), "entries");
     }
 
-    void aHugeFileKeepsTheNewest()
+    // Catches: the 9,900 messages beyond the limit cut without a copy, a
+    // copy at every write, a write over the file when the copy failed.
+    void aHugeFileIsKeptAsideOnceBeforeItIsCut()
     {
-        writeBytes(file(), quotedLines(numbered(0, 10000)));
+        const QByteArray bytes = quotedLines(numbered(0, 10000));
+        writeBytes(file(), bytes);
         SpokenHistory history;
         const MessageListLoad loaded = history.load(file());
-        QVERIFY(loaded.notice.isEmpty());
+        QVERIFY(loaded.notice.contains("history-kept-1.txt"));
         QCOMPARE(loaded.leftOut, 10000 - kMaxHistory);
         QCOMPARE(history.entries(), numbered(0, kMaxHistory));
-        QVERIFY(history.add("新").ok());
+        {
+            FaultsOff off;
+            setFileFaultHook([this](FileOperation op, const QString &path) {
+                return op == FileOperation::Write && path == kept() ? FileFault::NoSpace : FileFault::None;
+            });
+            QCOMPARE(history.add("新").status, HistoryAdd::AsideFailed);
+            QCOMPARE(readBytes(file()), bytes);
+        }
+        const HistoryAdd added = history.add("新");
+        QVERIFY(added.ok());
+        QCOMPARE(added.keptAs, QStringLiteral("history-kept-1.txt"));
+        QCOMPARE(readBytes(kept()), bytes);
         QCOMPARE(readBytes(file()), quotedLines(QStringList{"新"} + numbered(0, kMaxHistory - 1)));
+        QCOMPARE(history.add("次").keptAs, QString());
     }
 
-    // The file keeps its encoding; a character Shift_JIS cannot hold makes
-    // it UTF-8 only after a copy, told. Catches: UTF-8 rewritten as
-    // Shift_JIS because every line fits, a needless change to UTF-8, a
-    // silent change or one without the copy.
+    // The file keeps its encoding, its repeats and blank lines; a character
+    // Shift_JIS cannot hold makes it UTF-8 only after a copy, told. Catches:
+    // UTF-8 rewritten as Shift_JIS because every line fits, repeats and
+    // blanks dropped, a needless change to UTF-8, a silent change or one
+    // without the copy, a message fallen off coming back through its repeat.
     void theFileKeepsItsForm_data()
     {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<bool>("keptAndTold");
-        const QByteArray utf8 = quotedLines({"はい"});
+        const QByteArray utf8("\"はい\"\r\n\r\n\"いいえ\"\r\n\"はい\"\r\n");
         const QByteArray sjis = shiftJis(quotedLines({"はい"}));
         QTest::newRow("UTF-8 that fits cp932") << utf8 << "①髙" << "\"①髙\"\r\n" + utf8 << false;
+        QTest::newRow("spoken again: moved, the repeat and the blank stay")
+            << utf8 << "いいえ" << QByteArray("\"いいえ\"\r\n\"はい\"\r\n\r\n\"はい\"\r\n") << false;
         QTest::newRow("Shift_JIS stays") << sjis << "①髙" << shiftJis(quotedLines({"①髙", "はい"})) << false;
         QTest::newRow("Shift_JIS, an emoji: UTF-8") << sjis << "ねこ😺" << quotedLines({"ねこ😺", "はい"}) << true;
+        QTest::newRow("the oldest falls off with its repeat")
+            << quotedLines(numbered(0, 100) + numbered(99, 1)) << "新"
+            << quotedLines(QStringList{"新"} + numbered(0, 99)) << false;
     }
     void theFileKeepsItsForm()
     {
