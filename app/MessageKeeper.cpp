@@ -1,22 +1,43 @@
 #include "app/MessageKeeper.h"
+#include "app/UnaskedNotice.h"
 #include "app/frmTalk.h"
 #include "platform/Logging.h"
 #include <QGuiApplication>
 
 namespace pelumo {
+namespace {
+
+const QString kTitle = QStringLiteral("書きかけの文");
+
+QString keptAsideNotice(const QString &name)
+{
+    return QStringLiteral("前に書きかけていた文のファイルを読めませんでした。\n"
+                          "元のファイルは %1 として残しました。").arg(name);
+}
+
+const QString kCannotKeepNotice = QStringLiteral("書いている文を保存できません。\n"
+                                                 "このまま続けられますが、プログラムが止まると、\n"
+                                                 "この文は残りません。");
+
+} // namespace
 
 MessageKeeper::MessageKeeper(frmTalk &window, const QString &path)
-    : m_window(window), m_path(path), m_writer(new QObject)
+    : m_window(window), m_path(path), m_syncer(new QObject)
 {
-    m_writer->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_writer, &QObject::deleteLater);
+    m_syncer->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_syncer, &QObject::deleteLater);
     m_thread.setObjectName(QStringLiteral("pelumo-message-keeper"));
     m_thread.start(QThread::LowPriority);
 
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(kWriteDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &MessageKeeper::writeLatest);
-
+    m_syncTimer.setSingleShot(true);
+    m_syncTimer.setInterval(kSyncDelayMs);
+    connect(&m_syncTimer, &QTimer::timeout, this, [this] {
+        runOnSyncer([path = m_path] {
+            const QString error = syncSavedMessage(path);
+            if (!error.isEmpty())
+                qCWarning(lcFiles) << "cannot put the kept message on the disk:" << error;
+        }, false);
+    });
     TextBox *box = window.txtTalk;
     // The user is still writing: whatever the session manager asked before,
     // the session goes on.
@@ -53,8 +74,12 @@ bool MessageKeeper::eventFilter(QObject *watched, QEvent *event)
 
 void MessageKeeper::changed()
 {
-    if (!m_timer.isActive())
-        m_timer.start();
+    // Posted events come before the repaint, which is posted at a lower
+    // priority: the write is made before the change is seen.
+    if (!m_writePosted) {
+        m_writePosted = true;
+        QMetaObject::invokeMethod(this, &MessageKeeper::writeLatest, Qt::QueuedConnection);
+    }
 }
 
 SavedMessage MessageKeeper::current() const
@@ -65,33 +90,66 @@ SavedMessage MessageKeeper::current() const
 
 void MessageKeeper::writeLatest()
 {
-    m_timer.stop();
+    m_writePosted = false;
     const SavedMessage message = current();
     // A resize or a caret set to where it was changes nothing worth a write
     // (and a first start with an empty message writes nothing at all).
-    if (message == m_lastWritten)
+    if (message == m_lastWritten && !m_failing)
         return;
+    if (!keepUnreadFileAside())
+        return;
+    const QString error = writeSavedMessage(m_path, message);
+    if (!error.isEmpty()) {
+        writeFailed(error);
+        return;
+    }
+    if (m_failing)
+        qCInfo(lcFiles) << "the message is kept again in" << m_path;
+    m_failing = false;
     m_lastWritten = message;
-    runOnWriter([this, message] {
-        const QString error = writeSavedMessage(m_path, message);
-        if (error.isEmpty())
-            m_failureLogged = false;
-        else if (!m_failureLogged.exchange(true))
-            qCWarning(lcFiles) << "cannot keep the message in" << m_path << error;
-    }, false);
+    m_syncTimer.start();
+}
+
+bool MessageKeeper::keepUnreadFileAside()
+{
+    if (!m_unreadFileThere)
+        return true;
+    const SavedMessageAside aside = keepSavedMessageAside(m_path);
+    if (!aside.ok()) {
+        writeFailed(aside.errorString);
+        return false;
+    }
+    m_unreadFileThere = false;
+    if (aside.name.isEmpty())
+        return true;
+    qCWarning(lcFiles) << "kept the unread message file as" << aside.name;
+    tellUnasked(m_window, keptAsideNotice(aside.name), kTitle);
+    return true;
+}
+
+void MessageKeeper::writeFailed(const QString &error)
+{
+    if (!m_failing)
+        qCWarning(lcFiles) << "cannot keep the message in" << m_path << error;
+    m_failing = true;
+    if (!m_failureTold) {
+        m_failureTold = true;
+        tellUnasked(m_window, kCannotKeepNotice, kTitle);
+    }
 }
 
 void MessageKeeper::flush()
 {
-    if (m_timer.isActive())
+    if (m_writePosted)
         writeLatest();
-    runOnWriter([] {}, true);
+    m_syncTimer.stop();
+    runOnSyncer([path = m_path] { syncSavedMessage(path); }, true);
 }
 
-void MessageKeeper::runOnWriter(std::function<void()> work, bool wait)
+void MessageKeeper::runOnSyncer(std::function<void()> work, bool wait)
 {
-    // One thread, one queue: writes and the removal happen in the order asked.
-    QMetaObject::invokeMethod(m_writer, std::move(work),
+    // One thread, one queue: flushes and the removal happen in the order asked.
+    QMetaObject::invokeMethod(m_syncer, std::move(work),
                               wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
 }
 
@@ -106,8 +164,13 @@ bool MessageKeeper::restore()
 {
     const SavedMessageRead read = readSavedMessage(m_path);
     if (read.status != SavedMessageRead::Ok) {
-        if (read.status != SavedMessageRead::Missing)
+        if (read.status != SavedMessageRead::Missing) {
             qCWarning(lcFiles) << "not restoring the message from" << m_path << read.errorString;
+            // Moved aside at once, so that nothing written later can take
+            // its place.
+            m_unreadFileThere = true;
+            keepUnreadFileAside();
+        }
         return false;
     }
     const SavedMessage &m = read.message;
@@ -126,10 +189,11 @@ bool MessageKeeper::restore()
 
 void MessageKeeper::finish()
 {
-    m_timer.stop();
+    m_syncTimer.stop();
     if (m_userEnded) {
+        m_writePosted = false;
         m_lastWritten = SavedMessage{};
-        runOnWriter([this] {
+        runOnSyncer([this] {
             const QString error = removeSavedMessage(m_path);
             if (!error.isEmpty())
                 qCWarning(lcFiles) << "cannot remove the kept message" << m_path << error;

@@ -2,8 +2,10 @@
 // has been done, beside the same press on a bare grid that only repaints.
 #include "BenchData.h"
 #include "Stats.h"
+#include "app/MessageKeeper.h"
 #include "support/TestWindow.h"
 #include <QElapsedTimer>
+#include <optional>
 #include <random>
 
 namespace bench {
@@ -34,11 +36,16 @@ void backToBoard(frmTalk &f, int touch)
     QCoreApplication::processEvents();
 }
 
-Samples boardTouches(const QString &mode, const QStringList &phrases)
+// keep: the message kept against a crash, as the program keeps it, each
+// change written before it is painted.
+Samples boardTouches(const QString &mode, const QStringList &phrases, bool keep = false)
 {
     TestWindow w({{"OPT1", mode}});
     writePhraseBook(w.dir.filePath("data/Talk"), phrases);
     frmTalk &f = w.start();
+    std::optional<pelumo::MessageKeeper> keeper;
+    if (keep)
+        keeper.emplace(f, w.dir.filePath("state/message.json"));
     std::mt19937 rng(3);
     std::uniform_int_distribution<int> row(0, 4), col(0, 9);
     Samples s;
@@ -116,6 +123,7 @@ std::vector<Row> measureTouches(const QStringList &phrases)
     return {
         touchRow("board touch, mode 0 (opens the selection screen)", boardTouches("0", phrases), boardFloor),
         touchRow("board touch, mode 2 (enters, candidate lookup)", boardTouches("2", phrases), boardFloor),
+        touchRow("board touch, mode 2, the message kept", boardTouches("2", phrases, true), boardFloor),
         touchRow("selection-screen touch, mode 0", selectionTouches(phrases), selectionFloor),
     };
 }

@@ -1,5 +1,6 @@
 // The grid's state and input; its drawing is in FlexGridPaint.cpp.
 #include "widgets/FlexGrid.h"
+#include "widgets/RenderedTexts.h"
 #include <QMouseEvent>
 #include <algorithm>
 #include <numeric>
@@ -15,7 +16,10 @@ FlexGrid::FlexGrid(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     m_rowHeight = fontMetrics().height() + 3;
     resizeCells(2, 2);
+    RenderedTexts::gridMade();
 }
+
+FlexGrid::~FlexGrid() { RenderedTexts::gridGone(); }
 
 void FlexGrid::resizeCells(int rows, int cols)
 {
@@ -176,7 +180,7 @@ void FlexGrid::setForeColor(OleColor color)
     if (color == m_foreColor)
         return;
     m_foreColor = color;
-    dropRenderedTexts();
+    restyleRenderedTexts();
     invalidateAll();
 }
 
@@ -281,7 +285,7 @@ void FlexGrid::changeEvent(QEvent *event)
         // fifth row off.
         const int em = font().pixelSize() > 0 ? font().pixelSize() : fontMetrics().height();
         m_rowHeight = em + 3;
-        dropRenderedTexts();
+        restyleRenderedTexts();
         invalidateAll();
     }
     QWidget::changeEvent(event);

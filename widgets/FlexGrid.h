@@ -8,7 +8,6 @@
 #include "widgets/Colors.h"
 #include "widgets/GridCells.h"
 #include "widgets/Twips.h"
-#include <QCache>
 #include <QPixmap>
 #include <QRegion>
 #include <QVector>
@@ -25,6 +24,7 @@ public:
     enum Alignment { AlignGeneral = GridCells::kDefaultAlignment, AlignCenterBottom = 5 };
 
     explicit FlexGrid(QWidget *parent = nullptr);
+    ~FlexGrid() override;
 
     int rows() const { return m_cells.rows(); }
     void setRows(int rows);
@@ -102,11 +102,9 @@ private:
     void paintCell(QPainter &p, const QRect &box, int row, int col);
     void paintText(QPainter &p, const QRect &inner, const QString &text, int alignment);
     const QPixmap *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);
-    void dropRenderedTexts()
-    {
-        m_rendered.clear();
-        m_graphemes.clear();
-    }
+    // The font or colour changed: pictures of the old style are no longer
+    // this grid's (they age out of the shared cache).
+    void restyleRenderedTexts();
 
     GridCells m_cells;
     QVector<int> m_colWidths;   // twips
@@ -124,9 +122,10 @@ private:
     Scale m_scale;
     QRegion m_dirty;
     // Large glyphs are drawn from their outlines on every paint; drawing each
-    // cell text once into a pixmap keeps a touch's repaint cheap.
-    QCache<QString, QPixmap> m_rendered{4 * 1024 * 1024};   // cost: pixels
-    QCache<QString, QPixmap> m_graphemes{8 * 1024 * 1024};  // one character each
+    // cell text once into a pixmap keeps a touch's repaint cheap. The
+    // pictures are kept for every grid together (RenderedTexts), keyed by
+    // this grid's font and colour.
+    QString m_renderStyle;
 };
 
 } // namespace pelumo

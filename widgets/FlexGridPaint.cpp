@@ -1,6 +1,7 @@
 // How the grid draws: cell backgrounds, grid lines and texts, each text drawn
 // once into a pixmap from pictures of its characters and kept.
 #include "widgets/FlexGrid.h"
+#include "widgets/RenderedTexts.h"
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextBoundaryFinder>
@@ -77,16 +78,24 @@ QString FlexGrid::visiblePart(const QString &text, int width) const
     return text;
 }
 
+void FlexGrid::restyleRenderedTexts()
+{
+    m_renderStyle = font().key() + u'|' + QString::number(uint(m_foreColor)) + u'|'
+                  + QString::number(devicePixelRatioF());
+}
+
 const QPixmap *FlexGrid::renderedText(const QString &text)
 {
-    if (QPixmap *cached = m_rendered.object(text))
+    RenderedTexts &store = RenderedTexts::shared();
+    if (m_renderStyle.isEmpty())
+        restyleRenderedTexts();
+    if (QPixmap *cached = store.find(RenderedTexts::Text, m_renderStyle, text))
         return cached;
     const QFontMetrics fm = fontMetrics();
     const QSize size(qMax(1, fm.horizontalAdvance(text)), fm.height());
-    const int cost = size.width() * size.height();
-    if (cost > m_rendered.maxCost())
-        return nullptr;
     const qreal ratio = devicePixelRatioF();
+    if (!store.fits(RenderedTexts::Text, size * ratio))
+        return nullptr;
     auto *pixmap = new QPixmap(size * ratio);
     pixmap->setDevicePixelRatio(ratio);
     pixmap->fill(Qt::transparent);
@@ -103,18 +112,20 @@ const QPixmap *FlexGrid::renderedText(const QString &text)
         x += fm.horizontalAdvance(g);
     }
     p.end();
-    m_rendered.insert(text, pixmap, cost);
-    return pixmap;
+    return store.keep(RenderedTexts::Text, m_renderStyle, text, pixmap);
 }
 
 const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMetrics &fm)
 {
-    if (QPixmap *cached = m_graphemes.object(grapheme))
+    RenderedTexts &store = RenderedTexts::shared();
+    if (QPixmap *cached = store.find(RenderedTexts::Grapheme, m_renderStyle, grapheme))
         return cached;
     // Wide enough for overhanging strokes on either side.
     const int advance = qMax(1, fm.horizontalAdvance(grapheme));
     const QSize size(advance + 2 * fm.height(), fm.height());
     const qreal ratio = devicePixelRatioF();
+    if (!store.fits(RenderedTexts::Grapheme, size * ratio))
+        return nullptr;
     auto *pixmap = new QPixmap(size * ratio);
     pixmap->setDevicePixelRatio(ratio);
     pixmap->fill(Qt::transparent);
@@ -123,8 +134,7 @@ const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMe
     p.setPen(toQColor(m_foreColor));
     p.drawText(QPointF(fm.height(), fm.ascent()), grapheme);
     p.end();
-    m_graphemes.insert(grapheme, pixmap, size.width() * size.height());
-    return pixmap;
+    return store.keep(RenderedTexts::Grapheme, m_renderStyle, grapheme, pixmap);
 }
 
 } // namespace pelumo

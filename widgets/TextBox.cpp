@@ -10,7 +10,28 @@
 namespace pelumo {
 namespace {
 const QEvent::Type kApplyKeysEvent = QEvent::Type(QEvent::registerEventType());
+
+// The document makes every line break a block separator, and its plain text
+// gives each back as a line feed (and a no-break space as a space). Each
+// block remembers the character that ended it, so that the text comes back
+// as it was set: a CR stays a CR. A CR LF pair is two breaks, one a
+// character, so that a position means the same in the text and the box.
+constexpr QChar kParagraph(0x2029);
+enum BreakKind { LineFeed = -1, CarriageReturn = 1, ParagraphSeparator = 2 };
+
+bool isBreak(QChar c) { return c == u'\n' || c == u'\r' || c == kParagraph; }
+
+int breakKind(QChar c)
+{
+    return c == u'\r' ? CarriageReturn : c == kParagraph ? ParagraphSeparator : LineFeed;
 }
+
+QChar breakCharacter(int kind)
+{
+    return kind == CarriageReturn ? QChar(u'\r') : kind == ParagraphSeparator ? kParagraph : QChar(u'\n');
+}
+
+} // namespace
 
 TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -22,11 +43,36 @@ TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
     setBackColor(colors::White);
 }
 
-QString TextBox::text() const { return toPlainText(); }
+QString TextBox::text() const
+{
+    QString text;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        text += b.text();
+        if (b.next().isValid())
+            text += breakCharacter(b.userState());
+    }
+    return text;
+}
 
 void TextBox::setText(const QString &text)
 {
-    setPlainText(text);
+    QString separated = text;
+    for (QChar &c : separated)
+        if (isBreak(c))
+            c = kParagraph;
+    setPlainText(separated);
+    rememberBreaks(text);
+}
+
+void TextBox::rememberBreaks(const QString &text)
+{
+    QTextBlock block = document()->begin();
+    for (QChar c : text) {
+        if (!isBreak(c))
+            continue;
+        block.setUserState(breakKind(c));
+        block = block.next();
+    }
 }
 
 int TextBox::selStart() const { return textCursor().selectionStart(); }
@@ -123,6 +169,9 @@ void TextBox::applyKey(CaretKey key)
         c.setPosition(common);
         c.setPosition(common + int(before.size() - b.text.size()), QTextCursor::KeepAnchor);
         c.removeSelectedText();
+        // A break taken out joins two blocks; the one left keeps the
+        // first's break, which may not be the one after it now.
+        rememberBreaks(b.text);
     }
     select(b.anchor, b.position);
 }

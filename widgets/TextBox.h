@@ -22,6 +22,8 @@ public:
 
     explicit TextBox(QWidget *parent = nullptr);
 
+    // Every character as set, line breaks (LF, CR, U+2029) and no-break
+    // spaces included.
     QString text() const;
     void setText(const QString &text);   // caret to 0, no selection
     int selStart() const;
@@ -57,6 +59,7 @@ protected:
 
 private:
     void applyKey(CaretKey key);
+    void rememberBreaks(const QString &text);
 
     QList<CaretKey> m_pendingKeys;
     bool m_flushPosted = false;

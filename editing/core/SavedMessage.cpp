@@ -1,13 +1,17 @@
 #include "editing/core/SavedMessage.h"
 #include "platform/core/Characters.h"
 #include "platform/core/RegularFile.h"
+#include "platform/core/TextFile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace pelumo {
 namespace {
@@ -23,6 +27,26 @@ bool somethingElseStandsAt(const QString &path)
 {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+QString systemError(const char *what, const QByteArray &name)
+{
+    return QStringLiteral("%1 %2: %3").arg(QLatin1String(what), QFile::decodeName(name),
+                                          QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
 }
 
 } // namespace
@@ -88,19 +112,67 @@ QString writeSavedMessage(const QString &path, const SavedMessage &message)
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot make the folder %1").arg(folder);
     // The file is ours alone: whatever else stands in its place (a link,
-    // which the save would follow to its target, a FIFO) goes first.
+    // which a write would follow to its target, a FIFO) goes first.
     if (somethingElseStandsAt(path) && !QFile::remove(path))
         return QStringLiteral("cannot remove what stands at %1").arg(path);
-    QSaveFile file(path);
-    const QByteArray bytes = savedMessageBytes(message);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    // A new file renamed over the old one: the file holds one whole message
+    // or the other, never half of each. No fsync here: once the rename is
+    // made, a kill cannot take the message; syncSavedMessage guards against
+    // a power cut, later and off the touch's path.
+    const QByteArray next = QFile::encodeName(path + QStringLiteral(".new"));
+    ::unlink(next.constData());
     // What someone is saying is theirs alone, even half written: no other
     // account on the machine may read it.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
+    const int fd = ::open(next.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return systemError("cannot make", next);
+    const QByteArray bytes = savedMessageBytes(message);
+    QString error = writeAll(fd, bytes) ? QString() : systemError("cannot write", next);
+    if (::close(fd) != 0 && error.isEmpty())
+        error = systemError("cannot close", next);
+    if (!error.isEmpty()) {
+        ::unlink(next.constData());
+        return error;
+    }
+    if (::rename(next.constData(), QFile::encodeName(path).constData()) != 0) {
+        const QString error = systemError("cannot rename over", QFile::encodeName(path));
+        ::unlink(next.constData());
+        return error;
+    }
     return QString();
+}
+
+QString syncSavedMessage(const QString &path)
+{
+    for (const QString &name : {path, QFileInfo(path).path()}) {
+        const QByteArray local = QFile::encodeName(name);
+        const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            if (errno == ENOENT)
+                continue;   // removed by the user's ending meanwhile
+            return systemError("cannot open", local);
+        }
+        const bool synced = ::fsync(fd) == 0;
+        const QString error = synced ? QString() : systemError("cannot sync", local);
+        ::close(fd);
+        if (!synced)
+            return error;
+    }
+    return QString();
+}
+
+SavedMessageAside keepSavedMessageAside(const QString &path)
+{
+    SavedMessageAside aside;
+    aside.name = freeAsideName(path);
+    const QString to = QFileInfo(path).dir().filePath(aside.name);
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(to).constData()) != 0) {
+        if (errno == ENOENT)
+            aside.name.clear();   // nothing there to keep
+        else
+            aside.errorString = systemError("cannot rename aside", QFile::encodeName(path));
+    }
+    return aside;
 }
 
 QString removeSavedMessage(const QString &path)

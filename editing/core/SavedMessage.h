@@ -34,9 +34,24 @@ struct SavedMessageRead {
 };
 SavedMessageRead readSavedMessage(const QString &path);
 
-// Written whole or not at all (a new file renamed over the old one); the
-// folder is made when missing. Empty on success, otherwise why it failed.
+// Written whole or not at all (a new file renamed over the old one), into
+// the page cache: from its return on, a kill or a crash cannot take the
+// message. The folder is made when missing. Empty on success, otherwise why
+// it failed.
 QString writeSavedMessage(const QString &path, const SavedMessage &message);
+// Puts the file and its folder's entry on the disk, against a power cut.
+// Empty on success or when there is no file.
+QString syncSavedMessage(const QString &path);
+
+// A kept file that is not a message of ours (damaged, cut off, too large,
+// of a newer version) is renamed to a free name beside it before anything
+// is written in its place: "message-kept-N.json".
+struct SavedMessageAside {
+    QString name;          // empty when there was nothing to keep
+    QString errorString;   // empty when kept
+    bool ok() const { return errorString.isEmpty(); }
+};
+SavedMessageAside keepSavedMessageAside(const QString &path);
 // Removes the kept message. Empty on success or when there was none.
 QString removeSavedMessage(const QString &path);
 

@@ -101,7 +101,8 @@ QString freeAsideName(const QString &path)
 {
     const QFileInfo info(path);
     for (int n = 1;; ++n) {
-        const QString name = QStringLiteral("%1-kept-%2.txt").arg(info.completeBaseName()).arg(n);
+        const QString name = QStringLiteral("%1-kept-%2.%3")
+                                 .arg(info.completeBaseName()).arg(n).arg(info.suffix());
         // A dangling link is a name taken too.
         if (!QFileInfo(info.dir().filePath(name)).exists()
             && QFileInfo(info.dir().filePath(name)).symLinkTarget().isEmpty())

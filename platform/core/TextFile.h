@@ -82,7 +82,8 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
                                TextEncoding encoding);
 
 // The name under which a file that could not be read is kept aside, so that
-// no rewrite ever replaces it: the first free "<name>-kept-N.txt" beside it.
+// no rewrite ever replaces it: the first free "<name>-kept-N.<suffix>" beside
+// it (Talk-kept-1.txt, message-kept-1.json).
 QString freeAsideName(const QString &path);
 
 // Before a file changes format, a copy of it byte for byte under that name.

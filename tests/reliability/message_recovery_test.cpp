@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <cstdio>
 
 using namespace pelumo;
@@ -63,12 +64,27 @@ void endOnceKept(frmTalk &w, const QByteArray &mode)
         w.close();
 }
 
+// What the message was at the start, then one kana of the あ column (the
+// row given) entered and shown: the change painted before it is reported.
+void stepOnce(frmTalk &w, int row)
+{
+    report(w);
+    TestWindow::press(w.grdBoard, row, 9);
+    w.txtTalk->viewport()->repaint();
+    report(w);
+}
+
 // What each child does once its window is shown.
 int runChild(int argc, char *argv[])
 {
     const QByteArray mode = argv[2];
-    return runPelumo(argc, argv, [mode](frmTalk &w) {
-        QTimer::singleShot(0, &w, [&w, mode] {
+    const int row = argc > 3 ? QByteArray(argv[3]).toInt() : 0;
+    return runPelumo(argc, argv, [mode, row](frmTalk &w) {
+        QTimer::singleShot(0, &w, [&w, mode, row] {
+            if (mode == "step") {
+                stepOnce(w, row);
+                return;   // runs until killed
+            }
             if (mode == "report") {
                 report(w);
                 return;   // runs until killed
@@ -104,12 +120,16 @@ public:
 
     // Starts a child in `mode`; returns its first line of output, or "" when
     // it wrote none in time.
-    QJsonObject start(QProcess &child, const QString &mode)
+    QJsonObject start(QProcess &child, const QString &mode, const QStringList &more = {})
     {
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {"--child", mode});
+        child.start(QCoreApplication::applicationFilePath(), QStringList{"--child", mode} + more);
         if (!child.waitForStarted())
             return {};
+        return nextLine(child);
+    }
+    static QJsonObject nextLine(QProcess &child)
+    {
         QElapsedTimer waited;
         waited.start();
         while (!child.canReadLine() && child.state() == QProcess::Running && waited.elapsed() < 20000)
@@ -122,6 +142,9 @@ public:
 };
 
 const SavedMessage kWritten{u("あいう_"), 3, 2, true};
+// Kills at random moments after a change was seen; each costs a start of the
+// program, about a second under the sanitizers.
+constexpr int kKills = 100;
 
 } // namespace
 
@@ -134,7 +157,6 @@ private slots:
         QProcess first;
         const QJsonObject typed = home.start(first, "type");
         QCOMPARE(typed.value("text").toString(), kWritten.text);
-        // Written off the touch path, shortly after the last change.
         QTRY_COMPARE_WITH_TIMEOUT(home.kept(), kWritten, 10000);
         first.kill();   // SIGKILL: nothing of ours runs any more
         QVERIFY(first.waitForFinished());
@@ -147,6 +169,26 @@ private slots:
         QCOMPARE(shown.value("anchor").toInt(), 3);
         QCOMPARE(shown.value("position").toInt(), 2);   // the highlight on う
         QCOMPARE(shown.value("wide").toString(), u("狭める"));
+    }
+
+    // Faults: a change seen on the screen but written only later, so that a
+    // kill in between takes it; a message that comes back cut or changed.
+    void aKillAtAnyMomentTakesNothingSeen()
+    {
+        Home home;
+        QString expected;
+        for (int kill = 0; kill < kKills; ++kill) {
+            QProcess child;
+            const QJsonObject restored = home.start(child, "step", {QString::number(kill % 5)});
+            QCOMPARE(restored.value("text").toString(), expected);
+            const QJsonObject typed = Home::nextLine(child);
+            QVERIFY(typed.value("text").toString().size() > expected.size());
+            QTest::qSleep(QRandomGenerator::global()->bounded(301));
+            child.kill();
+            QVERIFY(child.waitForFinished());
+            expected = typed.value("text").toString();
+        }
+        QCOMPARE(expected.size(), kKills + 1);   // each kana and the end marker
     }
 
     void nothingComesBackAfterTheUsersOwnEnding_data()

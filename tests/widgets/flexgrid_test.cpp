@@ -1,4 +1,5 @@
 #include "widgets/FlexGrid.h"
+#include "widgets/RenderedTexts.h"
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,6 +46,35 @@ void fillColumn(FlexGrid &g, int col, const QStringList &texts)
 class FlexGridTest : public QObject {
     Q_OBJECT
 private slots:
+    // Faults: pictures kept per grid, so that memory grows with every grid
+    // and list shown; a budget counted in pixels rather than bytes; pictures
+    // left behind by the last grid.
+    void thePicturesOfEveryGridStayWithinOneBudget()
+    {
+        {
+            std::vector<std::unique_ptr<FlexGrid>> grids;
+            for (int g = 0; g < 4; ++g) {
+                auto grid = std::make_unique<FlexGrid>();
+                grid->resize(900, 400);
+                grid->setCols(1);
+                grid->setColWidth(0, 900 * 15);
+                QStringList texts;
+                for (int r = 0; r < 300; ++r)
+                    texts << QStringLiteral("れい%1 %2 きょうはいいてんきですね").arg(g).arg(r);
+                fillColumn(*grid, 0, texts);
+                for (int top = 0; top < 300; top += 10) {
+                    grid->setTopRow(top);
+                    grid->grab();
+                }
+                grids.push_back(std::move(grid));
+            }
+            const qsizetype bytes = RenderedTexts::shared().bytes();
+            QVERIFY(bytes > RenderedTexts::kTextBudget / 2);   // the store was used
+            QVERIFY(bytes <= RenderedTexts::kTextBudget + RenderedTexts::kGraphemeBudget);
+        }
+        QCOMPARE(RenderedTexts::shared().bytes(), qsizetype(0));
+    }
+
     void resizingKeepsTextAndEmptiesNewCells()
     {
         FlexGrid g;

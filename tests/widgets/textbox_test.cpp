@@ -9,6 +9,44 @@ class TextBoxTest : public QObject {
 private slots:
     void initTestCase() { installFontSubstitutions(); }
 
+    // Faults: the document's plain text turning a CR, a CR LF pair, a
+    // paragraph or line separator into a line feed and a no-break space into
+    // a space; a backspace that joins two lines leaving the next break's kind
+    // wrong; positions that no longer match the text's.
+    void everyCharacterComesBackAsSet_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("backspaceAt");   // -1: none
+        QTest::addColumn<QString>("after");
+        const QString nbsp(QChar(0xa0)), line(QChar(0x2028)), para(QChar(0x2029));
+        QTest::newRow("cr") << "あ\rい" << -1 << "あ\rい";
+        QTest::newRow("cr lf, two characters") << "あ\r\nい" << -1 << "あ\r\nい";
+        QTest::newRow("lf") << "あ\nい" << -1 << "あ\nい";
+        QTest::newRow("no-break space") << "あ" + nbsp + "い" << -1 << "あ" + nbsp + "い";
+        QTest::newRow("line separator") << "あ" + line + "い" << -1 << "あ" + line + "い";
+        QTest::newRow("paragraph separator") << "あ" + para + "い" << -1 << "あ" + para + "い";
+        QTest::newRow("a cr taken back before an lf") << "あ\rい\nう" << 2 << "あい\nう";
+        QTest::newRow("an lf taken back before a cr") << "あ\nい\rう\r" << 2 << "あい\rう\r";
+        QTest::newRow("the lf of a cr lf") << "あ\r\nい" << 3 << "あ\rい";
+    }
+    void everyCharacterComesBackAsSet()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, backspaceAt);
+        QFETCH(QString, after);
+        TextBox box;
+        box.setText(text);
+        QCOMPARE(box.text(), text);
+        if (backspaceAt >= 0) {
+            box.setSelStart(backspaceAt);
+            box.sendKeys("{BS}");
+            box.applyPendingKeys();
+        }
+        QCOMPARE(box.text(), after);
+        box.setSelStart(int(after.size()));
+        QCOMPARE(box.selStart(), int(after.size()));
+    }
+
     void keysWaitForEventProcessingAndFollowDirectChanges()
     {
         TextBox box;
