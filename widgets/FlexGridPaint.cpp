@@ -10,6 +10,10 @@ namespace pelumo {
 namespace {
 const QColor kGridLine(192, 192, 192);
 const QColor kOutsideCells(128, 128, 128);   // area beyond the last row or column
+
+// Room on either side of a character's picture for strokes that overhang its
+// advance: a quarter of the line's height is more than the Gothic faces need.
+int overhang(const QFontMetrics &fm) { return (fm.height() + 3) / 4; }
 }
 
 // Only the rows in view are visited, however many the grid holds.
@@ -108,7 +112,7 @@ const QPixmap *FlexGrid::renderedText(const QString &text)
     for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end) {
         const QString g = text.mid(start, end - start);
         if (const QPixmap *glyph = renderedGrapheme(g, fm))
-            p.drawPixmap(QPointF(x - fm.height(), 0), *glyph);
+            p.drawPixmap(QPointF(x - overhang(fm), 0), *glyph);
         x += fm.horizontalAdvance(g);
     }
     p.end();
@@ -122,7 +126,7 @@ const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMe
         return cached;
     // Wide enough for overhanging strokes on either side.
     const int advance = qMax(1, fm.horizontalAdvance(grapheme));
-    const QSize size(advance + 2 * fm.height(), fm.height());
+    const QSize size(advance + 2 * overhang(fm), fm.height());
     const qreal ratio = devicePixelRatioF();
     if (!store.fits(RenderedTexts::Grapheme, size * ratio))
         return nullptr;
@@ -132,7 +136,7 @@ const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMe
     QPainter p(pixmap);
     p.setFont(font());
     p.setPen(toQColor(m_foreColor));
-    p.drawText(QPointF(fm.height(), fm.ascent()), grapheme);
+    p.drawText(QPointF(overhang(fm), fm.ascent()), grapheme);
     p.end();
     return store.keep(RenderedTexts::Grapheme, m_renderStyle, grapheme, pixmap);
 }

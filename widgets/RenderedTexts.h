@@ -14,8 +14,8 @@ namespace pelumo {
 class RenderedTexts {
 public:
     enum Kind { Text, Grapheme };
-    static constexpr qsizetype kTextBudget = 6 << 20;       // bytes
-    static constexpr qsizetype kGraphemeBudget = 4 << 20;
+    static constexpr qsizetype kTextBudget = 4 << 20;       // bytes
+    static constexpr qsizetype kGraphemeBudget = 2 << 20;
 
     static RenderedTexts &shared();
     static void gridMade();
