@@ -40,9 +40,9 @@ std::optional<DwellSpot> frmTalk::dwellSpotAt(const QPoint &global)
     return std::nullopt;
 }
 
-void frmTalk::performDwell(const DwellStep &step)
+// On the window the target was found on, which may have gone since.
+void frmTalk::performDwell(QWidget *window, const DwellStep &step)
 {
-    QWidget *window = workedWindow();
     if (step.action == DwellAction::Press)
         pressTarget(window, step.target);
     else
