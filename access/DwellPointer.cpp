@@ -26,7 +26,7 @@ void DwellPointer::setEnabled(bool on)
         return;
     }
     m_ticker.reset();
-    showRing(std::nullopt, {}, -1.0);
+    showRing(std::nullopt, -1.0);
     for (const DwellStep &step : m_tracker.releaseHeld())
         if (m_targetWindow)
             m_perform(m_targetWindow, step);
@@ -57,18 +57,17 @@ void DwellPointer::tick()
     std::vector<Given> given;
     for (const DwellStep &step : steps)
         given.push_back({spot && step.target == spot->target ? m_targetWindow : left, step});
-    showRing(spot, pos, m_tracker.progress(now));
+    showRing(spot, m_tracker.progress(now));
     if (given.empty())
         return;
     QMetaObject::invokeMethod(this, [this, given] { perform(given); }, Qt::QueuedConnection);
 }
 
-void DwellPointer::showRing(const std::optional<DwellSpot> &spot, const QPoint &global,
-                            double fraction)
+void DwellPointer::showRing(const std::optional<DwellSpot> &spot, double fraction)
 {
     if (fraction >= 0 && spot && spot->window) {
         m_ringWindow = spot->window;
-        m_frame.showRing(spot->window, spot->window->mapFromGlobal(global), fraction, spot->scale);
+        m_frame.showRing(spot->window, spot->rect, fraction, spot->scale);
     } else if (m_ringWindow) {
         m_frame.showRing(m_ringWindow, {}, -1.0, 1.0);
         m_ringWindow = nullptr;

@@ -1,8 +1,8 @@
 #pragma once
 // Dwell (InputMode 3): watches the pointer, and when it rests on a target
 // for DwellTime has the target pressed as a touch would press it, with a
-// ring filling at the pointer meanwhile. What is under the pointer and how a
-// press is given are the window's business, handed in as functions.
+// ring filling round the target meanwhile. What is under the pointer and how
+// a press is given are the window's business, handed in as functions.
 //
 // Presses are given from the event loop, never inside the watcher's own
 // tick: a press that opens a dialog runs the dialog's loop, and a timer
@@ -11,6 +11,7 @@
 #include "access/core/DwellTracker.h"
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QPointer>
 #include <functional>
 #include <memory>
@@ -29,6 +30,7 @@ struct DwellSpot {
     ScanTarget target;
     bool repeats = false;        // the key repeats while held (← → ＢＳ ↑ ↓ △ ▽)
     QWidget *window = nullptr;   // the top-level window the target is on, which takes the press
+    QRect rect;                  // the target on that window, for the ring round it
     double scale = 1.0;          // that window's layout scale
 };
 
@@ -54,7 +56,7 @@ public:
 private:
     void tick();
     qint64 nowMs() const;
-    void showRing(const std::optional<DwellSpot> &spot, const QPoint &global, double fraction);
+    void showRing(const std::optional<DwellSpot> &spot, double fraction);
     struct Given {
         QPointer<QWidget> window;
         DwellStep step;

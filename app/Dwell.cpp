@@ -35,8 +35,8 @@ std::optional<DwellSpot> frmTalk::dwellSpotAt(const QPoint &global)
     for (const ScanItem &item : c.table)
         collectTargets(item, targets);
     for (const ScanTarget &t : targets)
-        if (targetRect(c.window, t).contains(at))
-            return DwellSpot{t, repeatsWhileHeld(t), c.window, c.scale};
+        if (const QRect r = targetRect(c.window, t); r.contains(at))
+            return DwellSpot{t, repeatsWhileHeld(t), c.window, r, c.scale};
     return std::nullopt;
 }
 

@@ -32,9 +32,9 @@ struct Rig {
     std::optional<DwellSpot> spotAt(const QPoint &p)
     {
         if (QRect(100, 100, 100, 100).contains(p))
-            return DwellSpot{ScanTarget::control(inPlaceOfA), false, &window, 1.0};
+            return DwellSpot{ScanTarget::control(inPlaceOfA), false, &window, {100, 100, 100, 100}, 1.0};
         if (QRect(300, 100, 100, 100).contains(p))
-            return DwellSpot{ScanTarget::control("r"), true, &window, 1.0};
+            return DwellSpot{ScanTarget::control("r"), true, &window, {300, 100, 100, 100}, 1.0};
         return std::nullopt;
     }
     // Time passes; what it brought is given from the event loop.
