@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QPointer>
+#include <QWindow>
 #include <QApplication>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -187,6 +188,15 @@ public:
     static void tap(QAbstractButton *button)
     {
         QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    // A touch at a point of the screen, as the window system gives it to the
+    // window in front there: a modal dialog holds back one on a window
+    // behind it.
+    static void touchAt(const QPoint &global)
+    {
+        if (QWindow *front = QGuiApplication::topLevelAt(global))
+            QTest::mouseClick(front, Qt::LeftButton, {}, front->mapFromGlobal(global));
         QCoreApplication::processEvents();
     }
     // Time passes for a user who rests; what it brought is given from the
