@@ -50,6 +50,8 @@ public:
     void setEnabled(bool on);
     bool isEnabled() const { return m_ticker != nullptr; }
     void setDwellTime(int ms) { m_tracker.setDwellTime(ms); }
+    // A ring fills or a key is held: a press is under way.
+    bool isBusy() const { return isEnabled() && m_tracker.isBusy(); }
 
     static constexpr int kTickMs = 30;
 
