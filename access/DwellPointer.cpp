@@ -26,8 +26,11 @@ void DwellPointer::setEnabled(bool on)
         return;
     }
     m_ticker.reset();
-    showRing(std::nullopt, {}, -1.0);
-    perform(m_tracker.releaseHeld());
+    showRing(std::nullopt, -1.0);
+    for (const DwellStep &step : m_tracker.releaseHeld())
+        if (m_targetWindow)
+            m_perform(m_targetWindow, step);
+    m_targetWindow = nullptr;
 }
 
 qint64 DwellPointer::nowMs() const
@@ -48,33 +51,39 @@ void DwellPointer::tick()
     const qint64 now = nowMs();
     const std::vector<DwellStep> steps = spot ? m_tracker.update(spot->target, spot->repeats, now)
                                               : m_tracker.update(std::nullopt, false, now);
-    // The ring first: a press may open a dialog whose event loop ticks on.
-    showRing(spot, pos, m_tracker.progress(now));
-    perform(steps);
+    // A key left is let go on the window it was pressed on.
+    const QPointer<QWidget> left = m_targetWindow;
+    m_targetWindow = spot ? spot->window : nullptr;
+    std::vector<Given> given;
+    for (const DwellStep &step : steps)
+        given.push_back({spot && step.target == spot->target ? m_targetWindow : left, step});
+    showRing(spot, m_tracker.progress(now));
+    if (given.empty())
+        return;
+    QMetaObject::invokeMethod(this, [this, given] { perform(given); }, Qt::QueuedConnection);
 }
 
-void DwellPointer::showRing(const std::optional<DwellSpot> &spot, const QPoint &global,
-                            double fraction)
+void DwellPointer::showRing(const std::optional<DwellSpot> &spot, double fraction)
 {
     if (fraction >= 0 && spot && spot->window) {
         m_ringWindow = spot->window;
-        m_frame.showRing(spot->window, spot->window->mapFromGlobal(global), fraction, spot->scale);
+        m_frame.showRing(spot->window, spot->rect, fraction, spot->scale);
     } else if (m_ringWindow) {
         m_frame.showRing(m_ringWindow, {}, -1.0, 1.0);
         m_ringWindow = nullptr;
     }
 }
 
-void DwellPointer::perform(const std::vector<DwellStep> &steps)
+void DwellPointer::perform(const std::vector<Given> &steps)
 {
-    if (steps.empty())
-        return;
-    // A step may close the window that owns this watcher.
+    // A step may close the window that owns this watcher, or the window of
+    // the next step.
     const QPointer<DwellPointer> alive(this);
-    for (const DwellStep &step : steps) {
+    for (const Given &g : steps) {
         if (!alive)
             return;
-        m_perform(step);
+        if (g.window)
+            m_perform(g.window, g.step);
     }
 }
 

@@ -42,15 +42,21 @@ void ScanFrame::showFrame(QWidget *window, const QRect &rect, double scale)
     update();
 }
 
-void ScanFrame::showRing(QWidget *window, const QPoint &pos, double fraction, double scale)
+void ScanFrame::showRing(QWidget *window, const QRect &target, double fraction, double scale)
 {
     if (!window)
         return;
+    const bool moved = parentWidget() != window;
     moveTo(window);
-    m_ringAt = pos;
+    // Only the ring's own room is painted again, 33 times a second.
+    const QRect dirty = moved || m_ring < 0 ? QRect() : m_ringTarget;
+    m_ringTarget = target;
     m_ring = fraction;
     m_ringScale = scale;
-    update();
+    if (moved)
+        update();
+    else
+        update(dirty | (fraction >= 0 ? target : QRect()));
 }
 
 void ScanFrame::hideAll()
@@ -102,15 +108,35 @@ void ScanFrame::paintEvent(QPaintEvent *)
         p.drawRect(outer.adjusted(0, 0, -1, -1));
         p.drawRect(inner.adjusted(-1, -1, 0, 0));
     }
-    if (m_ring >= 0) {
-        p.setRenderHint(QPainter::Antialiasing);
-        const int r = qRound(28 * qMax(1.0, m_ringScale));
-        const int w = thickness(m_ringScale);
-        const QRect box(m_ringAt.x() - r, m_ringAt.y() - r, 2 * r, 2 * r);
-        p.setPen(QPen(Qt::black, w + 2));
-        p.drawEllipse(box);
-        p.setPen(QPen(colour(), w, Qt::SolidLine, Qt::FlatCap));
-        p.drawArc(box, 90 * 16, -qRound(qBound(0.0, m_ring, 1.0) * 360 * 16));
+    if (m_ring >= 0)
+        paintRing(p);
+}
+
+std::array<QRect, 2> ScanFrame::ringTracks(const QRect &target, double scale)
+{
+    const int w = qMax(4, qRound(6 * scale));
+    const int inset = qMax(2, qRound(3 * scale));
+    const QRect in = target.adjusted(inset, inset, -inset, -inset);
+    if (target.width() >= target.height())
+        return {QRect(in.left(), in.top(), w, in.height()),
+                QRect(in.right() - w + 1, in.top(), w, in.height())};
+    return {QRect(in.left(), in.top(), in.width(), w),
+            QRect(in.left(), in.bottom() - w + 1, in.width(), w)};
+}
+
+// Each track dark, and orange from its start (the bottom of an upright
+// track, the left end of a lying one) as far as the time has gone.
+void ScanFrame::paintRing(QPainter &p) const
+{
+    const double f = qBound(0.0, m_ring, 1.0);
+    for (const QRect &track : ringTracks(m_ringTarget, m_ringScale)) {
+        p.fillRect(track, Qt::black);
+        QRect fill = track.adjusted(1, 1, -1, -1);
+        if (track.height() > track.width())
+            fill.setTop(fill.bottom() + 1 - qRound(fill.height() * f));
+        else
+            fill.setWidth(qRound(fill.width() * f));
+        p.fillRect(fill, colour());
     }
 }
 

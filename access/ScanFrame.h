@@ -5,7 +5,11 @@
 // comes home to the window it was made on when a dialog it is on closes, so
 // it never goes down with the dialog.
 #include <QPointer>
+#include <QRect>
+#include <array>
 #include <QWidget>
+
+class QPainter;
 
 namespace pelumo {
 
@@ -22,9 +26,11 @@ public:
     // Frames rect (in window's coordinates) on window, at the given scale of
     // its layout. An empty rect hides the frame.
     void showFrame(QWidget *window, const QRect &rect, double scale);
-    // The dwell ring at pos (window's coordinates), filled by fraction 0..1;
-    // a negative fraction hides it.
-    void showRing(QWidget *window, const QPoint &pos, double fraction, double scale);
+    // Dwell's ring round target (window's coordinates), filled by fraction
+    // 0..1; a negative fraction hides it. It runs along the target's two
+    // shorter edges, inside them, where a caption leaves its margin, so it
+    // hides no glyph.
+    void showRing(QWidget *window, const QRect &target, double fraction, double scale);
     void hideAll();
 
     QRect frameRect() const { return m_frame; }   // empty when none
@@ -37,11 +43,14 @@ protected:
 private:
     void moveTo(QWidget *window);
     void goHome();
+    // The two tracks the ring fills along, for a target at a scale.
+    static std::array<QRect, 2> ringTracks(const QRect &target, double scale);
+    void paintRing(QPainter &p) const;
 
     QPointer<QWidget> m_home;
     QRect m_frame;
     double m_frameScale = 1.0;
-    QPoint m_ringAt;
+    QRect m_ringTarget;
     double m_ring = -1.0;
     double m_ringScale = 1.0;
 };

@@ -1,4 +1,5 @@
 #include "app/CallForHelp.h"
+#include "app/CallStandIn.h"
 #include "platform/Clock.h"
 #include "platform/Logging.h"
 #include "speech/Chime.h"
@@ -17,6 +18,17 @@ CallForHelp::~CallForHelp()
 {
     if (isCalling())
         m_chime.stop();
+}
+
+void CallForHelp::standInFor(CommandButton &panelButton, std::function<bool()> panelShown)
+{
+    m_standIn = std::make_unique<CallStandIn>(panelButton, std::move(panelShown));
+    connect(m_standIn->cmdCall, &QAbstractButton::clicked, this, &CallForHelp::start);
+}
+
+QWidget *CallForHelp::standIn() const
+{
+    return m_standIn.get();
 }
 
 void CallForHelp::start()

@@ -56,6 +56,7 @@ void frmTalk::connectHandlers()
     click(cmdBack, [this] { diary->cmdBack_Click(); });
 
     connectAudioNotice(*this);
+    call->standInFor(*panel->cmdCall, [this] { return m_panelShown; });
 }
 
 void frmTalk::connectSubsystems()

@@ -20,13 +20,15 @@ bool repeatsWhileHeld(const ScanTarget &target)
 
 std::optional<DwellSpot> frmTalk::dwellSpotAt(const QPoint &global)
 {
-    const ScanContext c = scanContext();
-    if (!c.window)
-        return std::nullopt;
     // Another of the program's windows in front (the character) takes the
-    // pointer; the frame itself lets it through.
+    // pointer; the frame itself lets it through. The call's own 呼ぶ, above
+    // a dialog, is a window of its own.
     QWidget *under = QApplication::widgetAt(global);
-    if (under && under->window() != c.window)
+    if (QWidget *standIn = call->standIn(); under && under->window() == standIn)
+        return DwellSpot{ScanTarget::control("cmdCall"), false, standIn, standIn->rect(),
+                         layout.scale().factor()};
+    const ScanContext c = scanContext();
+    if (!c.window || (under && under->window() != c.window))
         return std::nullopt;
     const QPoint at = c.window->mapFromGlobal(global);
     if (!c.window->rect().contains(at))
@@ -35,14 +37,14 @@ std::optional<DwellSpot> frmTalk::dwellSpotAt(const QPoint &global)
     for (const ScanItem &item : c.table)
         collectTargets(item, targets);
     for (const ScanTarget &t : targets)
-        if (targetRect(c.window, t).contains(at))
-            return DwellSpot{t, repeatsWhileHeld(t), c.window, c.scale};
+        if (const QRect r = targetRect(c.window, t); r.contains(at))
+            return DwellSpot{t, repeatsWhileHeld(t), c.window, r, c.scale};
     return std::nullopt;
 }
 
-void frmTalk::performDwell(const DwellStep &step)
+// On the window the target was found on, which may have gone since.
+void frmTalk::performDwell(QWidget *window, const DwellStep &step)
 {
-    QWidget *window = workedWindow();
     if (step.action == DwellAction::Press)
         pressTarget(window, step.target);
     else

@@ -9,7 +9,6 @@ namespace {
 const OleColor kDialogBlue = rgb(128, 128, 255);
 const QSize kClientTwips(11775, 4545);
 const QRect kPromptTwips(240, 120, 11385, 1965);
-const QRect kCallTwips(10095, 120, 1530, 1143);   // a board cell
 const int kButtonTop = 2280, kButtonWidth = 4845, kButtonHeight = 2175;
 const int kLeftButton = 300, kRightButton = 6720, kCentredButton = 3500;
 const double kFontPoints = 48;
@@ -68,22 +67,7 @@ void frmOK::arrange(int style)
 ScanTable frmOK::scanTable() const
 {
     const QString negative = m_style == 48 ? QString() : cmdOK[1]->caption();
-    ScanTable table = questionOrder(cmdOK[0]->caption(), negative);
-    if (cmdCall)
-        table.push_back(ScanItem::of(cmdCall->caption(), ScanTarget::control("cmdCall")));
-    return table;
-}
-
-void frmOK::offerCall(std::function<void()> call)
-{
-    cmdCall = new CommandButton(QStringLiteral("呼ぶ"), rgb(255, 96, 96), this);
-    cmdCall->setObjectName(QStringLiteral("cmdCall"));
-    m_layout.place(cmdCall, kCallTwips, {kPGothic, 27, true});
-    connect(cmdCall, &QAbstractButton::clicked, this, std::move(call));
-    QRect prompt = kPromptTwips;
-    prompt.setRight(kCallTwips.left() - 120);
-    m_layout.setGeometry(lblOK, prompt);
-    fitPrompt();
+    return questionOrder(cmdOK[0]->caption(), negative);
 }
 
 void frmOK::setPrompt(const QString &prompt)
@@ -123,8 +107,6 @@ bool frmTalk::AskQuestion(const QString &Prompt, int Style, const QString &Title
     // the buttons of the last one.
     frmOK dialog(layout.scale(), this);
     dialog.arrange(Style);
-    if (m_panelShown)
-        dialog.offerCall([this] { call->start(); });
     dialog.setWindowTitle(Title);
     dialog.setPrompt(Prompt);
     dialog.exec();

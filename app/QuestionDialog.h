@@ -7,7 +7,6 @@
 #include "widgets/ScaledLayout.h"
 #include <QDialog>
 #include <array>
-#include <functional>
 
 class QLabel;
 
@@ -22,9 +21,6 @@ public:
     // one centred "ＯＫ", 36 "ＹＥＳ"/"ＮＯ", 33 "ＯＫ"/"キャンセル", any other as laid out.
     void arrange(int style);
     void setPrompt(const QString &prompt);
-    // 呼ぶ in the dialog's top right corner, while the side panel, which the
-    // dialog blocks, is shown; the prompt narrows to make room.
-    void offerCall(std::function<void()> call);
     void cmdOK_Click(int Index);
 
     bool answer() const { return m_answer; }
@@ -34,7 +30,6 @@ public:
 
     QLabel *lblOK;
     std::array<CommandButton *, 2> cmdOK;
-    CommandButton *cmdCall = nullptr;
 
 private:
     void fitPrompt();

@@ -5,6 +5,7 @@
 #include "app/frmTalk.h"
 #include "access/core/PanelOrder.h"
 #include "access/core/ScanOrders.h"
+#include "widgets/FlashWindow.h"
 #include <QApplication>
 
 namespace pelumo {
@@ -66,6 +67,9 @@ ScanContext frmTalk::scanContext()
         return {question, question->scale(), question->scanTable()};
     if (auto *options = qobject_cast<frmOPT *>(front))
         return {options, options->layout.scale().factor(), options->scanTable()};
+    if (front == call->flash())   // the whole flash is one target: it ends the call
+        return {front, layout.scale().factor(),
+                {ScanItem::of(FlashWindow::kText, ScanTarget::control(front->objectName()))}};
     if (front != this)
         return {front, layout.scale().factor(), {}};
     return {this, layout.scale().factor(), mainScanTable()};

@@ -64,7 +64,7 @@ void frmTalk::createSubsystems()
     dwell = new DwellPointer(
         services.clock, *scanFrame, [] { return QCursor::pos(); },
         [this](const QPoint &global) { return dwellSpotAt(global); },
-        [this](const DwellStep &step) { performDwell(step); }, this);
+        [this](QWidget *window, const DwellStep &step) { performDwell(window, step); }, this);
 }
 
 void frmTalk::stopRepeats()

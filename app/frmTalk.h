@@ -143,7 +143,7 @@ private:
     void loadPanelLists();
     void rememberSpoken(const QString &text);
     std::optional<DwellSpot> dwellSpotAt(const QPoint &global);
-    void performDwell(const DwellStep &step);
+    void performDwell(QWidget *window, const DwellStep &step);
     void afterDecide();
 
     bool m_phraseBookQueued = false;

@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QPointer>
+#include <QWindow>
 #include <QApplication>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -20,7 +23,9 @@
 namespace pelumo::test {
 
 // A clock that moves only when told: advance() runs the ticks of the
-// press-and-hold repeats that fall due, in order.
+// press-and-hold repeats that fall due, in order. As with Qt's timers, a tick
+// still running (one that opened a dialog, whose loop advances the clock) is
+// not run again inside itself.
 class FakeClock : public Clock {
 public:
     double now = 1000.0;
@@ -41,16 +46,19 @@ public:
         for (;;) {
             std::shared_ptr<Entry> due;
             for (const auto &e : m_entries)
-                if (e->alive && e->next <= target + 1e-9 && (!due || e->next < due->next))
+                if (e->alive && !e->running && e->next <= target + 1e-9
+                    && (!due || e->next < due->next))
                     due = e;
             if (!due)
                 break;
-            now = due->next;
+            now = std::max(now, due->next);   // never back, after a nested advance
             due->next += due->interval;
             const auto tick = due->tick;   // the tick may drop its own ticker
+            due->running = true;
             tick();
+            due->running = false;
         }
-        now = target;
+        now = std::max(now, target);
         std::erase_if(m_entries, [](const auto &e) { return !e->alive; });
     }
     // Repeats still running.
@@ -66,6 +74,7 @@ private:
         double next;
         std::function<void()> tick;
         bool alive = true;
+        bool running = false;
     };
     struct FakeTicker : Ticker {
         explicit FakeTicker(std::shared_ptr<Entry> e) : entry(std::move(e)) {}
@@ -181,6 +190,32 @@ public:
         QTest::mouseClick(button, Qt::LeftButton);
         QCoreApplication::processEvents();
     }
+    // A touch at a point of the screen, as the window system gives it to the
+    // window in front there: a modal dialog holds back one on a window
+    // behind it.
+    static void touchAt(const QPoint &global)
+    {
+        if (QWindow *front = QGuiApplication::topLevelAt(global))
+            QTest::mouseClick(front, Qt::LeftButton, {}, front->mapFromGlobal(global));
+        QCoreApplication::processEvents();
+    }
+    // Time passes for a user who rests; what it brought is given from the
+    // event loop.
+    void wait(int ms)
+    {
+        clock.advance(ms);
+        QCoreApplication::processEvents();
+    }
+    // The pointer comes onto a point (seen moving) and rests there until
+    // dwell has pressed what is under it.
+    void dwellAt(const QPoint &global)
+    {
+        QCursor::setPos(global + QPoint(2, 2));
+        wait(DwellPointer::kTickMs);
+        QCursor::setPos(global);
+        wait(window->state.Access.dwellTime + DwellPointer::kTickMs);
+    }
+    void dwellOn(QWidget *target) { dwellAt(target->mapToGlobal(target->rect().center())); }
 
     QTemporaryDir dir;
     FakeClock clock;
@@ -191,6 +226,35 @@ public:
     std::unique_ptr<IniSettingsStore> settings;
     std::unique_ptr<frmTalk> window;
 };
+
+// Runs script from inside the loop of the next dialog (or flash) shown. A
+// dialog still open a moment after the script is closed, so that the test
+// ends, and reported as stuck.
+struct InDialog {
+    bool ran = false, stuck = false;
+};
+inline std::shared_ptr<InDialog> inNextDialog(std::function<void(QWidget *)> script)
+{
+    auto seen = std::make_shared<InDialog>();
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, seen, script] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        seen->ran = true;
+        script(dialog);
+        QTimer::singleShot(100, [dialog, seen] {
+            if (dialog && dialog->isVisible()) {
+                seen->stuck = true;
+                dialog->close();
+            }
+        });
+    });
+    poll->start(5);
+    return seen;
+}
 
 // What a question dialog showed when it was answered.
 struct SeenQuestion {
