@@ -60,6 +60,8 @@ private:
     void handle(const ScanResult &result);
     void perform(const ScanTarget &target);
     void showHighlight();
+    // The worked window was resized: the frame follows its item and scale.
+    void reframe();
 
     Clock &m_clock;
     std::function<ScanContext()> m_context;
@@ -69,6 +71,7 @@ private:
     ScanFrame &m_frame;
     std::unique_ptr<Ticker> m_ticker;
     QTimer m_refreshTimer;   // a refresh asked for, not yet made
+    QTimer m_reframeTimer;   // the window's layout is placed after its resize
 };
 
 } // namespace pelumo

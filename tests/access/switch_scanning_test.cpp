@@ -38,6 +38,19 @@ int stepTo(frmTalk &w, const QString &name)
     return -1;
 }
 
+// From p inwards by step: a dark line, orange pixels, a dark line. The count
+// of orange pixels, or -1 when either dark line is missing.
+int bandWidth(const QImage &image, QPoint p, QPoint step)
+{
+    const QRgb dark = qRgb(0, 0, 0), orange = ScanFrame::colour().rgb();
+    if (image.pixel(p) != dark)
+        return -1;
+    int count = 0;
+    for (p += step; image.valid(p) && image.pixel(p) == orange; p += step)
+        ++count;
+    return image.valid(p) && image.pixel(p) == dark ? count : -1;
+}
+
 // Answers a question by the switches once it is shown: count steps, then the
 // select switch. Records what was highlighted first.
 struct ScannedAnswer {
@@ -122,6 +135,34 @@ private slots:
         QCOMPARE(w.message->text(), QString("き_"));
         // After the entry, scanning starts again at the first column.
         QCOMPARE(highlighted(w), QString("あ行"));
+    }
+
+    // The frame on the あ column in a grab of the window, at the left and the
+    // top edge: a dark line, max(6, 6 × scale) px of orange, a dark line.
+    // Faults: the lines drawn over the band, a band that does not scale, a
+    // frame left where the window was before it was resized.
+    void frameBandInAGrab_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("band");
+        QTest::newRow("scale 1") << QSize(1018, 741) << 6;
+        QTest::newRow("scale 1.5") << QSize(1527, 1112) << 9;
+    }
+    void frameBandInAGrab()
+    {
+        QFETCH(QSize, size);
+        TestWindow t({{"InputMode", "2"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        w.resize(size);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(highlighted(w), QString("あ行"));
+        const QRect frame = w.scanning->frame().frameRect();
+        QCOMPARE(frame, itemRect(&w, *w.scanning->scanner().highlighted()));
+        const QImage grab = w.grab().toImage();
+        QTEST(bandWidth(grab, frame.topLeft() + QPoint(0, frame.height() / 2), {1, 0}), "band");
+        QTEST(bandWidth(grab, frame.topLeft() + QPoint(frame.width() / 2, 0), {0, 1}), "band");
     }
 
     // A click is a switch press, never also a touch on what is under it.
