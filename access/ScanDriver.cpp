@@ -21,6 +21,7 @@ ScanSettings scanSettings(const AccessSettings &a)
     s.rounds = a.rounds;
     s.acceptTime = a.acceptTime;
     s.repeatBlockTime = a.repeatBlockTime;
+    s.holdTime = a.callHoldTime;
     return s.clamped();
 }
 
@@ -114,6 +115,10 @@ void ScanDriver::handle(const ScanResult &result)
         QTimer::singleShot(0, this, [this, target] { perform(target); });
         break;
     }
+    case ScanEvent::Held:
+        showHighlight();   // it may have stepped on meanwhile
+        emit longHold();
+        break;
     case ScanEvent::Nothing:
     case ScanEvent::Ignored:
         break;

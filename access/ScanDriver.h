@@ -51,6 +51,8 @@ signals:
     // The highlight came to an item (a step, a group entered, a new screen):
     // its name, for the tick and for auditory scanning.
     void highlighted(const QString &name);
+    // A switch has been held down for the settings' callHoldTime: once a hold.
+    void longHold();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

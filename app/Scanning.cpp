@@ -83,7 +83,8 @@ void frmTalk::ApplyAccess()
 }
 
 // A switch press while the call sounds ends the call and nothing else. A
-// switch held for CallHoldTime calls for help, from any screen or dialog.
+// switch held for CallHoldTime calls for help, from any screen or dialog
+// (the scanner tells the hold, scanning->longHold).
 void frmTalk::switchPressed(SwitchId id)
 {
     if (call->isCalling()) {
@@ -91,12 +92,10 @@ void frmTalk::switchPressed(SwitchId id)
         return;
     }
     scanning->press(id);
-    m_switchHeld = services.clock.startTicker(state.Access.callHoldTime, [this] { call->start(); });
 }
 
 void frmTalk::switchReleased(SwitchId id)
 {
-    m_switchHeld.reset();
     scanning->release(id);
 }
 

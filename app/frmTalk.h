@@ -148,7 +148,6 @@ private:
 
     bool m_phraseBookQueued = false;
     bool m_panelShown = false;
-    std::unique_ptr<Ticker> m_switchHeld;   // runs while a switch is held: a long hold calls
 };
 
 } // namespace pelumo

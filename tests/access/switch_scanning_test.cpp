@@ -165,6 +165,40 @@ private slots:
         QTEST(bandWidth(grab, frame.topLeft() + QPoint(frame.width() / 2, 0), {0, 1}), "band");
     }
 
+    // With 長押し時間 0.5 s a press counts once held that long, at its
+    // release; a hold for 呼ぶ presses nothing on its way. Faults: a tap
+    // taken as a press, a hold that presses twice or presses what is framed
+    // before it calls, a call made again by the same hold once answered.
+    void acceptTimeAndTheLongHold()
+    {
+        TestWindow t({{"InputMode", "2"}, {"SwitchAcceptTime", "500"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        auto hold = [&](int ms) {
+            QTest::keyPress(&w, Qt::Key_Return);
+            t.clock.advance(ms);
+            QTest::keyRelease(&w, Qt::Key_Return);
+            QCoreApplication::processEvents();
+        };
+        hold(100);
+        QCOMPARE(highlighted(w), QString("あ行"));
+        hold(1500);
+        QCOMPARE(highlighted(w), QString("あ"));   // entered once
+        hold(1500);
+        QCOMPARE(w.state.screen.shown, Screen::Selection);
+        QCOMPARE(highlighted(w), QString("あ"));   // opened, not also chosen
+        QTest::keyPress(&w, Qt::Key_Return);
+        t.clock.advance(2000);
+        QVERIFY(w.call->isCalling());
+        w.call->stop();                            // a carer answers; the switch stays down
+        t.clock.advance(6000);
+        QVERIFY(!w.call->isCalling());
+        QTest::keyRelease(&w, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.state.screen.shown, Screen::Selection);
+        QCOMPARE(w.message->text(), QString());
+    }
+
     // A click is a switch press, never also a touch on what is under it.
     void clickIsTheSwitchNotATouch()
     {
