@@ -44,13 +44,17 @@ ScanTable frmTalk::screenScanTable() const
     case Screen::Candidates:
     case Screen::PhraseList:
     case Screen::DiaryList:
-        return listOrder(phraseButtonCaption());
-    case Screen::DiaryEntry:
-        return diaryEntryOrder(phraseButtonCaption());
     case Screen::History:
-        return listOrder(phraseButtonCaption());
+        return listOrder(commandFacts());
+    case Screen::DiaryEntry:
+        return diaryEntryOrder(commandFacts());
     }
     return {};
+}
+
+CommandFacts frmTalk::commandFacts() const
+{
+    return {phraseButtonCaption(), phraseKeyShown(), boardCaption(state.board.kind), edit->isWide()};
 }
 
 QWidget *frmTalk::workedWindow()
