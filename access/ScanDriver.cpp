@@ -21,6 +21,7 @@ ScanSettings scanSettings(const AccessSettings &a)
     s.rounds = a.rounds;
     s.acceptTime = a.acceptTime;
     s.repeatBlockTime = a.repeatBlockTime;
+    s.holdTime = a.callHoldTime;
     return s.clamped();
 }
 
@@ -33,6 +34,9 @@ ScanDriver::ScanDriver(Clock &clock, ScanFrame &frame, std::function<ScanContext
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &ScanDriver::refresh);
+    m_reframeTimer.setSingleShot(true);
+    m_reframeTimer.setInterval(0);
+    connect(&m_reframeTimer, &QTimer::timeout, this, &ScanDriver::reframe);
 }
 
 ScanDriver::~ScanDriver()
@@ -111,6 +115,10 @@ void ScanDriver::handle(const ScanResult &result)
         QTimer::singleShot(0, this, [this, target] { perform(target); });
         break;
     }
+    case ScanEvent::Held:
+        showHighlight();   // it may have stepped on meanwhile
+        emit longHold();
+        break;
     case ScanEvent::Nothing:
     case ScanEvent::Ignored:
         break;
@@ -137,12 +145,25 @@ void ScanDriver::showHighlight()
         m_frame.showFrame(m_window, rect, m_scale);
 }
 
+void ScanDriver::reframe()
+{
+    if (!m_ticker || !m_window)
+        return;
+    const ScanContext c = m_context();
+    if (c.window != m_window)
+        return;
+    m_scale = c.scale;
+    showHighlight();
+}
+
 bool ScanDriver::eventFilter(QObject *watched, QEvent *event)
 {
     // The program's dialogs come and go, and the table follows.
     const auto type = event->type();
     if ((type == QEvent::Show || type == QEvent::Hide) && qobject_cast<QDialog *>(watched))
         refreshSoon();
+    if (type == QEvent::Resize && watched == m_window)
+        m_reframeTimer.start();
     return false;
 }
 

@@ -51,6 +51,8 @@ signals:
     // The highlight came to an item (a step, a group entered, a new screen):
     // its name, for the tick and for auditory scanning.
     void highlighted(const QString &name);
+    // A switch has been held down for the settings' callHoldTime: once a hold.
+    void longHold();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +62,8 @@ private:
     void handle(const ScanResult &result);
     void perform(const ScanTarget &target);
     void showHighlight();
+    // The worked window was resized: the frame follows its item and scale.
+    void reframe();
 
     Clock &m_clock;
     std::function<ScanContext()> m_context;
@@ -69,6 +73,7 @@ private:
     ScanFrame &m_frame;
     std::unique_ptr<Ticker> m_ticker;
     QTimer m_refreshTimer;   // a refresh asked for, not yet made
+    QTimer m_reframeTimer;   // the window's layout is placed after its resize
 };
 
 } // namespace pelumo

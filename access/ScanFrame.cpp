@@ -5,6 +5,21 @@
 #include <QtMath>
 
 namespace pelumo {
+namespace {
+
+// Fills a ring of the given width along the inside of r.
+void fillRing(QPainter &p, const QRect &r, int width, const QColor &colour)
+{
+    if (r.isEmpty())
+        return;
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addRect(r);
+    ring.addRect(r.adjusted(width, width, -width, -width));
+    p.fillPath(ring, colour);
+}
+
+} // namespace
 
 ScanFrame::ScanFrame(QWidget *home) : QWidget(home), m_home(home)
 {
@@ -94,19 +109,13 @@ void ScanFrame::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (!m_frame.isEmpty()) {
+        // Inside the rectangle, from its edge in: a dark line, the orange
+        // band of its full thickness, a dark line.
         const int t = thickness(m_frameScale);
         const QRect outer = m_frame.intersected(rect());
-        const QRect inner = outer.adjusted(t, t, -t, -t);
-        // An orange band inside the rectangle, with a dark line along both
-        // of its edges.
-        QPainterPath band;
-        band.setFillRule(Qt::OddEvenFill);
-        band.addRect(outer);
-        band.addRect(inner);
-        p.fillPath(band, colour());
-        p.setPen(QPen(Qt::black, 1));
-        p.drawRect(outer.adjusted(0, 0, -1, -1));
-        p.drawRect(inner.adjusted(-1, -1, 0, 0));
+        fillRing(p, outer, 1, Qt::black);
+        fillRing(p, outer.adjusted(1, 1, -1, -1), t, colour());
+        fillRing(p, outer.adjusted(1 + t, 1 + t, -1 - t, -1 - t), 1, Qt::black);
     }
     if (m_ring >= 0)
         paintRing(p);

@@ -18,10 +18,12 @@ class ScanFrame : public QWidget {
 public:
     explicit ScanFrame(QWidget *home);
 
-    // The frame's colour: orange, with a dark edge either side so that it
+    // The frame's colour: orange, with a dark line either side so that it
     // shows on every background, the orange keys included.
     static QColor colour() { return QColor(255, 102, 0); }
-    static int thickness(double scale);   // at least 6 px
+    // The orange band's width, at least 6 px; its two dark lines lie beside
+    // it, all three inside the framed item.
+    static int thickness(double scale);
 
     // Frames rect (in window's coordinates) on window, at the given scale of
     // its layout. An empty rect hides the frame.

@@ -17,6 +17,7 @@ void frmTalk::connectHandlers()
     connect(switches, &SwitchInput::pressed, this, &frmTalk::switchPressed);
     connect(switches, &SwitchInput::released, this, &frmTalk::switchReleased);
     connect(scanning, &ScanDriver::highlighted, this, &frmTalk::scanHighlighted);
+    connect(scanning, &ScanDriver::longHold, this, [this] { call->start(); });
     click(cmdEnd, [this] { cmdEnd_Click(); });
     click(cmdOpt, [this] { cmdOpt_Click(); });
 

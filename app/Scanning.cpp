@@ -45,13 +45,17 @@ ScanTable frmTalk::screenScanTable() const
     case Screen::Candidates:
     case Screen::PhraseList:
     case Screen::DiaryList:
-        return listOrder(phraseButtonCaption());
-    case Screen::DiaryEntry:
-        return diaryEntryOrder(phraseButtonCaption());
     case Screen::History:
-        return listOrder(phraseButtonCaption());
+        return listOrder(commandFacts());
+    case Screen::DiaryEntry:
+        return diaryEntryOrder(commandFacts());
     }
     return {};
+}
+
+CommandFacts frmTalk::commandFacts() const
+{
+    return {phraseButtonCaption(), phraseKeyShown(), boardCaption(state.board.kind), edit->isWide()};
 }
 
 QWidget *frmTalk::workedWindow()
@@ -87,7 +91,8 @@ void frmTalk::ApplyAccess()
 }
 
 // A switch press while the call sounds ends the call and nothing else. A
-// switch held for CallHoldTime calls for help, from any screen or dialog.
+// switch held for CallHoldTime calls for help, from any screen or dialog
+// (the scanner tells the hold, scanning->longHold).
 void frmTalk::switchPressed(SwitchId id)
 {
     if (call->isCalling()) {
@@ -95,12 +100,10 @@ void frmTalk::switchPressed(SwitchId id)
         return;
     }
     scanning->press(id);
-    m_switchHeld = services.clock.startTicker(state.Access.callHoldTime, [this] { call->start(); });
 }
 
 void frmTalk::switchReleased(SwitchId id)
 {
-    m_switchHeld.reset();
     scanning->release(id);
 }
 

@@ -59,11 +59,25 @@ QString phraseCaption(const ScreenState &s)
     return s.shown == Screen::PhraseList ? kEndPhrases : kShowPhrases;
 }
 
+// 例文追加 wherever a message can be added, 例文削除 on the phrase list,
+// neither in the diary or the history.
+PhraseKey phraseKeyOn(const ScreenState &s)
+{
+    if (s.diaryOpen || s.shown == Screen::History)
+        return PhraseKey::None;
+    return s.shown == Screen::PhraseList ? PhraseKey::Delete : PhraseKey::Add;
+}
+
 } // namespace
 
 QString frmTalk::phraseButtonCaption() const
 {
     return phraseCaption(state.screen);
+}
+
+PhraseKey frmTalk::phraseKeyShown() const
+{
+    return phraseKeyOn(state.screen);
 }
 
 void frmTalk::showScreen(Screen screen)
@@ -87,8 +101,8 @@ void frmTalk::showScreen(Screen screen)
         fraSet->raise();
 
     cmdSamp->setCaption(phraseCaption(s));
-    cmdSampADD->setVisible(!s.diaryOpen && s.shown != Screen::PhraseList && s.shown != Screen::History);
-    cmdSampDel->setVisible(!s.diaryOpen && s.shown == Screen::PhraseList);
+    cmdSampADD->setVisible(phraseKeyOn(s) == PhraseKey::Add);
+    cmdSampDel->setVisible(phraseKeyOn(s) == PhraseKey::Delete);
     panel->showQuickMark(s.shown == Screen::PhraseList);
     scanning->refreshSoon();
 }

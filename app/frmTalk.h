@@ -15,6 +15,7 @@
 // (Screens.cpp), from a table.
 #include "access/DwellPointer.h"
 #include "access/ScanDriver.h"
+#include "access/core/ScanOrders.h"
 #include "access/SwitchInput.h"
 #include "app/CallForHelp.h"
 #include "app/MainControls.h"
@@ -108,8 +109,10 @@ public:
     ScanTable mainScanTable() const;
     ScanContext scanContext();
     QWidget *workedWindow();   // the dialog in front, or this window
-    // The phrase button's caption on the shown screen.
+    // The phrase button's caption on the shown screen, and the phrase key
+    // (例文追加, 例文削除) shown below it.
     QString phraseButtonCaption() const;
+    PhraseKey phraseKeyShown() const;
     // The program's own question dialog; true when the affirmative button
     // was chosen. The window answers while it is open even when a command
     // has disabled it.
@@ -138,6 +141,7 @@ private:
     void switchPressed(SwitchId id);
     void switchReleased(SwitchId id);
     ScanTable screenScanTable() const;
+    CommandFacts commandFacts() const;   // the keys beside a list or a diary entry
     void createPanel();
     void placePanel(QSize client);
     void loadPanelLists();
@@ -148,7 +152,6 @@ private:
 
     bool m_phraseBookQueued = false;
     bool m_panelShown = false;
-    std::unique_ptr<Ticker> m_switchHeld;   // runs while a switch is held: a long hold calls
 };
 
 } // namespace pelumo

@@ -53,6 +53,23 @@ void addRows(ScanTable &table, const QList<QStringList> &cells)
     }
 }
 
+ScanItem kindKey(const QString &caption)
+{
+    return ScanItem::of(caption, ScanTarget::control("cmdKey"));
+}
+
+// 広げる alone; in the wide layout a group of 狭める, コピ and 貼る.
+ScanItem layoutKeys(bool wide)
+{
+    std::vector<ScanItem> layout;
+    layout.push_back(control(wide ? QStringLiteral("狭める") : QStringLiteral("広げる"), "cmdWide"));
+    if (wide) {
+        layout.push_back(control(QStringLiteral("コピ"), "cmdCopy"));
+        layout.push_back(control(QStringLiteral("貼る"), "cmdPaste"));
+    }
+    return groupOrLone(QStringLiteral("コピと貼る"), std::move(layout));
+}
+
 void addBoardCommands(ScanTable &table, const LetterBoardFacts &facts)
 {
     table.push_back(control(QStringLiteral("読む"), "cmdRead"));
@@ -67,14 +84,22 @@ void addBoardCommands(ScanTable &table, const LetterBoardFacts &facts)
     if (!facts.diaryOpen)
         phrases.push_back(control(QStringLiteral("例文追加"), "cmdSampADD"));
     table.push_back(groupOrLone(QStringLiteral("例文"), std::move(phrases)));
-    table.push_back(control(facts.kindCaption, "cmdKey"));
-    std::vector<ScanItem> layout;
-    layout.push_back(control(facts.wide ? QStringLiteral("狭める") : QStringLiteral("広げる"), "cmdWide"));
-    if (facts.wide) {
-        layout.push_back(control(QStringLiteral("コピ"), "cmdCopy"));
-        layout.push_back(control(QStringLiteral("貼る"), "cmdPaste"));
-    }
-    table.push_back(groupOrLone(QStringLiteral("コピと貼る"), std::move(layout)));
+    table.push_back(kindKey(facts.kindCaption));
+    table.push_back(layoutKeys(facts.wide));
+}
+
+// After the keys of a list or a diary entry: the phrase-mode button, the
+// phrase key, and the keys that stay from the board, in the board's order.
+void addCommands(ScanTable &table, const CommandFacts &facts)
+{
+    table.push_back(ScanItem::of(facts.modeCaption, ScanTarget::control("cmdSamp")));
+    if (facts.phraseKey == PhraseKey::Add)
+        table.push_back(control(QStringLiteral("例文追加"), "cmdSampADD"));
+    if (facts.phraseKey == PhraseKey::Delete)
+        table.push_back(control(QStringLiteral("例文削除"), "cmdSampDel"));
+    table.push_back(control(QStringLiteral("読む"), "cmdRead"));
+    table.push_back(kindKey(facts.kindCaption));
+    table.push_back(layoutKeys(facts.wide));
 }
 
 const QString kSelectionGrid = QStringLiteral("grdBoard2");
@@ -145,16 +170,20 @@ ScanTable selectionOrder(const SelectionFacts &facts)
     return table;
 }
 
-ScanTable listOrder(const QString &modeCaption)
+ScanTable listOrder(const CommandFacts &facts)
 {
-    return {control(QStringLiteral("▽"), "cmdDown"), control(QStringLiteral("△"), "cmdUp"),
-            control(QStringLiteral("決定"), "cmdDec"), ScanItem::of(modeCaption, ScanTarget::control("cmdSamp"))};
+    ScanTable table = {control(QStringLiteral("▽"), "cmdDown"), control(QStringLiteral("△"), "cmdUp"),
+                       control(QStringLiteral("決定"), "cmdDec")};
+    addCommands(table, facts);
+    return table;
 }
 
-ScanTable diaryEntryOrder(const QString &modeCaption)
+ScanTable diaryEntryOrder(const CommandFacts &facts)
 {
-    return {control(QStringLiteral("修正する"), "cmdRevise"), control(QStringLiteral("戻る"), "cmdBack"),
-            ScanItem::of(modeCaption, ScanTarget::control("cmdSamp"))};
+    ScanTable table = {control(QStringLiteral("修正する"), "cmdRevise"),
+                       control(QStringLiteral("戻る"), "cmdBack")};
+    addCommands(table, facts);
+    return table;
 }
 
 QString spokenName(const QString &name)

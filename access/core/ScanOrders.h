@@ -35,12 +35,26 @@ struct SelectionFacts {
 };
 ScanTable selectionOrder(const SelectionFacts &facts);
 
-// The candidates, the phrase list and the diary list: the list keys and the
-// phrase-mode button, whose caption names it.
-ScanTable listOrder(const QString &modeCaption);
+// The phrase key below the phrase-mode button: 例文追加 (cmdSampADD) where
+// a message can be added, 例文削除 (cmdSampDel) on the phrase list.
+enum class PhraseKey { None, Add, Delete };
 
-// An open diary entry: 修正する, 戻る and the phrase-mode button.
-ScanTable diaryEntryOrder(const QString &modeCaption);
+// The keys that stand beside a list or an open diary entry as on the board.
+struct CommandFacts {
+    QString modeCaption;                          // the phrase-mode button (例文終了, 日記終了, ...)
+    PhraseKey phraseKey = PhraseKey::None;
+    QString kindCaption = QStringLiteral("ひら");  // the board-kind button's caption
+    bool wide = false;                            // the wide layout shows コピ and 貼る
+};
+
+// The candidates, the phrase list, the diary list and the history: the list
+// keys, the phrase-mode button and the phrase key, then 読む, the board
+// kind and 広げる as on the board.
+ScanTable listOrder(const CommandFacts &facts);
+
+// An open diary entry: 修正する, 戻る and the phrase-mode button, then the
+// same keys as the lists.
+ScanTable diaryEntryOrder(const CommandFacts &facts);
 
 // An item's name as auditory scanning says it: the column and row groups in
 // kana ("あ行" → "あぎょう", "Qの段" → "Qのだん"), which a reader of words

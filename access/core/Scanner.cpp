@@ -18,6 +18,7 @@ ScanResult weightier(const ScanResult &a, const ScanResult &b)
 {
     auto weight = [](ScanEvent e) {
         switch (e) {
+        case ScanEvent::Held: return 4;
         case ScanEvent::Selected: return 3;
         case ScanEvent::Moved: return 2;
         case ScanEvent::Ignored: return 1;
@@ -39,6 +40,8 @@ ScanSettings ScanSettings::clamped() const
     s.rounds = std::clamp(rounds, 1, 10);
     s.acceptTime = std::clamp(acceptTime, 0, 5000);
     s.repeatBlockTime = std::clamp(repeatBlockTime, 0, 5000);
+    // A hold no longer than a press could take would leave no press at all.
+    s.holdTime = holdTime > 0 ? std::clamp(holdTime, s.acceptTime + kHoldBeyondAccept, 60000) : 0;
     return s;
 }
 
@@ -50,7 +53,8 @@ Scanner::Scanner(const ScanSettings &settings)
 void Scanner::setSettings(const ScanSettings &settings)
 {
     m_settings = settings.clamped();
-    m_pending = false;
+    if (m_hold)
+        m_hold->pending = false;
     restart(m_now);
 }
 
@@ -59,7 +63,10 @@ void Scanner::setTable(ScanTable table, qint64 now)
     dropEmptyGroups(table);
     m_table = std::move(table);
     m_now = std::max(now, m_now);
-    m_pending = false;   // a press held across a screen change counts for nothing
+    // A press held across a screen change counts for nothing; its hold may
+    // still grow long.
+    if (m_hold)
+        m_hold->pending = false;
     restart(m_now);
 }
 
@@ -70,11 +77,18 @@ const ScanItem *Scanner::highlighted() const
 
 qint64 Scanner::nextDue() const
 {
-    if (m_pending)
-        return m_pressedAt + m_settings.acceptTime;
-    if (m_settings.mode != ScanMode::Automatic || m_path.empty())
-        return -1;
-    return m_due;
+    qint64 due = -1;
+    auto sooner = [&due](qint64 t) {
+        if (due < 0 || t < due)
+            due = t;
+    };
+    if (pending() && !countsAtRelease())
+        sooner(m_hold->since + m_settings.acceptTime);
+    if (m_hold && !m_hold->told && m_settings.holdTime > 0)
+        sooner(m_hold->since + m_settings.holdTime);
+    if (!pending() && m_settings.mode == ScanMode::Automatic && !m_path.empty())
+        sooner(m_due);
+    return due;
 }
 
 const std::vector<ScanItem> &Scanner::siblings() const
@@ -144,19 +158,37 @@ ScanResult Scanner::act(SwitchId id, qint64 now)
 
 ScanResult Scanner::acceptDuePress(qint64 now)
 {
-    const qint64 acceptAt = m_pressedAt + m_settings.acceptTime;
-    if (!m_pending || now < acceptAt)
+    if (!pending() || countsAtRelease())
         return {};
-    m_pending = false;
-    return act(m_pendingId, acceptAt);
+    const qint64 acceptAt = m_hold->since + m_settings.acceptTime;
+    if (now < acceptAt)
+        return {};
+    m_hold->pending = false;
+    return act(m_hold->id, acceptAt);
+}
+
+ScanResult Scanner::tellLongHold(qint64 now)
+{
+    if (!m_hold || m_hold->told || m_settings.holdTime == 0)
+        return {};
+    const qint64 heldAt = m_hold->since + m_settings.holdTime;
+    if (now < heldAt)
+        return {};
+    m_hold->told = true;
+    if (m_hold->pending) {
+        // Not a press after all: the highlight goes on from where it waited.
+        m_hold->pending = false;
+        m_due += heldAt - m_hold->since;
+    }
+    return {ScanEvent::Held, {}};
 }
 
 ScanResult Scanner::advanceTo(qint64 now)
 {
     now = std::max(now, m_now);
-    ScanResult result = acceptDuePress(now);
+    ScanResult result = weightier(acceptDuePress(now), tellLongHold(now));
     // The highlight waits while a press is held towards its acceptance.
-    if (!m_pending && m_settings.mode == ScanMode::Automatic && !m_path.empty()) {
+    if (!pending() && m_settings.mode == ScanMode::Automatic && !m_path.empty()) {
         while (m_due <= now)
             result = weightier(result, step(m_due));
     }
@@ -168,22 +200,28 @@ ScanResult Scanner::press(SwitchId id, qint64 now)
 {
     ScanResult result = advanceTo(now);
     const bool blocked = m_everAccepted && m_now < m_acceptedAt + m_settings.repeatBlockTime;
-    if (m_pending || blocked)
+    if (pending() || blocked)
         return weightier(result, {ScanEvent::Ignored, {}});
-    m_pending = true;
-    m_pendingId = id;
-    m_pressedAt = m_now;
-    return weightier(result, acceptDuePress(m_now));
+    m_hold = Hold{id, m_now};
+    if (m_settings.acceptTime > 0)
+        return result;
+    m_hold->pending = false;
+    return weightier(result, act(id, m_now));
 }
 
 ScanResult Scanner::release(SwitchId id, qint64 now)
 {
     const ScanResult result = advanceTo(now);
-    if (m_pending && id == m_pendingId) {
-        // Too short to count: the highlight goes on from where it waited.
-        m_pending = false;
-        m_due += m_now - m_pressedAt;
-    }
+    if (!m_hold || id != m_hold->id)
+        return result;
+    const Hold hold = *m_hold;
+    m_hold.reset();
+    if (!hold.pending)
+        return result;
+    if (countsAtRelease() && m_now - hold.since >= m_settings.acceptTime)
+        return weightier(result, act(hold.id, m_now));
+    // Too short to count: the highlight goes on from where it waited.
+    m_due += m_now - hold.since;
     return result;
 }
 

@@ -1,6 +1,7 @@
 // Switch scanning on the real window: keys and clicks as the switches, the
 // fake clock for the automatic steps.
 #include "access/TargetPress.h"
+#include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
 
 using namespace pelumo;
@@ -36,6 +37,19 @@ int stepTo(frmTalk &w, const QString &name)
         hit(&w, Qt::Key_Space);
     }
     return -1;
+}
+
+// From p inwards by step: a dark line, orange pixels, a dark line. The count
+// of orange pixels, or -1 when either dark line is missing.
+int bandWidth(const QImage &image, QPoint p, QPoint step)
+{
+    const QRgb dark = qRgb(0, 0, 0), orange = ScanFrame::colour().rgb();
+    if (image.pixel(p) != dark)
+        return -1;
+    int count = 0;
+    for (p += step; image.valid(p) && image.pixel(p) == orange; p += step)
+        ++count;
+    return image.valid(p) && image.pixel(p) == dark ? count : -1;
 }
 
 // Answers a question by the switches once it is shown: count steps, then the
@@ -124,6 +138,68 @@ private slots:
         QCOMPARE(highlighted(w), QString("あ行"));
     }
 
+    // The frame on the あ column in a grab of the window, at the left and the
+    // top edge: a dark line, max(6, 6 × scale) px of orange, a dark line.
+    // Faults: the lines drawn over the band, a band that does not scale, a
+    // frame left where the window was before it was resized.
+    void frameBandInAGrab_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("band");
+        QTest::newRow("scale 1") << QSize(1018, 741) << 6;
+        QTest::newRow("scale 1.5") << QSize(1527, 1112) << 9;
+    }
+    void frameBandInAGrab()
+    {
+        QFETCH(QSize, size);
+        TestWindow t({{"InputMode", "2"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        w.resize(size);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(highlighted(w), QString("あ行"));
+        const QRect frame = w.scanning->frame().frameRect();
+        QCOMPARE(frame, itemRect(&w, *w.scanning->scanner().highlighted()));
+        const QImage grab = w.grab().toImage();
+        QTEST(bandWidth(grab, frame.topLeft() + QPoint(0, frame.height() / 2), {1, 0}), "band");
+        QTEST(bandWidth(grab, frame.topLeft() + QPoint(frame.width() / 2, 0), {0, 1}), "band");
+    }
+
+    // With 長押し時間 0.5 s a press counts once held that long, at its
+    // release; a hold for 呼ぶ presses nothing on its way. Faults: a tap
+    // taken as a press, a hold that presses twice or presses what is framed
+    // before it calls, a call made again by the same hold once answered.
+    void acceptTimeAndTheLongHold()
+    {
+        TestWindow t({{"InputMode", "2"}, {"SwitchAcceptTime", "500"}});
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        auto hold = [&](int ms) {
+            QTest::keyPress(&w, Qt::Key_Return);
+            t.clock.advance(ms);
+            QTest::keyRelease(&w, Qt::Key_Return);
+            QCoreApplication::processEvents();
+        };
+        hold(100);
+        QCOMPARE(highlighted(w), QString("あ行"));
+        hold(1500);
+        QCOMPARE(highlighted(w), QString("あ"));   // entered once
+        hold(1500);
+        QCOMPARE(w.state.screen.shown, Screen::Selection);
+        QCOMPARE(highlighted(w), QString("あ"));   // opened, not also chosen
+        QTest::keyPress(&w, Qt::Key_Return);
+        t.clock.advance(2000);
+        QVERIFY(w.call->isCalling());
+        w.call->stop();                            // a carer answers; the switch stays down
+        t.clock.advance(6000);
+        QVERIFY(!w.call->isCalling());
+        QTest::keyRelease(&w, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.state.screen.shown, Screen::Selection);
+        QCOMPARE(w.message->text(), QString());
+    }
+
     // A click is a switch press, never also a touch on what is under it.
     void clickIsTheSwitchNotATouch()
     {
@@ -165,6 +241,27 @@ private slots:
         hit(&w, Qt::Key_Return);
         QCOMPARE(w.message->text(), QString());
         QCOMPARE(highlighted(w), QString("あ行"));
+    }
+
+    // 例文削除 on the phrase list by the switches, and its question answered
+    // by them: the phrase leaves the file. Faults: 例文削除 left out of the
+    // phrase list's order, its question not scanned.
+    void phraseDeletedBySwitches()
+    {
+        TestWindow t({{"InputMode", "2"}});
+        t.putPhrases({"ありがとう"});
+        frmTalk &w = t.start();
+        QVERIFY(stepTo(w, "例文") > 0);
+        hit(&w, Qt::Key_Return);                   // into 例文
+        hit(&w, Qt::Key_Return);                   // 例文表示
+        QCOMPARE(w.state.screen.shown, Screen::PhraseList);
+        hit(&w, Qt::Key_Return);                   // ▽: from 日記 to the phrase
+        QCOMPARE(stepTo(w, "例文削除"), 4);
+        auto answered = answerByScanning(w, 1);   // past キャンセル to ＯＫ
+        hit(&w, Qt::Key_Return);
+        QCOMPARE(answered->first, QString("キャンセル"));
+        const TextFileContent file = readTextLines(t.dir.filePath("program/Talk.txt"));
+        QCOMPARE(file.lines.size(), 1);            // the diary's line alone
     }
 
     // The carer opens 設定 by touch; the user's switches then work the dialog.

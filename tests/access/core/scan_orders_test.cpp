@@ -101,7 +101,7 @@ private slots:
         LetterBoardFacts facts = board(BoardKind::Hiragana, 14);
         facts.wide = true;
         ids << targetIds(letterBoardOrder(facts)) << targetIds(selectionOrder({selectionAroundKa()}))
-            << targetIds(listOrder("例文終了")) << targetIds(diaryEntryOrder("日記終了"));
+            << targetIds(listOrder({"例文終了"})) << targetIds(diaryEntryOrder({"日記終了"}));
         QVERIFY(!ids.contains("cmdEnd"));
         QVERIFY(!ids.contains("cmdOpt"));
         QVERIFY(ids.contains("cmdRead"));
@@ -194,11 +194,15 @@ private slots:
         QCOMPARE(table[5].target, ScanTarget::control("cmdEnd2"));
     }
 
+    // The keys a touch reaches beside a list or an open entry, after their
+    // own: 例文削除 on the phrase list, the board's keys as the board has them.
     void otherScreens()
     {
-        QCOMPARE(describe(listOrder("例文表示")), QString("▽ △ 決定 例文表示"));
-        QCOMPARE(listOrder("x")[3].target, ScanTarget::control("cmdSamp"));
-        QCOMPARE(describe(diaryEntryOrder("日記終了")), QString("修正する 戻る 日記終了"));
+        QCOMPARE(describe(listOrder({"例文終了", PhraseKey::Delete})),
+                 QString("▽ △ 決定 例文終了 例文削除 読む ひら 広げる"));
+        QCOMPARE(listOrder({"例文終了", PhraseKey::Delete})[4].target, ScanTarget::control("cmdSampDel"));
+        QCOMPARE(describe(diaryEntryOrder({"日記終了", PhraseKey::None, "カタ", true})),
+                 QString("修正する 戻る 日記終了 読む カタ コピと貼る[狭める コピ 貼る]"));
         const ScanTable question = questionOrder("ＯＫ", "キャンセル");
         QCOMPARE(describe(question), QString("キャンセル ＯＫ"));
         QCOMPARE(question[0].target, ScanTarget::control("cmdOK1"));

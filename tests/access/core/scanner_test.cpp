@@ -30,7 +30,8 @@ QString highlightPath(const Scanner &s)
 
 // Plays a script of inputs, each a letter and a time in ms: "." advances the
 // clock, "p"/"r" press and release the select switch, "P"/"R" the step
-// switch, "x"/"X" press and release at once. Returns what was selected.
+// switch, "x"/"X" press and release at once. Returns what was selected, with
+// "held" for each long hold told.
 QString play(Scanner &s, const QString &script)
 {
     QStringList selected;
@@ -48,8 +49,20 @@ QString play(Scanner &s, const QString &script)
         for (const ScanResult &r : results)
             if (r.event == ScanEvent::Selected)
                 selected << r.target.id;
+            else if (r.event == ScanEvent::Held)
+                selected << "held";
     }
     return selected.join(',');
+}
+
+// Plays the row's script on the small table; what was selected and where
+// the highlight ends against the row's columns.
+void checkScript(const ScanSettings &settings, const QString &script)
+{
+    Scanner s(settings);
+    s.setTable(smallTable(), 0);
+    QTEST(play(s, script), "selected");
+    QTEST(highlightPath(s), "highlight");
 }
 
 } // namespace
@@ -125,17 +138,42 @@ private slots:
         QFETCH(int, acceptTime);
         QFETCH(int, repeatBlock);
         QFETCH(QString, script);
-        ScanSettings settings;
-        settings.mode = ScanMode(mode);
-        settings.scanTime = 1000;
-        settings.firstItemDelay = firstItemDelay;
-        settings.rounds = rounds;
-        settings.acceptTime = acceptTime;
-        settings.repeatBlockTime = repeatBlock;
-        Scanner s(settings);
-        s.setTable(smallTable(), 0);
-        QTEST(play(s, script), "selected");
-        QTEST(highlightPath(s), "highlight");
+        checkScript({ScanMode(mode), 1000, firstItemDelay, rounds, acceptTime, repeatBlock}, script);
+    }
+
+    // A long hold (2000 ms, the call for help) beside the acceptance time. Faults:
+    // a hold that first presses what is framed although the press could wait
+    // for its release, a hold told twice or never, a tap that counts, a press
+    // lost when no long hold can follow.
+    void holds_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("acceptTime");
+        QTest::addColumn<int>("holdTime");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("highlight");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("a tap is nothing") << 1 << 500 << 2000 << ".2000 p2000 r2100" << "C" << "";
+        QTest::newRow("a long press selects once, at its release")
+            << 1 << 500 << 2000 << ".2000 p2000 .3900 r3900 .4899" << "A" << "C";
+        QTest::newRow("a long hold presses nothing")
+            << 1 << 500 << 2000 << ".2000 p2000 .4000 r4500" << "C" << "held";
+        QTest::newRow("a long hold is told once") << 1 << 500 << 2000 << "p0 .2000 .9000 r20000" << "A" << "held";
+        QTest::newRow("after the hold the highlight goes on") << 1 << 500 << 2000 << "p0 .3000" << "B" << "held";
+        QTest::newRow("without acceptance a press counts at once")
+            << 1 << 0 << 2000 << ".2000 p2000 .4000 r4100" << "C" << "C,held";
+        QTest::newRow("no long hold: counts while held") << 1 << 500 << 0 << ".2000 p2000 .2500" << "A" << "C";
+        QTest::newRow("a hold is longer than an acceptance")
+            << 1 << 1800 << 1000 << ".2000 p2000 r4700" << "A" << "C";
+        QTest::newRow("step switch: a long hold does not step") << 2 << 500 << 2000 << "P0 R2500" << "A" << "held";
+    }
+    void holds()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, acceptTime);
+        QFETCH(int, holdTime);
+        QFETCH(QString, script);
+        checkScript({ScanMode(mode), 1000, 0, 2, acceptTime, 0, holdTime}, script);
     }
 
     // A new table (the screen that a selection showed) starts at its first
