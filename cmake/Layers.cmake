@@ -24,12 +24,16 @@ function(pelumo_expose_headers target folder)
   target_include_directories(${target} PUBLIC ${root})
 endfunction()
 
-# One layer: a static library of the sources in `folder`, offering its
-# headers, linked to the layers (and Qt modules) it may use.
+# One layer: a library of the sources in `folder` (static, or of the kind
+# PELUMO_LAYER_KIND names), offering its headers, linked to the layers (and
+# Qt modules) it may use.
 function(pelumo_layer target folder)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
   list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/app/main.cpp)
-  add_library(${target} STATIC ${sources})
+  if(NOT PELUMO_LAYER_KIND)
+    set(PELUMO_LAYER_KIND STATIC)
+  endif()
+  add_library(${target} ${PELUMO_LAYER_KIND} ${sources})
   pelumo_expose_headers(${target} ${folder})
   target_link_libraries(${target} PUBLIC ${ARGN})
 endfunction()
