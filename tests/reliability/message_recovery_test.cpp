@@ -144,7 +144,7 @@ public:
 const SavedMessage kWritten{u("あいう_"), 3, 2, true};
 // Kills at random moments after a change was seen; each costs a start of the
 // program, several times slower under the sanitizers, which run fewer.
-int kills() { return qEnvironmentVariableIsSet("ASAN_OPTIONS") ? 30 : 100; }
+int kills() { return qEnvironmentVariableIsSet("ASAN_OPTIONS") ? 15 : 100; }
 
 } // namespace
 
