@@ -2,6 +2,7 @@
 #include "app/UnaskedNotice.h"
 #include "app/frmTalk.h"
 #include "platform/Logging.h"
+#include "platform/core/TextFile.h"
 #include <QGuiApplication>
 
 namespace pelumo {
@@ -31,13 +32,7 @@ MessageKeeper::MessageKeeper(frmTalk &window, const QString &path)
 
     m_syncTimer.setSingleShot(true);
     m_syncTimer.setInterval(kSyncDelayMs);
-    connect(&m_syncTimer, &QTimer::timeout, this, [this] {
-        runOnSyncer([path = m_path] {
-            const QString error = syncSavedMessage(path);
-            if (!error.isEmpty())
-                qCWarning(lcFiles) << "cannot put the kept message on the disk:" << error;
-        }, false);
-    });
+    connect(&m_syncTimer, &QTimer::timeout, this, [this] { sync(false); });
     TextBox *box = window.txtTalk;
     // The user is still writing: whatever the session manager asked before,
     // the session goes on.
@@ -114,7 +109,7 @@ bool MessageKeeper::keepUnreadFileAside()
 {
     if (!m_unreadFileThere)
         return true;
-    const SavedMessageAside aside = keepSavedMessageAside(m_path);
+    const AsideMove aside = moveAside(m_path);
     if (!aside.ok()) {
         writeFailed(aside.errorString);
         return false;
@@ -142,8 +137,17 @@ void MessageKeeper::flush()
 {
     if (m_writePosted)
         writeLatest();
+    sync(true);
+}
+
+void MessageKeeper::sync(bool wait)
+{
     m_syncTimer.stop();
-    runOnSyncer([path = m_path] { syncSavedMessage(path); }, true);
+    runOnSyncer([path = m_path] {
+        const QString error = syncSavedMessage(path);
+        if (!error.isEmpty())
+            qCWarning(lcFiles) << "cannot put the kept message on the disk:" << error;
+    }, wait);
 }
 
 void MessageKeeper::runOnSyncer(std::function<void()> work, bool wait)

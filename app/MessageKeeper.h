@@ -53,6 +53,7 @@ private:
     void writeLatest();
     bool keepUnreadFileAside();
     void writeFailed(const QString &error);
+    void sync(bool wait);   // the file to the disk, on the syncer's thread
     SavedMessage current() const;
     void runOnSyncer(std::function<void()> work, bool wait);
 

@@ -1,7 +1,6 @@
 #include "editing/core/SavedMessage.h"
 #include "platform/core/Characters.h"
 #include "platform/core/RegularFile.h"
-#include "platform/core/TextFile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -159,20 +158,6 @@ QString syncSavedMessage(const QString &path)
             return error;
     }
     return QString();
-}
-
-SavedMessageAside keepSavedMessageAside(const QString &path)
-{
-    SavedMessageAside aside;
-    aside.name = freeAsideName(path);
-    const QString to = QFileInfo(path).dir().filePath(aside.name);
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(to).constData()) != 0) {
-        if (errno == ENOENT)
-            aside.name.clear();   // nothing there to keep
-        else
-            aside.errorString = systemError("cannot rename aside", QFile::encodeName(path));
-    }
-    return aside;
 }
 
 QString removeSavedMessage(const QString &path)

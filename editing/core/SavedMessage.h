@@ -43,15 +43,6 @@ QString writeSavedMessage(const QString &path, const SavedMessage &message);
 // Empty on success or when there is no file.
 QString syncSavedMessage(const QString &path);
 
-// A kept file that is not a message of ours (damaged, cut off, too large,
-// of a newer version) is renamed to a free name beside it before anything
-// is written in its place: "message-kept-N.json".
-struct SavedMessageAside {
-    QString name;          // empty when there was nothing to keep
-    QString errorString;   // empty when kept
-    bool ok() const { return errorString.isEmpty(); }
-};
-SavedMessageAside keepSavedMessageAside(const QString &path);
 // Removes the kept message. Empty on success or when there was none.
 QString removeSavedMessage(const QString &path);
 

@@ -1,19 +1,6 @@
 #include "phrasebook/core/LineFileSave.h"
-#include <QDir>
-#include <QFileInfo>
 
 namespace pelumo {
-
-namespace {
-
-// A dangling link is a name taken too: renaming onto it would replace it.
-bool nameTaken(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || !info.symLinkTarget().isEmpty();
-}
-
-} // namespace
 
 LineFileSave saveLines(LineFileKind kind, const QString &path, const QStringList &lines,
                        const TextFileContent &asRead, WriteMode mode)
@@ -48,19 +35,6 @@ LineFileSave saveLines(LineFileKind kind, const QString &path, const QStringList
     save.status = LineFileSave::Written;
     save.written = std::move(written.written);
     return save;
-}
-
-AsideMove moveAside(const QString &path, const QString &wanted)
-{
-    AsideMove move;
-    if (!QFileInfo::exists(path))
-        return move;
-    const QDir dir = QFileInfo(path).dir();
-    move.name = wanted.isEmpty() || nameTaken(dir.filePath(wanted)) ? freeAsideName(path) : wanted;
-    // QDir, not QFile: QFile falls back to copying, which would open a FIFO.
-    if (!QDir().rename(path, dir.filePath(move.name)))
-        move.errorString = QStringLiteral("cannot rename to %1").arg(dir.filePath(move.name));
-    return move;
 }
 
 } // namespace pelumo

@@ -34,17 +34,6 @@ struct LineFileSave : SaveReport {
 LineFileSave saveLines(LineFileKind kind, const QString &path, const QStringList &lines,
                        const TextFileContent &asRead, WriteMode mode);
 
-// A file that was not read, renamed to a free name beside it so that no
-// write replaces it. wanted is the name promised to the user; a free one is
-// taken when it is empty or no longer free. Ok with no name when there is no
-// file. The name is set even when the rename fails, for the notice.
-struct AsideMove {
-    QString name;
-    QString errorString;
-    bool ok() const { return errorString.isEmpty(); }
-};
-AsideMove moveAside(const QString &path, const QString &wanted);
-
 // A save's outcome in the terms of a book's result, whose Status names the
 // same failures; a copy kept aside before is not forgotten.
 template <typename Result>

@@ -97,17 +97,39 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     return writeTextLines(path, lines, none);
 }
 
+namespace {
+
+// A dangling link is a name taken too: renaming onto it would replace it.
+bool nameTaken(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || !info.symLinkTarget().isEmpty();
+}
+
+} // namespace
+
 QString freeAsideName(const QString &path)
 {
     const QFileInfo info(path);
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("%1-kept-%2.%3")
                                  .arg(info.completeBaseName()).arg(n).arg(info.suffix());
-        // A dangling link is a name taken too.
-        if (!QFileInfo(info.dir().filePath(name)).exists()
-            && QFileInfo(info.dir().filePath(name)).symLinkTarget().isEmpty())
+        if (!nameTaken(info.dir().filePath(name)))
             return name;
     }
+}
+
+AsideMove moveAside(const QString &path, const QString &wanted)
+{
+    AsideMove move;
+    if (!QFileInfo::exists(path))
+        return move;
+    const QDir dir = QFileInfo(path).dir();
+    move.name = wanted.isEmpty() || nameTaken(dir.filePath(wanted)) ? freeAsideName(path) : wanted;
+    // QDir, not QFile: QFile falls back to copying, which would open a FIFO.
+    if (!QDir().rename(path, dir.filePath(move.name)))
+        move.errorString = QStringLiteral("cannot rename to %1").arg(dir.filePath(move.name));
+    return move;
 }
 
 AsideCopy copyAside(const QString &path)

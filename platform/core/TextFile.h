@@ -86,6 +86,17 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
 // it (Talk-kept-1.txt, message-kept-1.json).
 QString freeAsideName(const QString &path);
 
+// A file that was not read, renamed to a free name beside it so that no
+// write replaces it. wanted is the name promised to the user; a free one is
+// taken when it is empty or no longer free. Ok with no name when there is no
+// file. The name is set even when the rename fails, for the notice.
+struct AsideMove {
+    QString name;
+    QString errorString;
+    bool ok() const { return errorString.isEmpty(); }
+};
+AsideMove moveAside(const QString &path, const QString &wanted = QString());
+
 // Before a file changes format, a copy of it byte for byte under that name.
 // ok() with an empty name when there was no file to copy.
 struct AsideCopy {

@@ -1,7 +1,7 @@
 // The message kept against a crash, on the real window: a kept file the
 // program cannot read is moved aside before anything is written in its
-// place, a save that cannot be made is told once, and every change is in the
-// file before it is painted.
+// place, and a save that cannot be made is told once. That every change is
+// in the file before it is seen is the kill test's, in message_recovery_test.
 #include "app/MessageKeeper.h"
 #include "support/TestWindow.h"
 #include <QDir>
@@ -160,47 +160,6 @@ private slots:
         QCOMPARE(readSavedMessage(k.path).message.text, u("あいう_"));
         QCOMPARE(noticesAfterAQuietMoment(w, answerer), 1);
     }
-
-    // Faults: the write waiting on a timer, so that a kill right after a
-    // change the user has seen takes it; a kept text whose CR comes back as
-    // a line feed.
-    void everyChangeIsKeptBeforeItIsPainted()
-    {
-        TestWindow w({{"OPT1", "2"}});
-        frmTalk &f = w.start();
-        Keeper k(w);
-        putInPlace(k.path, Standing::Bytes,
-                   savedMessageBytes(SavedMessage{u("あ\rい\r\nう_"), 6, 6, false}));
-        MessageKeeper keeper(f, k.path);
-        QVERIFY(keeper.restore());
-        QCOMPARE(f.txtTalk->text(), u("あ\rい\r\nう_"));
-
-        QStringList keptAtPaint;
-        PaintSpy spy(f.txtTalk->viewport(), [&] { keptAtPaint << readSavedMessage(k.path).message.text; });
-        QTest::qWait(20);   // the paints the restore asked for
-        keptAtPaint.clear();
-        TestWindow::press(f.grdBoard, 0, 9);
-        QTRY_VERIFY(!keptAtPaint.isEmpty());
-        QCOMPARE(keptAtPaint.first(), u("あ\rい\r\nうあ_"));
-    }
-
-private:
-    class PaintSpy : public QObject {
-    public:
-        PaintSpy(QWidget *widget, std::function<void()> onPaint) : m_onPaint(std::move(onPaint))
-        {
-            widget->installEventFilter(this);
-        }
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            if (event->type() == QEvent::Paint)
-                m_onPaint();
-            return false;
-        }
-
-    private:
-        std::function<void()> m_onPaint;
-    };
 };
 
 QTEST_MAIN(KeptMessageTest)

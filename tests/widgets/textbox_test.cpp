@@ -21,7 +21,6 @@ private slots:
         const QString nbsp(QChar(0xa0)), line(QChar(0x2028)), para(QChar(0x2029));
         QTest::newRow("cr") << "あ\rい" << -1 << "あ\rい";
         QTest::newRow("cr lf, two characters") << "あ\r\nい" << -1 << "あ\r\nい";
-        QTest::newRow("lf") << "あ\nい" << -1 << "あ\nい";
         QTest::newRow("no-break space") << "あ" + nbsp + "い" << -1 << "あ" + nbsp + "い";
         QTest::newRow("line separator") << "あ" + line + "い" << -1 << "あ" + line + "い";
         QTest::newRow("paragraph separator") << "あ" + para + "い" << -1 << "あ" + para + "い";
