@@ -24,7 +24,7 @@ std::vector<Row> measureConversion(const QStringList &phrases)
     w->services.converter = {};   // Anthy itself
     writePhraseBook(w.dir.filePath("data/Talk"), phrases);
     frmTalk &f = w.start();
-    QTest::qWaitFor([&f] { return f.cmdConvert->isVisible(); }, 2000);
+    bool answered = QTest::qWaitFor([&f] { return f.cmdConvert->isVisible(); }, 2000);
     Samples value, floor;
     for (int i = 0; i < kConversions; ++i) {
         f.message->setText(kRun + u'_', int(kRun.size()));
@@ -32,7 +32,7 @@ std::vector<Row> measureConversion(const QStringList &phrases)
         QElapsedTimer t;
         t.start();
         TestWindow::tap(f.cmdConvert);
-        QTest::qWaitFor([&f] { return f.state.screen.shown == Screen::Conversion; }, 1000);
+        answered &= QTest::qWaitFor([&f] { return f.state.screen.shown == Screen::Conversion; }, 1000);
         f.grdSp->repaint();
         value.add(t.nsecsElapsed() / 1e6);
         f.showScreen(Screen::Board);
@@ -49,8 +49,8 @@ std::vector<Row> measureConversion(const QStringList &phrases)
         }
     }
     Row r{"変換 → list painted, 20 kana, 32,767 phrases", value, floor};
-    r.goal = "p99 <= 50";
-    r.met = value.p99() <= 50;
+    r.goal = "p99 <= 50, every list shown";
+    r.met = answered && value.p99() <= 50;
     return {r};
 }
 
