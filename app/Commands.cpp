@@ -58,6 +58,10 @@ void frmTalk::decide(Screen list, int row)
         refused(message->decidePhrase(trimBlanks(phrases->phraseRow(row))));
         showScreen(Screen::Board);
         break;
+    case Screen::Conversion:
+        decideConversion(row);
+        showScreen(Screen::Board);
+        break;
     case Screen::DiaryList:
         diary->openEntry(row);
         break;

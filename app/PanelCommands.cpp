@@ -39,19 +39,21 @@ void frmTalk::cmdUndo_Click()
 {
     if (state.screen.diaryOpen || !message->undo())
         return;
-    if (state.screen.shown == Screen::Candidates)
+    if (state.screen.shown == Screen::Candidates || state.screen.shown == Screen::Conversion)
         showScreen(Screen::Board);
     message->focus();
 }
 
 void frmTalk::placePanel(QSize client)
 {
-    const SidePanelGeometry g = sidePanelGeometry(client, state.MakeRoomForPanel);
+    // 変換 stands in the panel: the layout has no room of its own for it.
+    const SidePanelGeometry g = sidePanelGeometry(client, state.MakeRoomForPanel || state.KanjiConvert);
     if (g.shown != m_panelShown)
         scanning->refreshSoon();   // the panel's group comes or goes
     m_panelShown = g.shown;
     layout.setScale(Scale(g.scale));
     panel->setVisible(g.shown);
+    applyConversion();
     if (!g.shown)
         return;
     panel->raise();

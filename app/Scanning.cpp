@@ -13,6 +13,7 @@ namespace pelumo {
 ScanTable frmTalk::mainScanTable() const
 {
     ScanTable table = screenScanTable();
+    addConvertKey(table);
     if (m_panelShown) {
         const bool marking = state.screen.shown == Screen::PhraseList;
         table.push_back(panelGroup({quick.phrases(), marking, panel->cmdQuickMark->caption()}));
@@ -43,6 +44,7 @@ ScanTable frmTalk::screenScanTable() const
         return selectionOrder(facts);
     }
     case Screen::Candidates:
+    case Screen::Conversion:
     case Screen::PhraseList:
     case Screen::DiaryList:
     case Screen::History:

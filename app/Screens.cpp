@@ -35,6 +35,7 @@ constexpr ScreenRow kScreens[] = {
     {Screen::DiaryList, DiaryList | ListPanel},
     {Screen::DiaryEntry, DiaryPanel},
     {Screen::History, HistoryList | ListPanel},
+    {Screen::Conversion, CandidateList | ListPanel},
 };
 
 unsigned shownOn(const ScreenState &s)
@@ -44,7 +45,7 @@ unsigned shownOn(const ScreenState &s)
         if (row.screen == s.shown)
             shown = row.shown;
     const bool underBoard = s.shown == Screen::Board || s.shown == Screen::Selection
-                            || s.shown == Screen::Candidates;
+                            || s.shown == Screen::Candidates || s.shown == Screen::Conversion;
     if (s.diaryOpen && underBoard)
         shown |= DiaryPanel;
     return shown;
@@ -104,6 +105,7 @@ void frmTalk::showScreen(Screen screen)
     cmdSampADD->setVisible(phraseKeyOn(s) == PhraseKey::Add);
     cmdSampDel->setVisible(phraseKeyOn(s) == PhraseKey::Delete);
     panel->showQuickMark(s.shown == Screen::PhraseList);
+    applyConversion();
     scanning->refreshSoon();
 }
 

@@ -15,6 +15,7 @@ frmTalk::frmTalk(Services s, QWidget *parent) : QWidget(parent), services(s)
     createControls(this, layout);
     createSubsystems();
     createPanel();
+    createConversion();
     connectHandlers();
     connectSubsystems();
     showScreen(Screen::Board);
@@ -86,6 +87,7 @@ bool frmTalk::event(QEvent *event)
     if (event->type() == QEvent::Paint && !m_phraseBookQueued) {
         m_phraseBookQueued = true;
         QTimer::singleShot(0, phrases, &PhraseCommands::loadOnce);
+        QTimer::singleShot(0, this, [this] { applyConversion(); });
     }
     // A dialog opened in the middle of a press-and-hold takes the release of
     // the held button with it; without this the repeat would run on after the

@@ -23,9 +23,11 @@
 #include "speech/Chime.h"
 #include "app/core/ProgramState.h"
 #include "board/BoardController.h"
+#include "editing/ConversionService.h"
 #include "editing/EditController.h"
 #include "editing/ListKeys.h"
 #include "editing/MessageArea.h"
+#include "editing/core/KanaConversion.h"
 #include "phrasebook/DiaryCommands.h"
 #include "phrasebook/PhraseCommands.h"
 #include "phrasebook/core/QuickPhrases.h"
@@ -49,6 +51,7 @@ struct Services {
     AgentCharacter &agent;
     QString programDir;   // the folder holding the program file
     Chime *chime = nullptr;   // the call's chime; the machine's own when none is given
+    ConversionService::Factory converter = {};   // 変換's engine; Anthy when none is given
 };
 
 class frmTalk : public QWidget, public MainControls {
@@ -127,6 +130,11 @@ public:
     void cmdQuickMark_Click();
     void cmdUndo_Click();
 
+    // --- 変換, kana to kanji, when KanjiConvert is on (ConvertCommands.cpp) -
+    CommandButton *cmdConvert;
+    ConversionService *conversion = nullptr;   // made when KanjiConvert is first on
+    void cmdConvert_Click();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool event(QEvent *event) override;
@@ -149,6 +157,22 @@ private:
     std::optional<DwellSpot> dwellSpotAt(const QPoint &global);
     void performDwell(QWidget *window, const DwellStep &step);
     void afterDecide();
+    void createConversion();
+    void applyConversion();   // the button and the engine as KanjiConvert says
+    bool convertShown() const;
+    void converted(int ticket, const Conversion &result);
+    void showConversion();
+    void decideConversion(int row);
+    void addConvertKey(ScanTable &table) const;
+
+    // The conversion under way, and the one asked of the engine: its answer
+    // counts only while the message and highlight are as they were asked.
+    ConversionSession m_conversion;
+    struct AskedConversion {
+        int ticket = 0;
+        QString message;
+        int start = 0, end = 0;
+    } m_asked;
 
     bool m_phraseBookQueued = false;
     bool m_panelShown = false;

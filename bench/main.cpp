@@ -1,6 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
-//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound] [kana]
+//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound] [kana] [switch] [convert]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -21,6 +21,7 @@ std::vector<Row> measureReadings();
 std::vector<Row> measureSound();
 std::vector<Row> measureKanaCost();
 std::vector<Row> measureSwitchPresses(const QStringList &phrases);
+std::vector<Row> measureConversion(const QStringList &phrases);
 }
 
 int main(int argc, char *argv[])
@@ -67,6 +68,8 @@ int main(int argc, char *argv[])
         add(bench::measureKanaCost());
     if (want("switch"))
         add(bench::measureSwitchPresses(phrases));
+    if (want("convert"))
+        add(bench::measureConversion(phrases));
     bench::printTable(rows);
     return 0;
 }

@@ -26,6 +26,7 @@ ListKeys::ShownList ListKeys::listOf(Screen screen) const
 {
     switch (screen) {
     case Screen::Candidates:
+    case Screen::Conversion:
         return {c.grdSp, 0};
     case Screen::PhraseList:
         return {c.grdEx, 1};

@@ -30,7 +30,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}
 # platform plugins to open a window at all, espeak-ng's data for the Japanese
 # voice, the UTF-8 IPA dictionary that MeCab reads messages with (not the
 # `mecab` package, which brings a 350 MB dictionary of no use here) and the
-# IPA Gothic fonts for the kana; none of these shows up as a
+# IPA Gothic fonts for the kana, and Anthy with its dictionary for 変換; none of these shows up as a
 # linked library, and a missing one means a program that starts mute, with
 # boxes for letters, or not at all. The install test checks that every library
 # the program links is named here.
@@ -52,7 +52,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libespeak-ng1 (>= 1.51), espeak-ng-data, libmecab2 (>= 0.996), mecab-ipadic-utf8, fonts-ipafont-gothic")
+    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libespeak-ng1 (>= 1.51), espeak-ng-data, libmecab2 (>= 0.996), mecab-ipadic-utf8, fonts-ipafont-gothic, libanthy1 (>= 1:0.4), anthy-common")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
 

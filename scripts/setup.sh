@@ -8,6 +8,7 @@ PELUMO_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libespeak-ng-dev espeak-ng-data
   libmecab-dev mecab-ipadic-utf8
+  libanthy-dev anthy-common
   espeak-ng pulseaudio pulseaudio-utils
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils

@@ -20,6 +20,7 @@ constexpr SettingRow kRows[] = {
     {kVoiceAndScreen, kScreenFrame, keys::FullScreen, u"全画面で表示する", SettingKind::OnOff},
     {kVoiceAndScreen, kScreenFrame, keys::HidePointer, u"マウスポインタを隠す", SettingKind::OnOff},
     {kVoiceAndScreen, kScreenFrame, keys::SidePanel, u"画面を縮めて横のパネルを出す", SettingKind::OnOff},
+    {kVoiceAndScreen, kScreenFrame, keys::KanjiConvert, u"漢字変換", SettingKind::OnOff},
     {kOperation, kOperationFrame, keys::InputMode, u"入力方法", SettingKind::Choice, 1, u"",
      kInputMethods},
     {kOperation, kOperationFrame, keys::ScanTime, u"スキャン間隔", SettingKind::Seconds, 100},

@@ -35,6 +35,7 @@ Options readOptions(const OptionReader &read)
                 number(keys::SwitchBlockTime), onOff(keys::ScanTick), onOff(keys::ScanSpeak),
                 number(keys::CallHoldTime)};
     o.MakeRoomForPanel = onOff(keys::SidePanel);
+    o.KanjiConvert = onOff(keys::KanjiConvert);
     return o;
 }
 

@@ -50,6 +50,8 @@ inline constexpr OptionKey CallHoldTime{"CallHoldTime", "2000", 500, 10000};
 // room a wide screen leaves beside the layout; 1 also makes that room on a
 // screen without it, by drawing the layout a little smaller.
 inline constexpr OptionKey SidePanel{"SidePanel", "0", 0, 1};
+// 変換: kana before the highlight converted to kanji, one segment at a time.
+inline constexpr OptionKey KanjiConvert{"KanjiConvert", "0", 0, 1};
 }
 
 // What a touch on the letter board does (OPT1).
@@ -101,6 +103,7 @@ struct Options {
     VoiceSettings Voice;
     AccessSettings Access;
     bool MakeRoomForPanel = false;   // SidePanel
+    bool KanjiConvert = false;
 };
 
 // Reads a key of [OPT]: returns the stored text, or the default given when the

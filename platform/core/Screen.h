@@ -11,6 +11,7 @@ enum class Screen {
     DiaryList,    // the diary's days, with the list keys
     DiaryEntry,   // one day's entry in the wide message, with 修正する and 戻る
     History,      // the messages read before, newest first, with the list keys
+    Conversion,   // 変換: a segment's kanji in the candidates' list, with the list keys
 };
 
 struct ScreenState {

@@ -3,6 +3,7 @@
 // a temporary directory, a clock that can be set, a counting beeper, a
 // clipboard of its own and an agent that records what it was asked.
 #include "app/frmTalk.h"
+#include "support/FakeConverter.h"
 #include "phrasebook/core/PhraseFile.h"
 #include "platform/Fonts.h"
 #include <QDir>
@@ -152,7 +153,8 @@ public:
         for (const auto &o : options)
             settings->write(o.first, o.second);
         window = std::make_unique<frmTalk>(
-            Services{*settings, clock, beeper, clipboard, character, dir.filePath("program"), &chime});
+            Services{*settings, clock, beeper, clipboard, character, dir.filePath("program"), &chime,
+                     fakeConverter(conversions)});
     }
     // Start-up as the program does it, then show the window.
     frmTalk &start()
@@ -223,6 +225,7 @@ public:
     FakeChime chime;
     FakeClipboard clipboard;
     RecordingAgent agent;
+    std::shared_ptr<FakeConversions> conversions = std::make_shared<FakeConversions>();
     std::unique_ptr<IniSettingsStore> settings;
     std::unique_ptr<frmTalk> window;
 };
