@@ -1,4 +1,5 @@
 #include "app/core/OwnSettings.h"
+#include "speech/core/VoiceCatalog.h"
 
 namespace pelumo {
 namespace {
@@ -14,6 +15,7 @@ constexpr const char16_t *kOperationFrame = u"操作の方法（スイッチ・�
 constexpr const char16_t *kInputMethods[] = {u"タッチ", u"１スイッチ", u"２スイッチ", u"注視"};
 
 constexpr SettingRow kRows[] = {
+    {kVoiceAndScreen, kVoiceFrame, keys::VoiceName, u"声の種類", SettingKind::Voice},
     {kVoiceAndScreen, kVoiceFrame, keys::VoiceSpeed, u"話す速さ", SettingKind::Number, 10, u"%"},
     {kVoiceAndScreen, kVoiceFrame, keys::VoicePitch, u"声の高さ", SettingKind::Number, 10},
     {kVoiceAndScreen, kVoiceFrame, keys::VoiceVolume, u"音量", SettingKind::Number, 10, u"%"},
@@ -84,6 +86,11 @@ QString shownValue(const SettingRow &row, int value)
     default:
         return QString::number(value) + QString::fromUtf16(row.unit);
     }
+}
+
+QString shownVoice(const QString &name)
+{
+    return name == QString::fromUtf16(kEspeakVoice) ? QStringLiteral("機械の声") : name;
 }
 
 } // namespace pelumo

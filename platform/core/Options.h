@@ -50,6 +50,9 @@ inline constexpr OptionKey CallHoldTime{"CallHoldTime", "2000", 500, 10000};
 // room a wide screen leaves beside the layout; 1 also makes that room on a
 // screen without it, by drawing the layout a little smaller.
 inline constexpr OptionKey SidePanel{"SidePanel", "0", 0, 1};
+// Which voice speaks, by name (a voice file's name, or "espeak-ng"); read at
+// start-up. Empty: the first Open JTalk voice installed, else espeak-ng.
+inline constexpr OptionKey VoiceName{"Voice", "", 0, 0};
 }
 
 // What a touch on the letter board does (OPT1).
