@@ -90,7 +90,14 @@ QString shownValue(const SettingRow &row, int value)
 
 QString shownVoice(const QString &name)
 {
-    return name == QString::fromUtf16(kEspeakVoice) ? QStringLiteral("機械の声") : name;
+    // Debian's voice by what it is; any other by its name, shortened to fit
+    // between the buttons.
+    if (name == QString::fromUtf16(kEspeakVoice))
+        return QStringLiteral("機械の声");
+    if (name == u"nitech_jp_atr503_m001")
+        return QStringLiteral("男性の声");
+    constexpr int kLongest = 9;
+    return name.size() > kLongest ? name.left(kLongest - 1) + u'…' : name;
 }
 
 } // namespace pelumo

@@ -41,7 +41,8 @@ int steppedValue(const SettingRow &row, int value, int direction);
 // The value as the page shows it, with its unit, or the choice's name.
 QString shownValue(const SettingRow &row, int value);
 
-// A voice as the page shows it: espeak-ng as "機械の声", the others by name.
+// A voice as the page shows it: espeak-ng as "機械の声", Debian's male voice
+// as "男性の声", the others by name, a long one cut short with "…".
 QString shownVoice(const QString &name);
 
 } // namespace pelumo
