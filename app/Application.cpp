@@ -28,7 +28,7 @@ int runPelumo(int argc, char *argv[], const std::function<void(frmTalk &)> &onSh
     SystemClock clock;
     SystemBeeper beeper;
     SystemClipboard clipboard;
-    auto agent = makeSpeakingAgent();
+    auto agent = makeSpeakingAgent(settings.read(QString::fromLatin1(keys::VoiceName.key), {}));
     frmTalk window(Services{settings, clock, beeper, clipboard, *agent,
                             QCoreApplication::applicationDirPath()});
     window.Form_Load();

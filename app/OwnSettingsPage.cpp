@@ -1,4 +1,5 @@
 #include "app/OwnSettingsPage.h"
+#include "speech/Voices.h"
 #include <QLabel>
 #include <cstring>
 
@@ -49,6 +50,9 @@ OwnSettingsPage::OwnSettingsPage(ScaledLayout &layout, const FontSpec &font,
                                  const QRect &sheetArea, QWidget *parent)
     : QWidget(parent), m_layout(layout), m_font(font)
 {
+    for (const VoiceFile &v : openJTalkVoices())
+        m_voiceNames << v.name;
+    m_voiceNames << QString::fromUtf16(kEspeakVoice);
     const auto rows = ownSettings();
     m_controls.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size();) {
@@ -99,7 +103,7 @@ void OwnSettingsPage::addRow(const SettingRow &row, QWidget *frame, int top)
         c.stepper->setObjectName(name);
         c.stepper->cmdMinus->setObjectName(name + QStringLiteral("_minus"));
         c.stepper->cmdPlus->setObjectName(name + QStringLiteral("_plus"));
-        if (row.kind == SettingKind::Choice)
+        if (row.kind == SettingKind::Choice || row.kind == SettingKind::Voice)
             c.stepper->setValueShare(kChoiceShare);
         m_layout.place(c.stepper, atTop(kStepper, top), m_font);
         const std::size_t index = m_controls.size();
@@ -140,8 +144,15 @@ std::vector<OptionRowFacts> OwnSettingsPage::shownRows() const
 
 void OwnSettingsPage::load(const OptionReader &read)
 {
+    QList<VoiceFile> voices;
+    for (const QString &name : std::as_const(m_voiceNames))
+        voices.append({name, name});
     for (Control &c : m_controls) {
-        c.value = readOptionNumber(read, c.row->key);
+        if (c.row->kind == SettingKind::Voice) {
+            m_storedVoice = read(QString::fromLatin1(c.row->key.key), {});
+            c.value = int(m_voiceNames.indexOf(chooseVoice(m_storedVoice, voices).name));
+        } else
+            c.value = readOptionNumber(read, c.row->key);
         if (c.check)
             c.check->setValue(c.value);
         else
@@ -154,14 +165,22 @@ bool OwnSettingsPage::write(SettingsStore &store) const
     bool ok = true;
     for (const Control &c : m_controls) {
         const int v = c.check ? c.check->value() : c.value;
-        ok = store.write(QString::fromLatin1(c.row->key.key), QString::number(v)) && ok;
+        QString text = QString::number(v);
+        if (c.row->kind == SettingKind::Voice) {
+            // Nothing stored stays nothing while the default is kept: a voice
+            // installed later is then the default.
+            text = m_voiceNames.value(v);
+            if (m_storedVoice.isEmpty() && v == 0)
+                continue;
+        }
+        ok = store.write(QString::fromLatin1(c.row->key.key), text) && ok;
     }
     return ok;
 }
 
 void OwnSettingsPage::step(Control &c, int direction)
 {
-    const int next = steppedValue(*c.row, c.value, direction);
+    const int next = nextValue(c, direction);
     if (next == c.value)
         return;
     c.value = next;
@@ -173,12 +192,21 @@ void OwnSettingsPage::step(Control &c, int direction)
 
 void OwnSettingsPage::showValue(const Control &c)
 {
-    c.stepper->showValue(shownValue(*c.row, c.value), canStep(c, -1), canStep(c, +1));
+    const QString shown = c.row->kind == SettingKind::Voice ? shownVoice(m_voiceNames.value(c.value))
+                                                             : shownValue(*c.row, c.value);
+    c.stepper->showValue(shown, canStep(c, -1), canStep(c, +1));
 }
 
-bool OwnSettingsPage::canStep(const Control &c, int direction)
+int OwnSettingsPage::nextValue(const Control &c, int direction) const
 {
-    return steppedValue(*c.row, c.value, direction) != c.value;
+    if (c.row->kind == SettingKind::Voice)
+        return qBound(0, c.value + direction, int(m_voiceNames.size()) - 1);
+    return steppedValue(*c.row, c.value, direction);
+}
+
+bool OwnSettingsPage::canStep(const Control &c, int direction) const
+{
+    return nextValue(c, direction) != c.value;
 }
 
 const OwnSettingsPage::Control *OwnSettingsPage::find(const OptionKey &key) const
@@ -200,6 +228,12 @@ int OwnSettingsPage::value(const OptionKey &key) const
 VoiceSettings OwnSettingsPage::voice() const
 {
     return {value(keys::VoiceSpeed), value(keys::VoicePitch), value(keys::VoiceVolume)};
+}
+
+QString OwnSettingsPage::voiceName() const
+{
+    const Control *c = find(keys::VoiceName);
+    return c ? m_voiceNames.value(c->value) : QString();
 }
 
 CheckBox *OwnSettingsPage::checkBox(const OptionKey &key) const

@@ -12,6 +12,7 @@
 #include "widgets/OptionButton.h"
 #include "widgets/ScaledLayout.h"
 #include "platform/SettingsStore.h"
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -33,6 +34,7 @@ public:
 
     int value(const OptionKey &key) const;
     VoiceSettings voice() const;   // the voice as the page shows it now
+    QString voiceName() const;     // 声の種類: the voice chosen, by name
     CheckBox *checkBox(const OptionKey &key) const;
     NumberStepper *stepper(const OptionKey &key) const;
 
@@ -63,7 +65,8 @@ private:
     void addRow(const SettingRow &row, QWidget *frame, int top);
     void step(Control &c, int direction);
     void showValue(const Control &c);
-    static bool canStep(const Control &c, int direction);
+    int nextValue(const Control &c, int direction) const;
+    bool canStep(const Control &c, int direction) const;
     const Control *find(const OptionKey &key) const;
 
     ScaledLayout &m_layout;
@@ -71,6 +74,8 @@ private:
     std::vector<Control> m_controls;
     std::vector<Sheet> m_sheets;
     int m_sheet = 0;
+    QStringList m_voiceNames;   // the Open JTalk voices found, then espeak-ng
+    QString m_storedVoice;      // as read, empty when nothing was stored
 };
 
 } // namespace pelumo

@@ -68,7 +68,7 @@ struct Session {
         if (QProcess::execute(script, {"start", dir}) != 0 || !QFileInfo::exists(dir + "/native"))
             return false;
         qputenv("PULSE_SERVER", ("unix:" + dir + "/native").toUtf8());
-        agent = pelumo::makeSpeakingAgent();
+        agent = pelumo::makeSpeakingAgent(QStringLiteral("espeak-ng"));
         auto *engine = qobject_cast<pelumo::EspeakEngine *>(agent->engine());
         if (!engine || !engine->waitUntilReady())
             return false;

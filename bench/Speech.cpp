@@ -87,7 +87,7 @@ Samples espeakFloor(const QString &text)
 std::vector<Row> measureSpeech()
 {
     const Samples floor = espeakFloor(kMessage.left(20));
-    std::unique_ptr<pelumo::SpeakingAgent> agent = pelumo::makeSpeakingAgent();
+    std::unique_ptr<pelumo::SpeakingAgent> agent = pelumo::makeSpeakingAgent(QStringLiteral("espeak-ng"));
     Samples value;
     auto *engine = qobject_cast<pelumo::EspeakEngine *>(agent->engine());
     if (engine) {

@@ -1,6 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
-//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound] [kana] [switch] [convert]
+//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound] [voice] [kana] [switch] [convert]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -19,6 +19,7 @@ std::vector<Row> measureGridFill(const QStringList &phrases);
 std::vector<Row> measureSpeech();
 std::vector<Row> measureReadings();
 std::vector<Row> measureSound();
+std::vector<Row> measureNaturalVoice();
 std::vector<Row> measureKanaCost();
 std::vector<Row> measureSwitchPresses(const QStringList &phrases);
 std::vector<Row> measureConversion(const QStringList &phrases);
@@ -64,6 +65,8 @@ int main(int argc, char *argv[])
         add(bench::measureReadings());
     if (want("sound"))
         add(bench::measureSound());
+    if (want("voice"))
+        add(bench::measureNaturalVoice());
     if (want("kana"))
         add(bench::measureKanaCost());
     if (want("switch"))

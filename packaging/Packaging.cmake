@@ -52,8 +52,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libespeak-ng1 (>= 1.51), espeak-ng-data, libmecab2 (>= 0.996), mecab-ipadic-utf8, fonts-ipafont-gothic, libanthy1 (>= 1:0.4), anthy-common")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libespeak-ng1 (>= 1.51), espeak-ng-data, libmecab2 (>= 0.996), mecab-ipadic-utf8, fonts-ipafont-gothic, libanthy1 (>= 1:0.4), anthy-common, open-jtalk, open-jtalk-mecab-naist-jdic")
+# The natural voice's data is in Debian's contrib area: recommended, so that
+# a system with contrib enabled brings it in; without it espeak-ng speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, hts-voice-nitech-jp-atr503-m001")
 include(CPack)
 
 # The package checks look at a release build's libraries: a sanitizer build

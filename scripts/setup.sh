@@ -14,6 +14,7 @@ PELUMO_PACKAGES=(
   xvfb xauth xdotool x11-utils
   desktop-file-utils appstream
   ccache
+  open-jtalk open-jtalk-mecab-naist-jdic
 )
 
 pelumo_install_packages() {
@@ -34,6 +35,9 @@ pelumo_setup() {
   pelumo_install_packages
   local root
   root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+  # The natural voice, from Debian's contrib area, into the user's voices
+  # folder; without it the program speaks with espeak-ng.
+  "$root/scripts/fetch-voice.sh" || true
   # The build trees share one compiler cache: a second tree (the sanitizer
   # build, a clone for CI) compiles only what differs. Paths are taken
   # relative to the tree, so clones in other folders hit the same entries.

@@ -8,6 +8,15 @@ AudioOutput::AudioOutput(std::unique_ptr<AudioSink> sink, Report report)
 {
 }
 
+void AudioOutput::setSampleRate(int rate)
+{
+    if (rate != m_rate && m_open) {
+        m_sink->close();
+        m_open = false;
+    }
+    m_rate = rate;
+}
+
 void AudioOutput::begin()
 {
     m_triedThisText = false;

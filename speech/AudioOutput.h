@@ -18,7 +18,8 @@ public:
     using Report = std::function<void(bool available, const QString &detail)>;
     AudioOutput(std::unique_ptr<AudioSink> sink, Report report);
 
-    void setSampleRate(int rate) { m_rate = rate; }
+    // A new rate closes a device open at another one; the next text opens it.
+    void setSampleRate(int rate);
     // Before the first samples of a text: opens the device if it is closed.
     void begin();
     void write(const short *samples, int count);

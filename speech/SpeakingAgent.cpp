@@ -1,9 +1,7 @@
 #include "speech/SpeakingAgent.h"
 #include "platform/Logging.h"
 #include <QTimer>
-#ifdef PELUMO_HAVE_ESPEAK
-#include "speech/EspeakEngine.h"
-#endif
+#include "speech/Voices.h"
 
 namespace pelumo {
 
@@ -63,11 +61,13 @@ void SpeakingAgent::play(const QString &animation)
 
 void SpeakingAgent::speak(const QString &text, const QString &reading, SpeechKind kind)
 {
-    qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"") + text
-                                       + QStringLiteral("\" reading \"") + reading + QLatin1Char('"');
     // The balloon shows the text as it is heard: the end marker, and any "_"
     // read as a pause, are not shown.
     const QString shown = QString(text).replace(QLatin1Char('_'), QLatin1Char(' ')).trimmed();
+    const QString given = m_engine ? m_engine->givenText(shown, reading, kind) : reading;
+    const QString voice = m_engine ? m_engine->voiceName() : QStringLiteral("espeak-ng");
+    qCDebug(lcSpeech).noquote() << QStringLiteral("Speak \"") + text + QStringLiteral("\" reading \"")
+                                       + given + QStringLiteral("\" voice \"") + voice + QLatin1Char('"');
     if (!m_engine) {
         window().showBalloon(shown);
         window().rest(kBalloonLingerMs * 2);
@@ -95,14 +95,11 @@ void SpeakingAgent::setVoice(const VoiceSettings &voice)
         m_engine->setVoice(voice);
 }
 
-std::unique_ptr<SpeakingAgent> makeSpeakingAgent()
+std::unique_ptr<SpeakingAgent> makeSpeakingAgent(const QString &storedVoice)
 {
-#ifdef PELUMO_HAVE_ESPEAK
-    return std::make_unique<SpeakingAgent>(std::make_unique<EspeakEngine>());
-#else
-    qCWarning(lcSpeech) << "Built without espeak-ng: speech is silent";
-    return std::make_unique<SpeakingAgent>(nullptr);
-#endif
+    const VoiceFile voice = chooseVoice(storedVoice, openJTalkVoices());
+    qCInfo(lcSpeech).noquote() << QStringLiteral("voice \"%1\"").arg(voice.name);
+    return std::make_unique<SpeakingAgent>(makeSpeechEngine(voice));
 }
 
 } // namespace pelumo

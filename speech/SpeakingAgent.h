@@ -1,8 +1,9 @@
 #pragma once
 // The speaking character the program talks to: our own figure and a voice.
 // Every Speak and Stop is logged at debug level under pelumo.speech, as
-// `Speak "<text>" reading "<reading>"` and `Stop`, so that a person or a script can follow what
-// was said on a machine without sound.
+// `Speak "<text>" reading "<what the voice is given>" voice "<voice>"` and
+// `Stop`, so that a person or a script can follow what was said on a machine
+// without sound.
 #include "speech/core/Agent.h"
 #include "speech/CharacterWindow.h"
 #include "speech/SpeechEngine.h"
@@ -45,8 +46,9 @@ private:
     QString m_pendingAnimation;
 };
 
-// The character with the espeak-ng voice, or, in a build without espeak-ng,
-// without a voice.
-std::unique_ptr<SpeakingAgent> makeSpeakingAgent();
+// The character with the voice stored (a voice's name, or "espeak-ng"; see
+// VoiceCatalog.h), the first Open JTalk voice when none is stored or it is
+// gone, else espeak-ng; in a build without espeak-ng, without a voice.
+std::unique_ptr<SpeakingAgent> makeSpeakingAgent(const QString &storedVoice = {});
 
 } // namespace pelumo

@@ -21,6 +21,15 @@ public:
     virtual void setVoice(const VoiceSettings &) {}
     // From speak() until the last text given has been heard or stop().
     virtual bool isSpeaking() const = 0;
+    // The voice's name for the log: the voice file's name, or "espeak-ng".
+    virtual QString voiceName() const { return QStringLiteral("espeak-ng"); }
+    // What the voice is given for a text: the reading, unless the voice reads
+    // the written text itself.
+    virtual QString givenText(const QString &text, const QString &reading, SpeechKind) const
+    {
+        Q_UNUSED(text);
+        return reading;
+    }
 
 signals:
     // The first sample of a text has gone to the audio output; the text as

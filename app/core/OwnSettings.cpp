@@ -1,4 +1,5 @@
 #include "app/core/OwnSettings.h"
+#include "speech/core/VoiceCatalog.h"
 
 namespace pelumo {
 namespace {
@@ -14,6 +15,7 @@ constexpr const char16_t *kOperationFrame = u"操作の方法（スイッチ・�
 constexpr const char16_t *kInputMethods[] = {u"タッチ", u"１スイッチ", u"２スイッチ", u"注視"};
 
 constexpr SettingRow kRows[] = {
+    {kVoiceAndScreen, kVoiceFrame, keys::VoiceName, u"声の種類", SettingKind::Voice},
     {kVoiceAndScreen, kVoiceFrame, keys::VoiceSpeed, u"話す速さ", SettingKind::Number, 10, u"%"},
     {kVoiceAndScreen, kVoiceFrame, keys::VoicePitch, u"声の高さ", SettingKind::Number, 10},
     {kVoiceAndScreen, kVoiceFrame, keys::VoiceVolume, u"音量", SettingKind::Number, 10, u"%"},
@@ -85,6 +87,18 @@ QString shownValue(const SettingRow &row, int value)
     default:
         return QString::number(value) + QString::fromUtf16(row.unit);
     }
+}
+
+QString shownVoice(const QString &name)
+{
+    // Debian's voice by what it is; any other by its name, shortened to fit
+    // between the buttons.
+    if (name == QString::fromUtf16(kEspeakVoice))
+        return QStringLiteral("機械の声");
+    if (name == u"nitech_jp_atr503_m001")
+        return QStringLiteral("男性の声");
+    constexpr int kLongest = 9;
+    return name.size() > kLongest ? name.left(kLongest - 1) + u'…' : name;
 }
 
 } // namespace pelumo

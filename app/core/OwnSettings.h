@@ -15,6 +15,7 @@ enum class SettingKind {
     Number,    // − and ＋ buttons with the value between them
     Seconds,   // a number of milliseconds, shown in seconds ("1.5秒")
     Choice,    // − and ＋ step through names, one for each value from the key's minimum
+    Voice,     // − and ＋ step through the voices of this machine; stored by name
 };
 
 struct SettingRow {
@@ -39,5 +40,9 @@ int steppedValue(const SettingRow &row, int value, int direction);
 
 // The value as the page shows it, with its unit, or the choice's name.
 QString shownValue(const SettingRow &row, int value);
+
+// A voice as the page shows it: espeak-ng as "機械の声", Debian's male voice
+// as "男性の声", the others by name, a long one cut short with "…".
+QString shownVoice(const QString &name);
 
 } // namespace pelumo

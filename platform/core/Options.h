@@ -52,6 +52,9 @@ inline constexpr OptionKey CallHoldTime{"CallHoldTime", "2000", 500, 10000};
 inline constexpr OptionKey SidePanel{"SidePanel", "0", 0, 1};
 // 変換: kana before the highlight converted to kanji, one segment at a time.
 inline constexpr OptionKey KanjiConvert{"KanjiConvert", "0", 0, 1};
+// Which voice speaks, by name (a voice file's name, or "espeak-ng"); read at
+// start-up. Empty: the first Open JTalk voice installed, else espeak-ng.
+inline constexpr OptionKey VoiceName{"Voice", "", 0, 0};
 }
 
 // What a touch on the letter board does (OPT1).

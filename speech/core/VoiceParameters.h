@@ -21,3 +21,18 @@ inline constexpr int kMaximumVolume = 200;
 EspeakParameters espeakParameters(const VoiceSettings &voice, const EspeakParameters &normal);
 
 } // namespace pelumo
+
+namespace pelumo {
+
+// The same settings as Open JTalk's options: -r the speed as a factor, -fm the
+// pitch shift in halftones (espeak-ng's 0 to 100 as an octave, the default 50
+// as none), -g the volume as a gain in decibels.
+struct OpenJTalkParameters {
+    double speed = 1.0;
+    double halftones = 0.0;
+    double gainDb = 0.0;
+};
+
+OpenJTalkParameters openJTalkParameters(const VoiceSettings &voice);
+
+} // namespace pelumo

@@ -36,7 +36,7 @@ private slots:
     void exactlyOneNoticeForManyTexts()
     {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^No audio output"));
-        auto agent = makeSpeakingAgent();
+        auto agent = makeSpeakingAgent(QStringLiteral("espeak-ng"));
         TestWindow w(*agent, TestWindow::OptionList{{"OPT1", "2"}});
         frmTalk &f = w.start();
         QSignalSpy ended(agent->engine(), &SpeechEngine::speechEnded);

@@ -17,9 +17,11 @@ QtMessageHandler g_testHandler = nullptr;
 void keepReadings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     const QString marker = QStringLiteral("\" reading \"");
-    if (message.startsWith(QStringLiteral("Speak \"")) && message.contains(marker))
-        g_readings << message.mid(message.lastIndexOf(marker) + marker.size()).chopped(1);
-    else if (!message.startsWith(QStringLiteral("This plugin does not support")))
+    if (message.startsWith(QStringLiteral("Speak \"")) && message.contains(marker)) {
+        QString reading = message.mid(message.lastIndexOf(marker) + marker.size());
+        reading.truncate(reading.lastIndexOf(QStringLiteral("\" voice \"")));
+        g_readings << reading;
+    } else if (!message.startsWith(QStringLiteral("This plugin does not support")))
         g_testHandler(type, context, message);
 }
 
@@ -56,7 +58,7 @@ private slots:
     }
     void init()
     {
-        agent = makeSpeakingAgent();
+        agent = makeSpeakingAgent(QStringLiteral("espeak-ng"));
         w = std::make_unique<TestWindow>(*agent, TestWindow::OptionList{{"OPT1", "2"}});
         w->start();
         answerer = std::make_unique<QuestionAnswerer>();

@@ -279,9 +279,9 @@ private slots:
     {
         QLoggingCategory::setFilterRules("pelumo.speech.debug=true");
         SpeakingAgent agent(std::make_unique<FakeEngine>());
-        QTest::ignoreMessage(QtDebugMsg, "Speak \"こんにちは_\" reading \"コンニチワ\"");
+        QTest::ignoreMessage(QtDebugMsg, "Speak \"こんにちは_\" reading \"コンニチワ\" voice \"espeak-ng\"");
         agent.speak("こんにちは_", "コンニチワ", SpeechKind::Message);
-        QTest::ignoreMessage(QtDebugMsg, "Speak \"100%1 \"quoted\"\" reading \"%1\"");
+        QTest::ignoreMessage(QtDebugMsg, "Speak \"100%1 \"quoted\"\" reading \"%1\" voice \"espeak-ng\"");
         agent.speak("100%1 \"quoted\"", "%1", SpeechKind::Message);
         QTest::ignoreMessage(QtDebugMsg, "Stop");
         agent.stop();

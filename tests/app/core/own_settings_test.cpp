@@ -97,6 +97,16 @@ private slots:
         QFETCH(int, value);
         QTEST(pelumo::shownValue(row(key.toLatin1().constData()), value), "shown");
     }
+
+    // A voice file's name can be as long as a carer likes; the page has room
+    // for some nine characters.
+    void shownVoice()
+    {
+        QCOMPARE(pelumo::shownVoice("espeak-ng"), QString("機械の声"));
+        QCOMPARE(pelumo::shownVoice("nitech_jp_atr503_m001"), QString("男性の声"));
+        QCOMPARE(pelumo::shownVoice("mei_happy"), QString("mei_happy"));
+        QCOMPARE(pelumo::shownVoice("takumi_normal"), QString("takumi_n…"));
+    }
 };
 
 QTEST_APPLESS_MAIN(OwnSettingsTest)
