@@ -93,6 +93,12 @@ frmBackup::~frmBackup()
     m_pool.waitForDone();
 }
 
+void frmBackup::reject()
+{
+    if (!m_working)
+        QDialog::reject();
+}
+
 void frmBackup::run(std::function<std::function<void()>()> work)
 {
     m_working = true;

@@ -48,6 +48,9 @@ public:
     std::array<CommandButton *, kRows> cmdRow;
     CommandButton *cmdUp, *cmdDown, *cmdSave, *cmdClose;
 
+    // Not while the work runs: a restore's reload must not be lost.
+    void reject() override;
+
 signals:
     void workDone();   // after each piece of work, its notice told
 

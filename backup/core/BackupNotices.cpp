@@ -69,7 +69,7 @@ QString takeInNotice(const RestoreResult &restore, const OlderMerge &merge, bool
 QString backupRowCaption(const BackupCheck &check, const QString &place)
 {
     const QString when = check.manifest.made.isValid()
-        ? check.manifest.made.toString(QStringLiteral("yyyy年M月d日 H:mm"))
+        ? check.manifest.made.toString(QStringLiteral("yyyy/M/d H:mm"))
         : QFileInfo(check.folder).fileName();
     if (check.status != BackupCheck::Ok)
         return QStringLiteral("%1　読めない保存（%2）").arg(when, place);

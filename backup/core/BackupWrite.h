@@ -2,8 +2,8 @@
 // Writing a backup: nothing half-written. The files go into a hidden folder
 // beside the backup's (".<name>.partial"), each read back and compared, then
 // manifest.txt, and only then is the folder renamed to its name. A backup
-// interrupted at any moment leaves no folder of that name; what it left is
-// removed by the next backup into the same place.
+// interrupted at any moment leaves no folder of that name, only the hidden
+// one, which no list shows and the next backup of the same name removes.
 #include "backup/core/BackupFiles.h"
 #include <QDateTime>
 #include <QList>
