@@ -1,6 +1,7 @@
 // The options dialog's handlers: filling it from the store, its two
 // buttons, the page and sheet turns, and its scan order.
 #include "app/OptionsDialog.h"
+#include "app/BackupDialog.h"
 #include "access/core/DialogOrders.h"
 #include "platform/core/Options.h"
 #include "app/frmTalk.h"
@@ -61,6 +62,15 @@ void frmOPT::cmdSheet_Click()
     showSheet((page2->sheet() + 1) % page2->sheetCount());
 }
 
+// A restore replaced Talk.ini too: the dialog closes without writing over it.
+void frmOPT::cmdBackup_Click()
+{
+    frmBackup dialog(m_main, this);
+    dialog.exec();
+    if (dialog.restored())
+        reject();
+}
+
 void frmOPT::showSheet(int index)
 {
     page2->showSheet(index);
@@ -83,6 +93,7 @@ ScanTable frmOPT::scanTable() const
     if (facts.secondPage) {
         facts.rows = page2->shownRows();
         facts.sheetCaption = sheetButtonCaption();
+        facts.backupCaption = cmdBackup->caption();
     }
     return optionsDialogOrder(facts);
 }

@@ -23,7 +23,9 @@ constexpr QRect kPageButton{480, 10155, 6135, 615};
 constexpr int kClientHeight = 10155 + 615 + 150;
 // On the second page the sheet button stands as far above "キャンセル" and
 // "確定", and the sheets' frames end above it.
-constexpr QRect kSheetButton{480, kButtonTop - 300 - 615, 6135, 615};
+// It shares its strip with "保存と復元".
+constexpr QRect kSheetButton{480, kButtonTop - 300 - 615, 3000, 615};
+constexpr QRect kBackupButton{3615, kButtonTop - 300 - 615, 3000, 615};
 constexpr QRect kSheetArea{0, 0, 6990, kSheetButton.top() - 105};
 
 // Room for the title bar and borders that the window system adds outside the
@@ -97,6 +99,10 @@ void frmOPT::createPageButtons()
     layout.place(cmdSheet, kSheetButton, kButtonFont);
     cmdSheet->setVisible(page2->sheetCount() > 1);
     connect(cmdSheet, &QAbstractButton::clicked, this, &frmOPT::cmdSheet_Click);
+    cmdBackup = new CommandButton(QStringLiteral("保存と復元"), kDialogBack, page2);
+    cmdBackup->setObjectName(QStringLiteral("cmdBackup"));
+    layout.place(cmdBackup, kBackupButton, kButtonFont);
+    connect(cmdBackup, &QAbstractButton::clicked, this, &frmOPT::cmdBackup_Click);
     showSheet(0);
 }
 

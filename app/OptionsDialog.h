@@ -61,6 +61,8 @@ public:
     void cmdMore_Click();
     void cmdBack_Click();
     void cmdSheet_Click();
+    CommandButton *cmdBackup;  // on the second page: 保存と復元
+    void cmdBackup_Click();
 
     // The scan order of the page (and sheet) shown now.
     ScanTable scanTable() const;

@@ -1,6 +1,7 @@
 // Switch scanning and dwell on the main window and its dialogs: which table
 // the shown screen offers, and the input method as the options set it.
 #include "app/OptionsDialog.h"
+#include "app/BackupDialog.h"
 #include "app/QuestionDialog.h"
 #include "app/frmTalk.h"
 #include "access/core/PanelOrder.h"
@@ -71,6 +72,8 @@ ScanContext frmTalk::scanContext()
     QWidget *front = workedWindow();
     if (auto *question = qobject_cast<frmOK *>(front))
         return {question, question->scale(), question->scanTable()};
+    if (auto *backup = qobject_cast<frmBackup *>(front))
+        return {backup, backup->scale(), backup->scanTable()};
     if (auto *options = qobject_cast<frmOPT *>(front))
         return {options, options->layout.scale().factor(), options->scanTable()};
     if (front == call->flash())   // the whole flash is one target: it ends the call

@@ -120,6 +120,8 @@ public:
     // was chosen. The window answers while it is open even when a command
     // has disabled it.
     bool AskQuestion(const QString &Prompt, int Style, const QString &Title);
+    // After a restore: the files read again, as at start-up (BackupDialog.cpp).
+    void reloadData();
 
     // --- Commands that span subsystems (Commands.cpp) -----------------------
     void cmdSamp_Click();

@@ -3,6 +3,7 @@
 #
 #   app  →  board, editing, phrasebook, speech  →  widgets, platform  →  platform/core
 #   app/core  →  board/core, editing/core, phrasebook/core, speech/core  →  platform/core
+#   app/core  →  backup/core  →  phrasebook/core
 #
 # A layer's headers are offered to the compiler through a folder of links in
 # the build tree holding that layer's headers and nothing else, so an include

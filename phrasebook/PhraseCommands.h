@@ -28,6 +28,7 @@ public:
     PhraseBook &book() { return m_book; }
     void setPath(const QString &path) { m_book.setPath(path); }
     void loadOnce();                 // start-up's reading, after the first paint
+    void reload() { load(); }        // after the file was replaced (a restore)
     bool isLoaded() const { return m_loaded; }
 
     void showPhraseList();           // 例文表示

@@ -82,6 +82,8 @@ void addSecondPage(ScanTable &table, const OptionsDialogFacts &facts)
     }
     if (!facts.sheetCaption.isEmpty())
         table.push_back(control(facts.sheetCaption, QStringLiteral("cmdSheet")));
+    if (!facts.backupCaption.isEmpty())
+        table.push_back(control(facts.backupCaption, QStringLiteral("cmdBackup")));
     table.push_back(control(QStringLiteral("戻る"), QStringLiteral("cmdBack")));
 }
 

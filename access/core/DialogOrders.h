@@ -20,6 +20,7 @@ struct OptionsDialogFacts {
     QString sampleLength;               // the first page's cmbSample as shown ("２")
     std::vector<OptionRowFacts> rows;   // the second page's sheet shown, top to bottom
     QString sheetCaption;               // its sheet button; empty when there is none
+    QString backupCaption;              // the button beside it; empty when there is none
 };
 
 ScanTable optionsDialogOrder(const OptionsDialogFacts &facts);

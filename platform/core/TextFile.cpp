@@ -3,6 +3,7 @@
 #include "platform/core/TextFile.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSaveFile>
 
 namespace pelumo {
@@ -53,7 +54,33 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
     return file.commit() ? QString() : file.errorString();
 }
 
+QMutex savedHookMutex;
+
+SavedFileHook &savedHook()
+{
+    static SavedFileHook hook;
+    return hook;
+}
+
+void tellSaved(const QString &path)
+{
+    QMutexLocker lock(&savedHookMutex);
+    if (savedHook())
+        savedHook()(path);
+}
+
 } // namespace
+
+QString writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    return writeWhole(path, bytes);
+}
+
+void setSavedFileHook(SavedFileHook hook)
+{
+    QMutexLocker lock(&savedHookMutex);
+    savedHook() = std::move(hook);
+}
 
 TextFileContent readTextLines(const QString &path)
 {
@@ -85,6 +112,7 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
     if (result.errorString.isEmpty()) {
         result.status = TextWriteResult::Written;
         result.written = std::move(encoded.content);
+        tellSaved(path);
     }
     return result;
 }

@@ -81,6 +81,15 @@ TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
 TextWriteResult writeTextLines(const QString &path, const QStringList &lines,
                                TextEncoding encoding);
 
+// Any file's bytes, whole, through a new file renamed over the old one:
+// empty, or the system's words for why not. Honours the fault seam below.
+QString writeFileBytes(const QString &path, const QByteArray &bytes);
+
+// Told the path of every line file written (Talk.txt, day.txt, the lists),
+// after the write, on the thread that wrote it; an empty hook tells nobody.
+using SavedFileHook = std::function<void(const QString &path)>;
+void setSavedFileHook(SavedFileHook hook);
+
 // The name under which a file that could not be read is kept aside, so that
 // no rewrite ever replaces it: the first free "<name>-kept-N.<suffix>" beside
 // it (Talk-kept-1.txt, message-kept-1.json).

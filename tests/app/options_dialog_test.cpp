@@ -643,7 +643,8 @@ private slots:
             TestWindow::tap(d.cmdSheet);
             checkScanTargets(d, "operation");
             QVERIFY(scanIds(d.scanTable()).contains("ScanTick"));
-            QCOMPARE(d.scanTable()[d.scanTable().size() - 4].name, QString("声と画面へ"));
+            QCOMPARE(d.scanTable()[d.scanTable().size() - 5].name, QString("声と画面へ"));
+            QCOMPARE(d.scanTable()[d.scanTable().size() - 4].name, QString("保存と復元"));
             d.close();
         });
     }

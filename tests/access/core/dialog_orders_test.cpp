@@ -81,6 +81,11 @@ private slots:
             << onSecondPage({checkBox("FullScreen", "全画面")}, QString())
             << "全画面 戻る 確定 キャンセル"
             << QStringList({"FullScreen", "cmdBack", "cmdOK_1", "cmdOK_0"});
+        OptionsDialogFacts withBackup = onSecondPage({checkBox("FullScreen", "全画面")});
+        withBackup.backupCaption = "保存と復元";
+        QTest::newRow("保存と復元 after the sheet button")
+            << withBackup << "全画面 操作の方法へ 保存と復元 戻る 確定 キャンセル"
+            << QStringList({"FullScreen", "cmdSheet", "cmdBackup", "cmdBack", "cmdOK_1", "cmdOK_0"});
     }
     void secondPage()
     {
