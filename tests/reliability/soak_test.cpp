@@ -6,7 +6,9 @@
 #include "editing/core/Message.h"
 #include "platform/core/TextFile.h"
 #include "support/TestWindow.h"
+#include <QPointer>
 #include <QRandomGenerator>
+#include <QTimer>
 
 using namespace pelumo;
 using namespace pelumo::test;
@@ -29,7 +31,7 @@ protected:
     void timerEvent(QTimerEvent *) override
     {
         QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
+        if (!dialog || m_pending)
             return;
         ++answered;
         QList<QAbstractButton *> buttons;
@@ -37,14 +39,26 @@ protected:
             if (b->isVisible() && b->isEnabled())
                 buttons << b;
         // A few touches inside the dialog, then out through a button or the frame.
-        if (!buttons.isEmpty() && m_random.bounded(4) != 0)
-            QTest::mouseClick(buttons.at(m_random.bounded(int(buttons.size()))), Qt::LeftButton);
-        else
-            dialog->close();
+        // From the event loop, not from inside this tick: a button that opens
+        // another dialog would otherwise wait for an answer from a tick that
+        // cannot come again until it returns.
+        QPointer<QWidget> target = !buttons.isEmpty() && m_random.bounded(4) != 0
+                                       ? buttons.at(m_random.bounded(int(buttons.size())))
+                                       : dialog;
+        const bool close = target == dialog;
+        m_pending = true;
+        QTimer::singleShot(0, this, [this, target, close] {
+            m_pending = false;
+            if (target && close)
+                target->close();
+            else if (target)
+                QTest::mouseClick(target, Qt::LeftButton);
+        });
     }
 
 private:
     QRandomGenerator &m_random;
+    bool m_pending = false;   // an answer posted and not yet given
 };
 
 class Soak {
