@@ -1,7 +1,9 @@
 // The natural voice (Open JTalk) at the null sink, beside open_jtalk's own
 // time for the same text, everything included (process, dictionary, WAV):
-//   key echo, cached:   speak until the first sound; the kana made in advance
-//   key echo, uncached: the same for keys not made yet (voiced kana)
+//   key echo, cached:   speak until the first sound loud enough to hear, beside
+//                       espeak-ng's time until its own is heard; keys made
+//                       in advance
+//   key echo, uncached: the same for keys not made in advance (letters)
 //   読む on 10, 50 and 200 characters: until the first sound, beside the
 //                       command's time for the first piece alone
 //   ♪:                  until the sink is silent
@@ -11,6 +13,7 @@
 #include "speech/OpenJTalkEngine.h"
 #include "speech/SpeakingAgent.h"
 #include "speech/Voices.h"
+#include "speech/core/KeyReading.h"
 #include "speech/core/OpenJTalkText.h"
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -19,24 +22,29 @@
 #include <cstdio>
 
 namespace bench {
-Samples espeakFloor(const QString &text);
+Samples espeakFloor(const QString &text, bool heard = false);
 
 namespace {
 using pelumo::test::SinkRecorder;
 
 constexpr int kRounds = 10;
 const QString kSentence = QStringLiteral("今日は良い天気なので、公園へ散歩に行きました。");
-const QString kVoiced = QStringLiteral("がぎぐげござじずぜぞだぢづでどばびぶべぼ");
+const QString kMadeAhead = QStringLiteral("かぎぷぁっゅー？。1");
+const QString kNotMadeAhead = QStringLiteral("ABCDEFGHIJ");
 
 qint64 steadyNs()
 {
     return std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
 }
 
+// The level espeak-ng's floor counts as sound: what lies below it is the
+// near-silence a voice starts with.
+constexpr short kHeard = 256;
+
 qint64 firstSound(const std::vector<short> &s, qint64 from)
 {
     for (qint64 i = from; i < qint64(s.size()); ++i)
-        if (s[size_t(i)] != 0)
+        if (s[size_t(i)] > kHeard || s[size_t(i)] < -kHeard)
             return i;
     return -1;
 }
@@ -124,15 +132,15 @@ std::vector<Row> measureNaturalVoice()
         return {};
     }
     using pelumo::SpeechKind;
-    (void)QTest::qWaitFor([&] { return s.engine->isCached("ん"); }, 60000);   // the kana made in advance
-    Samples cached, uncached;
-    const QString kana = QStringLiteral("かきくけこさしすせそ");
-    for (int i = 0; i < kRounds; ++i)
-        cached.add(s.firstSoundMs(kana.mid(i, 1), kana.mid(i, 1), SpeechKind::Key));
-    for (int i = 0; i < kVoiced.size(); ++i)
-        uncached.add(s.firstSoundMs(kVoiced.mid(i, 1), kVoiced.mid(i, 1), SpeechKind::Key));
-    const Samples keyFloor = espeakFloor(QStringLiteral("か"));
-    const Samples ownKey = ownTime(s.command, QStringLiteral("ガ"));
+    (void)QTest::qWaitFor([&] { return s.engine->isCached(pelumo::keyReading("0")); }, 60000);
+    Samples cached, uncached, keyFloor;
+    s.firstSoundMs(QStringLiteral("あ"), QStringLiteral("あ"), SpeechKind::Key);   // the device opened
+    for (const auto &[keys, samples] : {std::pair{kMadeAhead, &cached}, {kNotMadeAhead, &uncached}})
+        for (QChar key : keys)
+            samples->add(s.firstSoundMs(key, pelumo::keyReading(key), SpeechKind::Key));
+    for (QChar key : kMadeAhead)   // each key's own sound starts at its own time
+        keyFloor.add(espeakFloor(pelumo::keyReading(key), true).median());
+    const Samples ownKey = ownTime(s.command, pelumo::openJTalkKeyText(pelumo::keyReading("A")));
 
     std::vector<Row> rows;
     Row key{"natural voice: key to first sound, cached", cached, keyFloor, "ms", "p99 <= espeak-ng's p99 + 30 ms"};

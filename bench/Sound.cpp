@@ -16,7 +16,7 @@
 #include <optional>
 
 namespace bench {
-Samples espeakFloor(const QString &text);
+Samples espeakFloor(const QString &text, bool heard = false);
 
 namespace {
 using pelumo::test::SinkRecorder;

@@ -10,7 +10,7 @@
 namespace pelumo {
 
 namespace {
-QString newWavPath()
+QString newOutputPath()
 {
     static std::atomic<int> counter{0};
     // The runtime folder as the session names it; Qt's own lookup warns at
@@ -18,16 +18,17 @@ QString newWavPath()
     QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (dir.isEmpty() || !QFileInfo(dir).isDir())
         dir = QDir::tempPath();
-    return QStringLiteral("%1/pelumo-voice-%2-%3.wav")
+    return QStringLiteral("%1/pelumo-voice-%2-%3")
         .arg(dir)
         .arg(QCoreApplication::applicationPid())
         .arg(++counter);
 }
 
-QStringList arguments(const OpenJTalkCommand &c, const OpenJTalkParameters &p, const QString &wav)
+QStringList arguments(const OpenJTalkCommand &c, const OpenJTalkParameters &p, const QString &wav,
+                      const QString &trace)
 {
     return {QStringLiteral("-x"), c.dictionary, QStringLiteral("-m"), c.voiceFile,
-            QStringLiteral("-ow"), wav, QStringLiteral("-r"), QString::number(p.speed, 'f', 2),
+            QStringLiteral("-ow"), wav, QStringLiteral("-ot"), trace, QStringLiteral("-r"), QString::number(p.speed, 'f', 2),
             QStringLiteral("-fm"), QString::number(p.halftones, 'f', 2),
             QStringLiteral("-g"), QString::number(p.gainDb, 'f', 2)};
 }
@@ -35,7 +36,8 @@ QStringList arguments(const OpenJTalkCommand &c, const OpenJTalkParameters &p, c
 
 OpenJTalkChild::OpenJTalkChild(const OpenJTalkCommand &command, const QString &text,
                                const OpenJTalkParameters &parameters, bool lowPriority, QObject *parent)
-    : QObject(parent), m_wavPath(newWavPath())
+    : QObject(parent), m_wavPath(newOutputPath() + QStringLiteral(".wav")),
+      m_tracePath(m_wavPath.chopped(4) + QStringLiteral(".trace"))
 {
     connect(&m_process, &QProcess::finished, this, &OpenJTalkChild::onFinished);
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -51,7 +53,7 @@ OpenJTalkChild::OpenJTalkChild(const OpenJTalkCommand &command, const QString &t
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
     m_deadline.start(command.timeoutMs);
-    m_process.start(command.program, arguments(command, parameters, m_wavPath));
+    m_process.start(command.program, arguments(command, parameters, m_wavPath, m_tracePath));
     m_process.write(text.toUtf8() + '\n');
     m_process.closeWriteChannel();
 }
@@ -61,6 +63,7 @@ OpenJTalkChild::~OpenJTalkChild()
     m_answered = true;
     end();
     QFile::remove(m_wavPath);
+    QFile::remove(m_tracePath);
 }
 
 // By its PID, at once: the child has nothing to save.
@@ -93,9 +96,23 @@ void OpenJTalkChild::onFinished(int exitCode, QProcess::ExitStatus status)
         fail(QStringLiteral("wrote no sound"));
         return;
     }
+    const SpokenSpan span = readSpan(*sound);
     m_answered = true;
     m_deadline.stop();
-    emit made(std::make_shared<const PcmSound>(std::move(*sound)));
+    emit made(std::make_shared<const PcmSound>(std::move(*sound)), span);
+}
+
+// Without its trace the sound is kept whole: heard a little later, never cut.
+SpokenSpan OpenJTalkChild::readSpan(const PcmSound &sound) const
+{
+    const qint64 count = qint64(sound.samples.size());
+    QFile trace(m_tracePath);
+    std::optional<SpokenSpan> span;
+    if (trace.open(QIODevice::ReadOnly))
+        span = spokenSpan(trace.readAll(), sound.sampleRate, count);
+    trace.close();
+    QFile::remove(m_tracePath);
+    return span.value_or(SpokenSpan{0, count});
 }
 
 void OpenJTalkChild::fail(const QString &why)

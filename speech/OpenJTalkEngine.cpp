@@ -1,5 +1,6 @@
 #include "speech/OpenJTalkEngine.h"
 #include "platform/Logging.h"
+#include "speech/core/KeyReading.h"
 #include "speech/core/OpenJTalkText.h"
 #include <QTimer>
 #include <chrono>
@@ -7,9 +8,15 @@
 namespace pelumo {
 
 namespace {
-// The plain kana of the board, whose echoes are made before they are asked for.
-constexpr char16_t kPlainKana[] = u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ"
-                                  u"まみむめもやゆよらりるれろわをん";
+// The keys of the kana boards and the digits, whose echoes are made before
+// they are asked for: the plain kana first, the most used. A katakana key is
+// said as its hiragana one is.
+constexpr char16_t kKeysMadeAhead[] = u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ"
+                                      u"まみむめもやゆよらりるれろわをん"
+                                      u"ー？。、"
+                                      u"がぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽ"
+                                      u"ぁぃぅぇぉっゃゅょ"
+                                      u"1234567890";
 
 bool isOneKana(const QString &text)
 {
@@ -56,7 +63,8 @@ OpenJTalkEngine::OpenJTalkEngine(const OpenJTalkCommand &command, const QString 
     });
     connect(m_fallback.get(), &SpeechEngine::audioUnavailable, this, &SpeechEngine::audioUnavailable);
     QTimer::singleShot(kCacheFillDelayMs, this, [this] {
-        m_kanaToCache = QString::fromUtf16(kPlainKana).split(QString(), Qt::SkipEmptyParts);
+        for (QChar key : QStringView(kKeysMadeAhead))
+            m_kanaToCache << keyReading(QString(key));
         fillCache();
     });
 }
@@ -156,7 +164,15 @@ void OpenJTalkEngine::makeNextPiece()
         }
     m_child = std::make_unique<OpenJTalkChild>(m_command, piece, openJTalkParameters(m_voice), false);
     m_childFillsCache = false;
-    connect(m_child.get(), &OpenJTalkChild::made, this, &OpenJTalkEngine::onPieceMade);
+    connect(m_child.get(), &OpenJTalkChild::made, this,
+            [this](const std::shared_ptr<const PcmSound> &sound, const SpokenSpan &span) {
+                // Heard from its first sound, and ended at its last: the
+                // pauses between pieces stay.
+                const Job &job = *m_current;
+                const bool key = job.item.kind == SpeechKind::Key;
+                onPieceMade(std::make_shared<const PcmSound>(withoutPauses(
+                    *sound, span, key || job.made == 0, key || job.made + 1 == job.pieces.size())));
+            });
     connect(m_child.get(), &OpenJTalkChild::failed, this, &OpenJTalkEngine::onPieceFailed);
 }
 
@@ -229,14 +245,21 @@ void OpenJTalkEngine::fillCache()
             continue;
         m_child = std::make_unique<OpenJTalkChild>(m_command, key.text, openJTalkParameters(m_voice), true);
         m_childFillsCache = true;
-        connect(m_child.get(), &OpenJTalkChild::made, this, [this, key](const std::shared_ptr<const PcmSound> &sound) {
+        connect(m_child.get(), &OpenJTalkChild::made, this,
+                [this, key](const std::shared_ptr<const PcmSound> &sound, const SpokenSpan &span) {
             m_child.release()->deleteLater();
-            m_cache.put(key, sound);
+            m_cache.put(key, std::make_shared<const PcmSound>(withoutPauses(*sound, span, true, true)));
             QTimer::singleShot(0, this, &OpenJTalkEngine::fillCache);
         });
-        connect(m_child.get(), &OpenJTalkChild::failed, this, [this](const QString &why) {
+        connect(m_child.get(), &OpenJTalkChild::failed, this, [this, kana](const QString &why) {
             m_child.release()->deleteLater();
-            m_kanaToCache.clear();   // a voice that fails here fails for the keys too
+            // A voice that fails on its first key fails for them all; a later
+            // key that fails is left to be made when it is touched.
+            if (m_cache.size() == 0)
+                m_kanaToCache.clear();
+            else
+                m_kanaToCache.removeOne(kana);
+            QTimer::singleShot(0, this, &OpenJTalkEngine::fillCache);
             qCDebug(lcSpeech).noquote() << "Open JTalk could not make the kana in advance:" << why;
         });
         return;

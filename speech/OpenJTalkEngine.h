@@ -5,9 +5,10 @@
 // next text, a message is said whole, stop() silences everything at once.
 //
 // A message is made piece by piece, the first first, so its sound starts
-// after the first sentence is made, while the next one is being made. Key
-// echoes are kept in a SoundCache, filled with the plain kana once the program
-// is idle after start-up.
+// after the first sentence is made, while the next one is being made. Its
+// pause before the first sound and after the last are cut (SpokenSpan.h), so
+// it is heard as soon as it plays. Key echoes are kept in a SoundCache,
+// filled with the kana boards' keys once the program is idle after start-up.
 //
 // When the child fails, the text is said by espeak-ng instead, from its start:
 // the user hears it either way, and one line goes to the log.
@@ -48,7 +49,7 @@ public:
     qint64 lastAudioStartNs() const { return m_audioStartNs; }
     SpeechEngine *fallback() const { return m_fallback.get(); }
 
-    // After start-up: when the plain kana start to be made for the cache.
+    // After start-up: when the keys start to be made for the cache.
     static constexpr int kCacheFillDelayMs = 1500;
 
 private:

@@ -28,8 +28,9 @@ public:
     int size() const { return int(m_entries.size()); }
     bool contains(const SoundKey &key) const;
 
-    // About a second of sound each: some 10 MB at 48 kHz.
-    static constexpr int kCapacity = 100;
+    // A third of a second each without their pauses: some 4 MB at 48 kHz,
+    // room for the keys made ahead and a few dozen more.
+    static constexpr int kCapacity = 128;
 
 private:
     struct Entry {

@@ -1,7 +1,9 @@
 // What Open JTalk is given and in which pieces, the voices found and chosen,
-// its WAV files, and the bounded cache of key sounds.
+// its WAV files, where the speech is in them, and the bounded cache of key
+// sounds.
 #include "speech/core/OpenJTalkText.h"
 #include "speech/core/SoundCache.h"
+#include "speech/core/SpokenSpan.h"
 #include "speech/core/VoiceCatalog.h"
 #include "speech/core/WavSound.h"
 #include <QDir>
@@ -126,6 +128,48 @@ private slots:
         QVERIFY(!parseWav(wav(1, 1, 16, 0)));     // no sound
         QVERIFY(!parseWav(wav(1, 1, 16, 480).left(40)));
         QVERIFY(!parseWav("not a wav file at all"));
+    }
+
+    // The pauses Open JTalk puts round a sound, from its trace's labels (100 ns
+    // units; a sound of 1,000 samples at 1 kHz). Faults caught: a pause kept,
+    // speech cut (the margins: 5 ms before, 60 ms after), a pause inside the
+    // text cut, a trace without labels or times past the sound trusted.
+    void pausesCut_data()
+    {
+        QTest::addColumn<QByteArray>("labels");
+        QTest::addColumn<bool>("lead");
+        QTest::addColumn<bool>("tail");
+        QTest::addColumn<qint64>("from");
+        QTest::addColumn<qint64>("to");
+        const QByteArray pauses = "0 3000000 xx^xx-sil+k=a/A:1\n3000000 4500000 xx^sil-k+a=sil/A:2\n"
+                                  "4500000 6000000 sil^k-a+sil=xx/A:3\n6000000 10000000 k^a-sil+xx=xx/A:4\n";
+        QTest::newRow("both pauses") << pauses << true << true << qint64(295) << qint64(660);
+        QTest::newRow("first piece") << pauses << true << false << qint64(295) << qint64(1000);
+        QTest::newRow("last piece") << pauses << false << true << qint64(0) << qint64(660);
+        QTest::newRow("pause inside kept") << QByteArray("0 2000000 x^x-a+sil=x\n2000000 5000000 x^a-sil+i=x\n"
+                                                         "5000000 10000000 a^sil-i+x=x\n")
+                                           << true << true << qint64(0) << qint64(1000);
+        QTest::newRow("no labels") << QByteArray("Error: waveform cannot be synthesized.\n")
+                                   << true << true << qint64(0) << qint64(1000);
+        QTest::newRow("times past the sound") << QByteArray("0 90000000 x^x-sil+a=x\n90000000 99000000 x^sil-a+x=x\n")
+                                              << true << true << qint64(0) << qint64(1000);
+    }
+    void pausesCut()
+    {
+        QFETCH(QByteArray, labels);
+        QFETCH(bool, lead);
+        QFETCH(bool, tail);
+        QFETCH(qint64, from);
+        QFETCH(qint64, to);
+        PcmSound sound{1000, std::vector<short>(1000)};
+        for (size_t i = 0; i < sound.samples.size(); ++i)
+            sound.samples[i] = short(i);
+        const QByteArray trace = "[Text analysis result]\n0 1 not-a+label\n\n[Output label]\n" + labels
+                                 + "\n[Global parameter]\nSampring frequency -> 1000(Hz)\n";
+        const SpokenSpan span = spokenSpan(trace, sound.sampleRate, 1000).value_or(SpokenSpan{0, 1000});
+        const PcmSound cut = withoutPauses(sound, span, lead, tail);
+        QCOMPARE(qint64(cut.samples.front()), from);
+        QCOMPARE(qint64(cut.samples.size()), to - from);
     }
 
     // Faults caught: a sound kept under the wrong settings, the cache growing
