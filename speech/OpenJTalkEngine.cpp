@@ -8,15 +8,17 @@
 namespace pelumo {
 
 namespace {
-// The keys of the kana boards and the digits, whose echoes are made before
-// they are asked for: the plain kana first, the most used. A katakana key is
-// said as its hiragana one is.
+// The keys of every board (the kana, the voiced and small kana, the digits,
+// letters and signs), whose echoes are made before they are asked for: the
+// plain kana first, the most used. A katakana key is said as its hiragana one.
 constexpr char16_t kKeysMadeAhead[] = u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ"
                                       u"まみむめもやゆよらりるれろわをん"
                                       u"ー？。、"
                                       u"がぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽ"
                                       u"ぁぃぅぇぉっゃゅょ"
-                                      u"1234567890";
+                                      u"1234567890"
+                                      u"QWERTYUIOPASDFGHJKLZXCVBNM;/,.:%+-?@!";
+constexpr const char16_t *kEmoticonsMadeAhead[] = {u"(^_^)", u"(T_T)"};
 
 bool isOneKana(const QString &text)
 {
@@ -65,6 +67,8 @@ OpenJTalkEngine::OpenJTalkEngine(const OpenJTalkCommand &command, const QString 
     QTimer::singleShot(kCacheFillDelayMs, this, [this] {
         for (QChar key : QStringView(kKeysMadeAhead))
             m_kanaToCache << keyReading(QString(key));
+        for (const char16_t *emoticon : kEmoticonsMadeAhead)
+            m_kanaToCache << keyReading(QString::fromUtf16(emoticon));
         fillCache();
     });
 }

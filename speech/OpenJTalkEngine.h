@@ -8,7 +8,7 @@
 // after the first sentence is made, while the next one is being made. Its
 // pause before the first sound and after the last are cut (SpokenSpan.h), so
 // it is heard as soon as it plays. Key echoes are kept in a SoundCache,
-// filled with the kana boards' keys once the program is idle after start-up.
+// filled with every board's keys once the program is idle after start-up.
 //
 // When the child fails, the text is said by espeak-ng instead, from its start:
 // the user hears it either way, and one line goes to the log.

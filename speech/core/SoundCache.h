@@ -28,9 +28,9 @@ public:
     int size() const { return int(m_entries.size()); }
     bool contains(const SoundKey &key) const;
 
-    // A third of a second each without their pauses: some 4 MB at 48 kHz,
-    // room for the keys made ahead and a few dozen more.
-    static constexpr int kCapacity = 128;
+    // A third of a second each without their pauses: some 5 MB at 48 kHz,
+    // room for the 136 keys made ahead and a few dozen more.
+    static constexpr int kCapacity = 160;
 
 private:
     struct Entry {

@@ -7,8 +7,14 @@ namespace pelumo {
 namespace {
 struct Label {
     qint64 start = 0, end = 0;
-    bool pause = false;
+    QByteArray phone;
 };
+
+bool isVoicelessStop(const QByteArray &phone)
+{
+    static const QList<QByteArray> stops{"k", "ky", "t", "ty", "p", "py"};
+    return stops.contains(phone);
+}
 
 // "3100000 4350000 xx^sil-k+a=sil/A:…": times, then the phone in the
 // middle of its context (between '-' and '+').
@@ -18,12 +24,12 @@ std::optional<Label> parseLabel(const QByteArray &line)
     if (fields.size() != 3)
         return std::nullopt;
     bool startOk = false, endOk = false;
-    Label label{fields[0].toLongLong(&startOk), fields[1].toLongLong(&endOk)};
+    Label label{fields[0].toLongLong(&startOk), fields[1].toLongLong(&endOk), {}};
     const QByteArray &name = fields[2];
     const qsizetype minus = name.indexOf('-'), plus = name.indexOf('+', minus);
     if (!startOk || !endOk || label.end < label.start || minus < 0 || plus < 0)
         return std::nullopt;
-    label.pause = name.mid(minus + 1, plus - minus - 1) == "sil";
+    label.phone = name.mid(minus + 1, plus - minus - 1);
     return label;
 }
 
@@ -49,20 +55,45 @@ std::optional<SpokenSpan> spokenSpan(const QByteArray &trace, int sampleRate, qi
         || qAbs(toSample(labels.last().end, sampleRate) - sampleCount) > sampleRate / 100)
         return std::nullopt;
     SpokenSpan span{0, sampleCount};
-    if (labels.size() > 1 && labels.first().pause)
+    if (labels.size() > 1 && labels.first().phone == "sil") {
         span.from = toSample(labels.first().end, sampleRate);
-    if (labels.size() > 1 && labels.last().pause)
+        if (isVoicelessStop(labels[1].phone))
+            span.closureEnd = toSample(labels[1].end, sampleRate);
+    }
+    if (labels.size() > 1 && labels.last().phone == "sil")
         span.to = toSample(labels.last().start, sampleRate);
     span.from = std::clamp<qint64>(span.from, 0, sampleCount);
     span.to = std::clamp<qint64>(span.to, span.from, sampleCount);
+    span.closureEnd = std::clamp<qint64>(span.closureEnd, 0, span.to);
     return span;
 }
+
+namespace {
+qint64 samplesIn(int ms, int sampleRate)
+{
+    return qint64(sampleRate) * ms / 1000;
+}
+
+// Where the sound is first heard: a hair before the first phone, or before
+// the burst of a voiceless stop, which comes at the end of its closure.
+qint64 audibleStart(const PcmSound &sound, const SpokenSpan &span)
+{
+    const qint64 start = std::max<qint64>(0, span.from - samplesIn(kLeadMarginMs, sound.sampleRate));
+    const qint64 end = std::min<qint64>(span.closureEnd, qint64(sound.samples.size()));
+    if (end <= span.from)
+        return start;
+    qint64 burst = span.from;
+    while (burst < end && qAbs(int(sound.samples[size_t(burst)])) < kBurstLevel)
+        ++burst;
+    return std::max(start, burst - samplesIn(kBurstMarginMs, sound.sampleRate));
+}
+} // namespace
 
 PcmSound withoutPauses(const PcmSound &sound, const SpokenSpan &span, bool lead, bool tail)
 {
     const qint64 count = qint64(sound.samples.size());
-    const qint64 from = lead ? std::max<qint64>(0, span.from - qint64(sound.sampleRate) * kLeadMarginMs / 1000) : 0;
-    const qint64 to = tail ? std::min<qint64>(count, span.to + qint64(sound.sampleRate) * kTailMarginMs / 1000)
+    const qint64 from = lead ? audibleStart(sound, span) : 0;
+    const qint64 to = tail ? std::min<qint64>(count, span.to + samplesIn(kTailMarginMs, sound.sampleRate))
                            : count;
     if (from >= to)
         return sound;

@@ -133,7 +133,8 @@ private slots:
     // The pauses Open JTalk puts round a sound, from its trace's labels (100 ns
     // units; a sound of 1,000 samples at 1 kHz). Faults caught: a pause kept,
     // speech cut (the margins: 5 ms before, 60 ms after), a pause inside the
-    // text cut, a trace without labels or times past the sound trusted.
+    // text cut, a trace without labels or times past the sound trusted, a
+    // first stop's closure kept or its burst cut.
     void pausesCut_data()
     {
         QTest::addColumn<QByteArray>("labels");
@@ -141,18 +142,27 @@ private slots:
         QTest::addColumn<bool>("tail");
         QTest::addColumn<qint64>("from");
         QTest::addColumn<qint64>("to");
+        QTest::addColumn<int>("quietUntil");
         const QByteArray pauses = "0 3000000 xx^xx-sil+k=a/A:1\n3000000 4500000 xx^sil-k+a=sil/A:2\n"
                                   "4500000 6000000 sil^k-a+sil=xx/A:3\n6000000 10000000 k^a-sil+xx=xx/A:4\n";
-        QTest::newRow("both pauses") << pauses << true << true << qint64(295) << qint64(660);
-        QTest::newRow("first piece") << pauses << true << false << qint64(295) << qint64(1000);
-        QTest::newRow("last piece") << pauses << false << true << qint64(0) << qint64(660);
+        QTest::newRow("both pauses") << pauses << true << true << qint64(295) << qint64(660) << 0;
+        QTest::newRow("first piece") << pauses << true << false << qint64(295) << qint64(1000) << 0;
+        QTest::newRow("last piece") << pauses << false << true << qint64(0) << qint64(660) << 0;
         QTest::newRow("pause inside kept") << QByteArray("0 2000000 x^x-a+sil=x\n2000000 5000000 x^a-sil+i=x\n"
                                                          "5000000 10000000 a^sil-i+x=x\n")
-                                           << true << true << qint64(0) << qint64(1000);
+                                           << true << true << qint64(0) << qint64(1000) << 0;
         QTest::newRow("no labels") << QByteArray("Error: waveform cannot be synthesized.\n")
-                                   << true << true << qint64(0) << qint64(1000);
+                                   << true << true << qint64(0) << qint64(1000) << 0;
         QTest::newRow("times past the sound") << QByteArray("0 90000000 x^x-sil+a=x\n90000000 99000000 x^sil-a+x=x\n")
-                                              << true << true << qint64(0) << qint64(1000);
+                                              << true << true << qint64(0) << qint64(1000) << 0;
+        // The closure of a first カ is cut to a margin before its burst; a
+        // quiet fricative is kept whole, and so is a closure inside a piece.
+        QTest::newRow("stop's closure") << pauses << true << true << qint64(400) << qint64(660) << 420;
+        QTest::newRow("closure without a burst") << pauses << true << true << qint64(430) << qint64(660) << 460;
+        QByteArray fricative = pauses;
+        fricative.replace("-k+", "-s+");
+        QTest::newRow("fricative kept") << fricative << true << true << qint64(295) << qint64(660) << 420;
+        QTest::newRow("closure of a later piece") << pauses << false << true << qint64(0) << qint64(660) << 420;
     }
     void pausesCut()
     {
@@ -161,15 +171,16 @@ private slots:
         QFETCH(bool, tail);
         QFETCH(qint64, from);
         QFETCH(qint64, to);
+        QFETCH(int, quietUntil);
         PcmSound sound{1000, std::vector<short>(1000)};
         for (size_t i = 0; i < sound.samples.size(); ++i)
-            sound.samples[i] = short(i);
+            sound.samples[i] = short(int(i) < quietUntil ? 10 : i);
         const QByteArray trace = "[Text analysis result]\n0 1 not-a+label\n\n[Output label]\n" + labels
                                  + "\n[Global parameter]\nSampring frequency -> 1000(Hz)\n";
         const SpokenSpan span = spokenSpan(trace, sound.sampleRate, 1000).value_or(SpokenSpan{0, 1000});
         const PcmSound cut = withoutPauses(sound, span, lead, tail);
-        QCOMPARE(qint64(cut.samples.front()), from);
         QCOMPARE(qint64(cut.samples.size()), to - from);
+        QCOMPARE(qint64(cut.samples.back()), to - 1);
     }
 
     // Faults caught: a sound kept under the wrong settings, the cache growing
