@@ -47,7 +47,8 @@ std::optional<LexiconWord> ipadicWord(QStringView line)
     const QString reading = toHiragana(fields[Reading]);
     if (!allKana(reading))
         return std::nullopt;
-    return LexiconWord{reading, weightOfCost(cost)};
+    const int longer = std::max(0, int(reading.size()) - kPlainLength);
+    return LexiconWord{reading, weightOfCost(cost + longer * kLengthCost)};
 }
 
 } // namespace pelumo

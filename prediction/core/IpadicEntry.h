@@ -17,5 +17,9 @@ std::optional<LexiconWord> ipadicWord(QStringView line);
 double weightOfCost(int cost);
 inline constexpr int kCostHalving = 700;
 inline constexpr int kLowestCost = 2500;
+// The dictionary gives most rare nouns the same cost as everyday ones; a
+// longer reading is a rarer word, so each kana past kPlainLength costs more.
+inline constexpr int kPlainLength = 3;
+inline constexpr int kLengthCost = 400;
 
 } // namespace pelumo
