@@ -11,6 +11,7 @@ constexpr const char16_t *kVoiceFrame = u"声の設定（速さ・高さ・音�
 constexpr const char16_t *kScreenFrame = u"画面の設定";
 constexpr const char16_t *kOperationFrame = u"操作の方法（スイッチ・注視）";
 
+
 // InputMode 0 to 3, short enough for the value between − and ＋.
 constexpr const char16_t *kInputMethods[] = {u"タッチ", u"１スイッチ", u"２スイッチ", u"注視"};
 
@@ -23,6 +24,8 @@ constexpr SettingRow kRows[] = {
     {kVoiceAndScreen, kScreenFrame, keys::HidePointer, u"マウスポインタを隠す", SettingKind::OnOff},
     {kVoiceAndScreen, kScreenFrame, keys::SidePanel, u"画面を縮めて横のパネルを出す", SettingKind::OnOff},
     {kVoiceAndScreen, kScreenFrame, keys::KanjiConvert, u"漢字変換", SettingKind::OnOff},
+    {kVoiceAndScreen, kScreenFrame, keys::WordPredict, u"単語予測", SettingKind::OnOff},
+    {kVoiceAndScreen, kScreenFrame, keys::PredictColour, u"予測の色", SettingKind::OnOff},
     {kOperation, kOperationFrame, keys::InputMode, u"入力方法", SettingKind::Choice, 1, u"",
      kInputMethods},
     {kOperation, kOperationFrame, keys::ScanTime, u"スキャン間隔", SettingKind::Seconds, 100},

@@ -102,7 +102,8 @@ void touchFarRight(QAbstractButton *row)
 const QStringList kDefaultWrites = {"OPT1=0", "OPT2=0", "OPT3=0", "Samp=1", "Sample=2",
                                     "Beep=0", "Moji=0", "gMaxC=9", "VoiceSpeed=100",
                                     "VoicePitch=50", "VoiceVolume=100", "FullScreen=0",
-                                    "HidePointer=0", "SidePanel=0", "KanjiConvert=0", "InputMode=0",
+                                    "HidePointer=0", "SidePanel=0", "KanjiConvert=0", "WordPredict=0",
+                                    "PredictColour=0", "InputMode=0",
                                     "ScanTime=1500", "DwellTime=1000", "ScanFirstDelay=0",
                                     "ScanRounds=2", "SwitchAcceptTime=0", "SwitchBlockTime=0",
                                     "ScanTick=0", "ScanSpeak=0", "CallHoldTime=2000"};
@@ -598,7 +599,7 @@ private slots:
             TestWindow::tap(d.page2->checkBox(keys::ScanTick));
             TestWindow::tap(d.cmdOK[1]);
         });
-        QCOMPARE(fx.store.writes.mid(15),
+        QCOMPARE(fx.store.writes.mid(17),
                  QStringList({"InputMode=3", "ScanTime=1900", "DwellTime=1000", "ScanFirstDelay=0",
                               "ScanRounds=3", "SwitchAcceptTime=50", "SwitchBlockTime=0",
                               "ScanTick=1", "ScanSpeak=1", "CallHoldTime=2000"}));
