@@ -26,6 +26,39 @@ qint64 nowSeconds()
     return QDateTime::currentSecsSinceEpoch();
 }
 
+// 予測の色: pale enough that the black kana reads as on white, a deeper tint
+// for a likelier kana.
+OleColor tintOf(Likelihood level)
+{
+    switch (level) {
+    case Likelihood::High:
+        return rgb(255, 208, 140);
+    case Likelihood::Middle:
+        return rgb(255, 228, 184);
+    case Likelihood::Low:
+        return rgb(255, 242, 220);
+    case Likelihood::None:
+        break;
+    }
+    return colors::White;
+}
+
+Likelihood levelIn(const QList<NextKana> &next, const QString &cell)
+{
+    for (const NextKana &n : next)
+        if (cell == QString(n.kana))
+            return n.level;
+    return Likelihood::None;
+}
+
+void paintCell(FlexGrid *grid, int row, int col, OleColor color)
+{
+    grid->setRow(row);
+    grid->setCol(col);
+    grid->setColSel(col);
+    grid->setCellBackColor(color);
+}
+
 } // namespace
 
 void frmTalk::createPrediction()
@@ -92,6 +125,7 @@ void frmTalk::showPrediction(const Prediction &p)
         button->setCaption(words && i < p.words.size() ? p.words[i].word : QString());
         button->setVisible(words && i < p.words.size());
     }
+    showTints();
     if (shownWordCaptions() == before)
         return;
     // The words stand in place of the quick phrases while there are some.
@@ -158,11 +192,43 @@ void frmTalk::learnFromMessage(const QString &text)
     });
 }
 
+// The cells tinted before go back to white; the likely next kana's cells
+// are tinted, on the board or, on the selection screen, the likely forms.
+// Only the cells of the tints are painted: the board's own colours (the
+// entered key's) stay as they are.
+void frmTalk::showTints()
+{
+    for (const auto &[grid, row, col] : m_tinted)
+        paintCell(grid, row, col, colors::White);
+    m_tinted.clear();
+    if (!state.PredictColour || state.board.kind == BoardKind::Alphanumeric)
+        return;
+    const bool onBoard = state.screen.shown == Screen::Board;
+    if (!onBoard && state.screen.shown != Screen::Selection)
+        return;
+    FlexGrid *grid = onBoard ? grdBoard : grdBoard2;
+    const QList<NextKana> &next = onBoard ? m_prediction.cells : m_prediction.forms;
+    grid->setRedraw(false);
+    for (int row = 0; row < grid->rows(); ++row)
+        for (int col = 0; col < grid->cols(); ++col)
+            if (const Likelihood level = levelIn(next, grid->textMatrix(row, col)); level != Likelihood::None) {
+                paintCell(grid, row, col, tintOf(level));
+                m_tinted.push_back({grid, row, col});
+            }
+    grid->setRedraw(true);
+}
+
 void frmTalk::addPredictions(LetterBoardFacts &facts) const
 {
     if (wordsShown())
         for (const Completion &c : m_prediction.words)
             facts.words << c.word;
+    if (!state.PredictColour)
+        return;
+    for (const NextKana &n : m_prediction.cells)
+        for (int row = 0; row < facts.cells.size(); ++row)
+            if (const int col = int(facts.cells[row].indexOf(QString(n.kana))); col >= 0)
+                facts.predictedCells.push_back({row, col});
 }
 
 } // namespace pelumo

@@ -180,6 +180,7 @@ private:
     void cmdWord_Click(int index);
     bool wordsShown() const;
     QStringList shownWordCaptions() const;
+    void showTints();
     void addPredictions(LetterBoardFacts &facts) const;
     void learnFromMessage(const QString &text);
 
@@ -198,6 +199,11 @@ private:
     Predictor predictor;
     Prediction m_prediction;   // what the buttons and tints show, made after the last entry
     bool m_lexiconAsked = false;
+    struct TintedCell {
+        FlexGrid *grid;
+        int row, col;
+    };
+    std::vector<TintedCell> m_tinted;
     std::unique_ptr<MecabTagger> m_tagger;   // opened at the first message learnt from
 };
 

@@ -41,6 +41,32 @@ void putLearnt(TestWindow &t, const QStringList &words)
     Q_UNUSED(t);
 }
 
+// A switch press and release (Enter selects, Space steps), then what it selected.
+void hit(frmTalk &w, Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::keyClick(&w, key);
+        QCoreApplication::processEvents();
+    }
+}
+
+QString highlighted(frmTalk &w)
+{
+    const ScanItem *item = w.scanning->scanner().highlighted();
+    return item ? item->name : QString();
+}
+
+// The cells of the hiragana board that are not white.
+QStringList tinted(frmTalk &w)
+{
+    QStringList out;
+    for (int row = 0; row < w.grdBoard->rows(); ++row)
+        for (int col = 0; col < w.grdBoard->cols(); ++col)
+            if (w.grdBoard->cellBackColor(row, col) != colors::White)
+                out << w.grdBoard->textMatrix(row, col);
+    return out;
+}
+
 } // namespace
 
 class WordPredictTest : public QObject {
@@ -98,6 +124,52 @@ private slots:
         QCOMPARE(w.message->selLength(), 1);
         TestWindow::tap(w.panel->cmdUndo);
         QCOMPARE(w.message->text(), QStringLiteral("おは_"));
+    }
+
+    // Faults: tints with the setting off; the likely kana's cell left white,
+    // or other cells tinted; the old tints left when the prediction moves
+    // on; 予測 not first under scanning, or there while off.
+    void tintsAndScanning_data()
+    {
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QStringList>("afterO");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("off: the board as before") << "0" << QStringList() << "あ行";
+        QTest::newRow("on") << "1" << QStringList{"か"} << "予測";
+    }
+    void tintsAndScanning()
+    {
+        QFETCH(QString, colour);
+        QFETCH(QStringList, afterO);
+        QFETCH(QString, first);
+        TestWindow t({{"PredictColour", colour}, {"InputMode", "2"}});
+        t.putPhrases({});
+        putLearnt(t, {"おかゆ"});
+        frmTalk &w = t.start();
+        // お by two switches: into あ行, on to お, its selection screen, お.
+        hit(w, Qt::Key_Return);
+        hit(w, Qt::Key_Space, 4);
+        hit(w, Qt::Key_Return);
+        hit(w, Qt::Key_Return);
+        QCOMPARE(w.message->text(), QStringLiteral("お_"));
+        // お's cell keeps the entered key's colour; the rest as predicted.
+        // The lexicon may have come in by now: the learnt word's kana is
+        // among the three, whatever else is.
+        QStringList cells = tinted(w);
+        cells.removeAll(QStringLiteral("お"));
+        QVERIFY(cells.size() <= Predictor::kMaxNext);
+        for (const QString &kana : afterO)
+            QVERIFY(cells.contains(kana));
+        QCOMPARE(cells.isEmpty(), afterO.isEmpty());
+        QTRY_COMPARE(highlighted(w), first);
+        // か from its column (after 予測 and あ行 when on): into か行, か, か.
+        hit(w, Qt::Key_Space, colour == "1" ? 2 : 1);
+        hit(w, Qt::Key_Return, 3);
+        QCOMPARE(w.message->text(), QStringLiteral("おか_"));
+        cells = tinted(w);
+        cells.removeAll(QStringLiteral("か"));
+        QCOMPARE(cells.contains(QStringLiteral("ゆ")), colour == "1");
+        QCOMPARE(cells.isEmpty(), colour != "1");
     }
 
     // A word read aloud twice is offered after its first two kana, by the
