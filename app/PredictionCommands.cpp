@@ -163,7 +163,9 @@ void frmTalk::cmdWord_Click(int index)
     }
     message->focus();
     message->selectNextIfCaret();
-    predictAfterEntry();
+    // The word ends there: what comes next begins a word of its own, so no
+    // tail of it is completed.
+    showPrediction(predictor.predict(QStringView(), nowSeconds()));
 }
 
 // Every message read aloud: its words, as MeCab splits and reads them, one

@@ -69,15 +69,6 @@ void Predictor::rebuildUserGram()
         m_userGram.add(w.reading, w.uses);
 }
 
-Likelihood Predictor::levelOf(double chance)
-{
-    if (chance >= 0.35)
-        return Likelihood::High;
-    if (chance >= 0.15)
-        return Likelihood::Middle;
-    return chance > 0 ? Likelihood::Low : Likelihood::None;
-}
-
 void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &out) const
 {
     std::vector<Ranked> found;
@@ -166,9 +157,12 @@ QList<NextKana> Predictor::mostLikely(const QHash<QChar, double> &chances, int c
     std::sort(ranked.begin(), ranked.end(), [](const KanaChance &a, const KanaChance &b) {
         return a.chance != b.chance ? a.chance > b.chance : a.kana < b.kana;
     });
+    // The level by rank: the chances of the likeliest kana are often all
+    // small (a tenth or less), and a tint must still tell them apart.
+    static constexpr Likelihood kLevels[] = {Likelihood::High, Likelihood::Middle, Likelihood::Low};
     QList<NextKana> out;
     for (const KanaChance &c : ranked.first(std::min<qsizetype>(ranked.size(), count)))
-        out.push_back({c.kana, levelOf(c.chance)});
+        out.push_back({c.kana, kLevels[std::min<qsizetype>(out.size(), 2)]});
     return out;
 }
 

@@ -57,8 +57,7 @@ public:
     // what begins a word.
     Prediction predict(QStringView run, qint64 now) const;
 
-    // The level a next kana of this chance gets.
-    static Likelihood levelOf(double chance);
+    // The count likeliest, levelled by rank (the rest Low).
     static QList<NextKana> mostLikely(const QHash<QChar, double> &chances, int count);
 
 private:

@@ -122,6 +122,7 @@ private slots:
         QCOMPARE(w.message->text(), QStringLiteral("おはよう_"));
         QCOMPARE(w.message->selStart(), 4);
         QCOMPARE(w.message->selLength(), 1);
+        QVERIFY(shownWords(w).isEmpty());   // no tail of the chosen word completed
         TestWindow::tap(w.panel->cmdUndo);
         QCOMPARE(w.message->text(), QStringLiteral("おは_"));
     }
