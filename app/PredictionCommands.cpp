@@ -220,6 +220,18 @@ void frmTalk::showTints()
     grid->setRedraw(true);
 }
 
+void frmTalk::forgetLearntWords()
+{
+    predictor.forget();
+    QString error;
+    if (!writeLearntWords(learntWordsPath(), predictor.userWords(), &error)) {
+        qWarning().noquote() << "learnt words not reset:" << error;
+        AskQuestion(QStringLiteral("覚えた言葉のファイルを書き換えられませんでした。"), 48,
+                    QStringLiteral("学習をリセット"));
+    }
+    showPrediction({});
+}
+
 void frmTalk::addPredictions(LetterBoardFacts &facts) const
 {
     if (wordsShown())

@@ -141,6 +141,8 @@ public:
 
     // --- 単語予測: the word buttons in the side panel (PredictionCommands.cpp)
     std::array<CommandButton *, Predictor::kMaxWords> cmdWord{};
+    // 学習をリセット: the learnt words forgotten, in memory and in their file.
+    void forgetLearntWords();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

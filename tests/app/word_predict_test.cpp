@@ -1,6 +1,8 @@
 // Prediction on the real window: the word buttons, a word touched, and the
 // words learnt from the messages read aloud.
 #include "support/TestWindow.h"
+#include "app/OptionsDialog.h"
+#include "app/QuestionDialog.h"
 #include "platform/AppPaths.h"
 #include "prediction/PredictionFiles.h"
 #include "prediction/core/KanaText.h"
@@ -171,6 +173,50 @@ private slots:
         cells.removeAll(QStringLiteral("か"));
         QCOMPARE(cells.contains(QStringLiteral("ゆ")), colour == "1");
         QCOMPARE(cells.isEmpty(), colour != "1");
+    }
+
+    // 学習をリセット on the sheet 予測: the learnt words go only when the
+    // question is answered yes. Faults: forgetting without asking, or on
+    // いいえ; the file left as it was, so the words come back at the next start.
+    void resetAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("forgotten");
+        QTest::newRow("はい") << 0 << true;
+        QTest::newRow("いいえ") << 1 << false;
+    }
+    void resetAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, forgotten);
+        TestWindow t({{"WordPredict", "1"}, {"SidePanel", "1"}});
+        t.putPhrases({});
+        putLearnt(t, {"おはなし"});
+        frmTalk &w = t.start();
+        bool asked = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *front = QApplication::activeModalWidget();
+            if (auto *question = qobject_cast<frmOK *>(front)) {
+                asked = true;
+                QTest::mouseClick(question->findChild<QAbstractButton *>(QStringLiteral("cmdOK%1").arg(answer)),
+                                  Qt::LeftButton);
+            } else if (auto *options = qobject_cast<frmOPT *>(front); options && !asked) {
+                TestWindow::tap(options->cmdMore);
+                while (options->cmdForget && !options->cmdForget->isVisible())
+                    TestWindow::tap(options->cmdSheet);
+                QTest::mouseClick(options->cmdForget, Qt::LeftButton);   // the question, answered above
+                poll.stop();
+                options->reject();
+            }
+        });
+        poll.start();
+        TestWindow::tap(w.cmdOpt);
+        QVERIFY(asked);
+        QCOMPARE(readLearntWords(learntWordsPath()).words.words().empty(), forgotten);
+        typeOha(w);
+        QCOMPARE(shownWords(w).contains(QStringLiteral("おはなし")), !forgotten);
     }
 
     // A word read aloud twice is offered after its first two kana, by the
