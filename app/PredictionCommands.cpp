@@ -92,9 +92,10 @@ void frmTalk::applyPrediction()
         qWarning().noquote() << "learnt words not read:" << learnt.errorString;
     predictor.setUserWords(learnt.words);
     if (const QString path = lexiconPath(); !path.isEmpty())
-        loadLexiconInBackground(path, this, [this](std::shared_ptr<const Lexicon> lexicon) {
+        loadLexiconInBackground(path, this, [this](std::shared_ptr<const Lexicon> lexicon,
+                                                   std::shared_ptr<const KanaNgram> gram) {
             if (lexicon)
-                predictor.setLexicon(std::move(lexicon));
+                predictor.setLexicon(std::move(lexicon), std::move(gram));
         });
 }
 

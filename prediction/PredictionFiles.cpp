@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QSaveFile>
 #include <QThread>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 Q_LOGGING_CATEGORY(lcPrediction, "pelumo.prediction")
 
@@ -26,22 +29,28 @@ QString lexiconPath()
     return {};
 }
 
-void loadLexiconInBackground(const QString &path, QObject *context,
-                             std::function<void(std::shared_ptr<const Lexicon>)> done)
+void loadLexiconInBackground(const QString &path, QObject *context, LexiconLoaded done)
 {
     QPointer<QObject> receiver(context);
     QThread *thread = QThread::create([path, receiver, done = std::move(done)] {
         std::shared_ptr<const Lexicon> lexicon;
+        std::shared_ptr<const KanaNgram> gram;
         const FileBytes file = readRegularFile(path, kLexiconLimit);
         if (file.status == FileBytes::Ok) {
             int skipped = 0;
             lexicon = std::make_shared<const Lexicon>(Lexicon::fromText(QString::fromUtf8(file.bytes), &skipped));
+            gram = std::make_shared<const KanaNgram>(KanaNgram::of(*lexicon));
             qCInfo(lcPrediction) << "lexicon" << path << lexicon->size() << "words," << skipped << "lines skipped";
+#if defined(__GLIBC__)
+            // The file's text and the words on their way (some 10 MB) are
+            // freed, but this thread's heap would keep them resident.
+            malloc_trim(0);
+#endif
         } else {
             qCWarning(lcPrediction) << "lexicon not read:" << path << file.errorString;
         }
         if (receiver)
-            QMetaObject::invokeMethod(receiver, [done, lexicon] { done(lexicon); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(receiver, [done, lexicon, gram] { done(lexicon, gram); }, Qt::QueuedConnection);
     });
     thread->setObjectName(QStringLiteral("lexicon"));
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);

@@ -3,6 +3,7 @@
 // the window never waits for it, and the user's learnt words, a file of our
 // own in the per-user data folder, written whole through a save file so a
 // kill leaves either the old file or the new one.
+#include "prediction/core/KanaNgram.h"
 #include "prediction/core/Lexicon.h"
 #include "prediction/core/UserWords.h"
 #include <QString>
@@ -15,11 +16,11 @@ namespace pelumo {
 // then the installed one), or an empty text.
 QString lexiconPath();
 
-// Reads the lexicon at path on a new thread and hands it to done on the
-// thread of context (null when the file cannot be read; the reason goes
-// to the log).
-void loadLexiconInBackground(const QString &path, QObject *context,
-                             std::function<void(std::shared_ptr<const Lexicon>)> done);
+// Reads the lexicon at path on a new thread, makes its n-gram there too, and
+// hands both to done on the thread of context (null when the file cannot be
+// read; the reason goes to the log).
+using LexiconLoaded = std::function<void(std::shared_ptr<const Lexicon>, std::shared_ptr<const KanaNgram>)>;
+void loadLexiconInBackground(const QString &path, QObject *context, LexiconLoaded done);
 
 // userDataFolder()/learnt-words.txt
 QString learntWordsPath();

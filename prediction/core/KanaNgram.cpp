@@ -1,4 +1,5 @@
 #include "prediction/core/KanaNgram.h"
+#include "prediction/core/Lexicon.h"
 #include <algorithm>
 
 namespace pelumo {
@@ -38,6 +39,14 @@ void KanaNgram::add(QStringView word, double weight)
         before2 = before1;
         before1 = ch;
     }
+}
+
+KanaNgram KanaNgram::of(const Lexicon &lexicon)
+{
+    KanaNgram gram;
+    for (int i = 0; i < lexicon.size(); ++i)
+        gram.add(lexicon.reading(i), lexicon.weight(i));
+    return gram;
 }
 
 QList<KanaChance> KanaNgram::next(QStringView context) const

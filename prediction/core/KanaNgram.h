@@ -19,6 +19,9 @@ class KanaNgram {
 public:
     // Counts every kana of word, weight times.
     void add(QStringView word, double weight);
+    // Every word of a lexicon, by its weight (some 30 ms for the base
+    // lexicon: made where the lexicon is read, off the window's thread).
+    static KanaNgram of(const class Lexicon &lexicon);
     bool isEmpty() const { return m_counts.isEmpty(); }
 
     // The chance of each kana after context (the kana typed so far in the

@@ -6,16 +6,31 @@ namespace pelumo {
 
 Lexicon::Lexicon(std::vector<LexiconWord> words)
 {
-    std::map<QString, double> merged;
-    for (LexiconWord &w : words)
-        if (!w.reading.isEmpty() && w.reading.size() <= 0xffff && w.weight > 0)
+    // The file form is written sorted, each reading once: it is taken as it
+    // is, without a second copy of every word on the way.
+    const bool sortedOnce = std::adjacent_find(words.begin(), words.end(), [](const LexiconWord &a, const LexiconWord &b) {
+                                return !(a.reading < b.reading);
+                            }) == words.end();
+    if (!sortedOnce) {
+        std::map<QString, double> merged;
+        for (LexiconWord &w : words)
             merged[std::move(w.reading)] += w.weight;
-    m_entries.reserve(merged.size());
-    for (const auto &[reading, weight] : merged) {
-        m_entries.push_back({quint32(m_readings.size()), quint16(reading.size()), float(weight)});
-        m_readings += reading;
+        words.clear();
+        for (auto &[reading, weight] : merged)
+            words.push_back({reading, weight});
     }
-    m_readings.squeeze();
+    qsizetype length = 0;
+    for (const LexiconWord &w : words)
+        length += w.reading.size();
+    m_readings.reserve(length);
+    m_entries.reserve(words.size());
+    for (const LexiconWord &w : words) {
+        if (w.reading.isEmpty() || w.reading.size() > 0xffff || w.weight <= 0)
+            continue;
+        m_entries.push_back({quint32(m_readings.size()), quint16(w.reading.size()), float(w.weight)});
+        m_readings += w.reading;
+    }
+    m_entries.shrink_to_fit();
 }
 
 Lexicon Lexicon::fromText(QStringView text, int *skipped)

@@ -34,14 +34,12 @@ constexpr double kUserGramShare = 0.5;
 
 } // namespace
 
-Predictor::Predictor() : m_base(std::make_shared<Lexicon>()) {}
+Predictor::Predictor() : m_base(std::make_shared<Lexicon>()), m_baseGram(std::make_shared<KanaNgram>()) {}
 
-void Predictor::setLexicon(std::shared_ptr<const Lexicon> base)
+void Predictor::setLexicon(std::shared_ptr<const Lexicon> base, std::shared_ptr<const KanaNgram> gram)
 {
     m_base = base ? std::move(base) : std::make_shared<Lexicon>();
-    m_baseGram = {};
-    for (int i = 0; i < m_base->size(); ++i)
-        m_baseGram.add(m_base->reading(i), m_base->weight(i));
+    m_baseGram = gram ? std::move(gram) : std::make_shared<const KanaNgram>(KanaNgram::of(*m_base));
 }
 
 void Predictor::setUserWords(UserWords words)
@@ -142,7 +140,7 @@ QHash<QChar, double> Predictor::nextKana(QStringView run) const
         mix(grams(gram.next(run)), share * (1 - prefixShare));
     };
     const double userShare = m_userGram.isEmpty() ? 0 : kUserGramShare;
-    source(m_baseGram, false, 1 - userShare);
+    source(*m_baseGram, false, 1 - userShare);
     if (userShare > 0)
         source(m_userGram, true, userShare);
 

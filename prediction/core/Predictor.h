@@ -47,7 +47,9 @@ public:
     static constexpr int kLongestRun = 8;
 
     Predictor();
-    void setLexicon(std::shared_ptr<const Lexicon> base);
+    // The base lexicon and its n-gram (KanaNgram::of(*base), made here when
+    // not given).
+    void setLexicon(std::shared_ptr<const Lexicon> base, std::shared_ptr<const KanaNgram> gram = {});
     void setUserWords(UserWords words);
     const UserWords &userWords() const { return m_user; }
     void learn(const QStringList &readings, qint64 now);
@@ -67,7 +69,7 @@ private:
     QHash<QChar, double> prefixChances(QStringView run, bool user) const;
 
     std::shared_ptr<const Lexicon> m_base;
-    KanaNgram m_baseGram;
+    std::shared_ptr<const KanaNgram> m_baseGram;
     UserWords m_user;
     KanaNgram m_userGram;   // made from m_user whenever it changes
 };
