@@ -71,6 +71,7 @@ void frmTalk::connectSubsystems()
     connect(board, &BoardController::entered, message, &MessageArea::InsertBoardText);
     connect(board, &BoardController::entryMade, this,
             [this] { phrases->CheckAutoPhrases(message->text(), message->selStart()); });
+    connect(board, &BoardController::entryMade, this, &frmTalk::predictAfterEntry);
     connect(board, &BoardController::spaceEntered, message, &MessageArea::InsertBoardText);
     connect(board, &BoardController::screenWanted, this, &frmTalk::showScreen);
     connect(board, &BoardController::touchDone, this, [this](TouchEnd end) {
@@ -110,7 +111,10 @@ void frmTalk::connectSubsystems()
     });
 
     connect(speech, &SpeechController::readingStarted, edit, &EditController::SetWideLayout);
-    connect(speech, &SpeechController::readingStarted, this, [this] { rememberSpoken(message->text()); });
+    connect(speech, &SpeechController::readingStarted, this, [this] {
+        rememberSpoken(message->text());
+        learnFromMessage(message->text());
+    });
     connect(speech, &SpeechController::readingStopped, this, [this] {
         edit->SetWideLayout();
         message->markEndOfReading();

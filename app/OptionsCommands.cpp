@@ -71,6 +71,15 @@ void frmOPT::cmdBackup_Click()
         reject();
 }
 
+// The words learnt from the user's writing forgotten, after a question;
+// the lexicon's words stay.
+void frmOPT::cmdForget_Click()
+{
+    if (m_main.AskQuestion(QStringLiteral("予測が覚えた言葉をすべて忘れます。よろしいですか？"), 36,
+                           QStringLiteral("学習をリセット")))
+        m_main.forgetLearntWords();
+}
+
 void frmOPT::showSheet(int index)
 {
     page2->showSheet(index);
@@ -94,6 +103,8 @@ ScanTable frmOPT::scanTable() const
         facts.rows = page2->shownRows();
         facts.sheetCaption = sheetButtonCaption();
         facts.backupCaption = cmdBackup->caption();
+        if (cmdForget && page2->sheet() == page2->sheetIndex(QStringLiteral("予測")))
+            facts.forgetCaption = cmdForget->caption();
     }
     return optionsDialogOrder(facts);
 }

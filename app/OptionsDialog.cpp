@@ -103,7 +103,20 @@ void frmOPT::createPageButtons()
     cmdBackup->setObjectName(QStringLiteral("cmdBackup"));
     layout.place(cmdBackup, kBackupButton, kButtonFont);
     connect(cmdBackup, &QAbstractButton::clicked, this, &frmOPT::cmdBackup_Click);
+    createForgetButton();
     showSheet(0);
+}
+
+// 学習をリセット, under the frame of the sheet 予測 (two rows high).
+void frmOPT::createForgetButton()
+{
+    const int sheet = page2->sheetIndex(QStringLiteral("予測"));
+    if (sheet < 0)
+        return;
+    cmdForget = new CommandButton(QStringLiteral("学習をリセット"), kDialogBack, page2->sheetWidget(sheet));
+    cmdForget->setObjectName(QStringLiteral("cmdForget"));
+    layout.place(cmdForget, {480, 2100, 6135, 615}, kButtonFont);
+    connect(cmdForget, &QAbstractButton::clicked, this, &frmOPT::cmdForget_Click);
 }
 
 void frmOPT::createGroups()

@@ -63,6 +63,8 @@ public:
     void cmdSheet_Click();
     CommandButton *cmdBackup;  // on the second page: 保存と復元
     void cmdBackup_Click();
+    CommandButton *cmdForget = nullptr;  // on the sheet 予測: 学習をリセット
+    void cmdForget_Click();
 
     // The scan order of the page (and sheet) shown now.
     ScanTable scanTable() const;
@@ -78,6 +80,7 @@ private:
     void createPageButtons();
     void showSheet(int index);
     QString sheetButtonCaption() const;
+    void createForgetButton();
     void page2_voiceChanged();
     void createGroups();
     void createCheckBoxes();

@@ -113,6 +113,14 @@ void OwnSettingsPage::addRow(const SettingRow &row, QWidget *frame, int top)
     m_controls.push_back(c);
 }
 
+int OwnSettingsPage::sheetIndex(const QString &name) const
+{
+    for (int i = 0; i < sheetCount(); ++i)
+        if (m_sheets[size_t(i)].name == name)
+            return i;
+    return -1;
+}
+
 QString OwnSettingsPage::sheetName(int index) const
 {
     return index >= 0 && index < sheetCount() ? m_sheets[index].name : QString();

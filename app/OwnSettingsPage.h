@@ -41,6 +41,9 @@ public:
     int sheetCount() const { return int(m_sheets.size()); }
     int sheet() const { return m_sheet; }
     QString sheetName(int index) const;
+    int sheetIndex(const QString &name) const;   // -1 when there is none of that name
+    // A sheet's widget, for a button of the dialog's own that stands on it.
+    QWidget *sheetWidget(int index) const { return m_sheets[size_t(index)].widget; }
     void showSheet(int index);
     // The rows of the sheet shown, top to bottom, as switch scanning sees them.
     std::vector<OptionRowFacts> shownRows() const;

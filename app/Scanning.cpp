@@ -33,6 +33,7 @@ ScanTable frmTalk::screenScanTable() const
         facts.kindCaption = boardCaption(state.board.kind);
         facts.diaryOpen = s.diaryOpen;
         facts.wide = edit->isWide();
+        addPredictions(facts);
         return letterBoardOrder(facts);
     }
     case Screen::Selection: {

@@ -106,6 +106,7 @@ void frmTalk::showScreen(Screen screen)
     cmdSampDel->setVisible(phraseKeyOn(s) == PhraseKey::Delete);
     panel->showQuickMark(s.shown == Screen::PhraseList);
     applyConversion();
+    applyPrediction();
     scanning->refreshSoon();
 }
 

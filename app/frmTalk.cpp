@@ -16,6 +16,7 @@ frmTalk::frmTalk(Services s, QWidget *parent) : QWidget(parent), services(s)
     createSubsystems();
     createPanel();
     createConversion();
+    createPrediction();
     connectHandlers();
     connectSubsystems();
     showScreen(Screen::Board);
@@ -88,6 +89,7 @@ bool frmTalk::event(QEvent *event)
         m_phraseBookQueued = true;
         QTimer::singleShot(0, phrases, &PhraseCommands::loadOnce);
         QTimer::singleShot(0, this, [this] { applyConversion(); });
+        QTimer::singleShot(0, this, [this] { applyPrediction(); });
     }
     // A dialog opened in the middle of a press-and-hold takes the release of
     // the held button with it; without this the repeat would run on after the

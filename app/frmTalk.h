@@ -35,8 +35,10 @@
 #include "platform/Clock.h"
 #include "platform/Devices.h"
 #include "platform/SettingsStore.h"
+#include "prediction/core/Predictor.h"
 #include "speech/SpeechController.h"
 #include "speech/core/Agent.h"
+#include "speech/core/MecabTagger.h"
 #include "widgets/ScaledLayout.h"
 #include <QWidget>
 
@@ -137,6 +139,11 @@ public:
     ConversionService *conversion = nullptr;   // made when KanjiConvert is first on
     void cmdConvert_Click();
 
+    // --- 単語予測: the word buttons in the side panel (PredictionCommands.cpp)
+    std::array<CommandButton *, Predictor::kMaxWords> cmdWord{};
+    // 学習をリセット: the learnt words forgotten, in memory and in their file.
+    void forgetLearntWords();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool event(QEvent *event) override;
@@ -166,6 +173,18 @@ private:
     void showConversion();
     void decideConversion(int row);
     void addConvertKey(ScanTable &table) const;
+    // Prediction (PredictionCommands.cpp): the word buttons, the tints and
+    // the words learnt from what the user writes.
+    void createPrediction();
+    void applyPrediction();   // after the first paint and the options dialog
+    void predictAfterEntry();
+    void showPrediction(const Prediction &p);
+    void cmdWord_Click(int index);
+    bool wordsShown() const;
+    QStringList shownWordCaptions() const;
+    void showTints();
+    void addPredictions(LetterBoardFacts &facts) const;
+    void learnFromMessage(const QString &text);
 
     // The conversion under way, and the one asked of the engine: its answer
     // counts only while the message and highlight are as they were asked.
@@ -178,6 +197,16 @@ private:
 
     bool m_phraseBookQueued = false;
     bool m_panelShown = false;
+
+    Predictor predictor;
+    Prediction m_prediction;   // what the buttons and tints show, made after the last entry
+    bool m_lexiconAsked = false;
+    struct TintedCell {
+        FlexGrid *grid;
+        int row, col;
+    };
+    std::vector<TintedCell> m_tinted;
+    std::unique_ptr<MecabTagger> m_tagger;   // opened at the first message learnt from
 };
 
 } // namespace pelumo

@@ -1,6 +1,7 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
 //   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound] [voice] [kana] [switch] [convert]
+//                [--sentences FILE]
 #include "BenchData.h"
 #include "Stats.h"
 #include "platform/Fonts.h"
@@ -20,7 +21,7 @@ std::vector<Row> measureSpeech();
 std::vector<Row> measureReadings();
 std::vector<Row> measureSound();
 std::vector<Row> measureNaturalVoice();
-std::vector<Row> measureKanaCost();
+std::vector<Row> measureKanaCost(const QString &sentencesFile);
 std::vector<Row> measureSwitchPresses(const QStringList &phrases);
 std::vector<Row> measureConversion(const QStringList &phrases);
 }
@@ -42,7 +43,13 @@ int main(int argc, char *argv[])
         return 1;
     }
     // Names on the command line pick groups of figures; none runs them all.
-    const QStringList wanted = app.arguments().mid(1);
+    QStringList wanted = app.arguments().mid(1);
+    // --sentences FILE: the kana cost types these sentences (one a line, UTF-8).
+    QString sentences;
+    if (const qsizetype at = wanted.indexOf(QStringLiteral("--sentences")); at >= 0 && at + 1 < wanted.size()) {
+        sentences = wanted[at + 1];
+        wanted.remove(at, 2);
+    }
     auto want = [&](const char *group) { return wanted.isEmpty() || wanted.contains(group); };
     std::vector<bench::Row> rows;
     auto add = [&rows](std::vector<bench::Row> more) {
@@ -68,7 +75,7 @@ int main(int argc, char *argv[])
     if (want("voice"))
         add(bench::measureNaturalVoice());
     if (want("kana"))
-        add(bench::measureKanaCost());
+        add(bench::measureKanaCost(sentences));
     if (want("switch"))
         add(bench::measureSwitchPresses(phrases));
     if (want("convert"))

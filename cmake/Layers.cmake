@@ -1,8 +1,9 @@
 # The program is built as layers, each a library that sees only the headers of
 # the layers below it:
 #
-#   app  →  board, editing, phrasebook, speech  →  widgets, platform  →  platform/core
+#   app  →  board, editing, phrasebook, speech, prediction  →  widgets, platform  →  platform/core
 #   app/core  →  board/core, editing/core, phrasebook/core, speech/core  →  platform/core
+#   prediction  →  prediction/core  →  Qt Core alone
 #   app/core  →  backup/core  →  phrasebook/core
 #
 # A layer's headers are offered to the compiler through a folder of links in

@@ -7,7 +7,7 @@ PELUMO_PACKAGES=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libespeak-ng-dev espeak-ng-data
-  libmecab-dev mecab-ipadic-utf8
+  libmecab-dev mecab-ipadic-utf8 mecab-ipadic
   libanthy-dev anthy-common
   espeak-ng pulseaudio pulseaudio-utils
   fonts-ipafont-gothic

@@ -80,6 +80,8 @@ void addSecondPage(ScanTable &table, const OptionsDialogFacts &facts)
         else
             addStepper(table, row);
     }
+    if (!facts.forgetCaption.isEmpty())
+        table.push_back(control(facts.forgetCaption, QStringLiteral("cmdForget")));
     if (!facts.sheetCaption.isEmpty())
         table.push_back(control(facts.sheetCaption, QStringLiteral("cmdSheet")));
     if (!facts.backupCaption.isEmpty())

@@ -21,6 +21,7 @@ struct OptionsDialogFacts {
     std::vector<OptionRowFacts> rows;   // the second page's sheet shown, top to bottom
     QString sheetCaption;               // its sheet button; empty when there is none
     QString backupCaption;              // the button beside it; empty when there is none
+    QString forgetCaption;              // 学習をリセット under the sheet's rows; empty when not shown
 };
 
 ScanTable optionsDialogOrder(const OptionsDialogFacts &facts);

@@ -127,14 +127,32 @@ void addOuterCells(ScanTable &table, const SelectionFacts &facts, bool forms)
         addCell(table, facts.cells, kSelectionGrid, 1, 0);
 }
 
+// The word buttons, then the likely next kana: what the user most likely
+// wants comes before the board's rows.
+void addPredictions(ScanTable &table, const LetterBoardFacts &facts)
+{
+    std::vector<ScanItem> words;
+    for (int i = 0; i < facts.words.size(); ++i)
+        words.push_back(ScanItem::of(facts.words[i], ScanTarget::control(QStringLiteral("cmdWord%1").arg(i))));
+    if (!words.empty())
+        table.push_back(groupOrLone(QStringLiteral("単語"), std::move(words)));
+    std::vector<ScanItem> cells;
+    for (const auto &[row, col] : facts.predictedCells)
+        addCell(cells, facts.cells, QStringLiteral("grdBoard"), row, col);
+    if (!cells.empty())
+        table.push_back(groupOrLone(QStringLiteral("予測"), std::move(cells)));
+}
+
 } // namespace
 
 ScanTable letterBoardOrder(const LetterBoardFacts &facts)
 {
     ScanTable table;
     // The widened message covers the board: only the keys below it remain.
-    if (!facts.wide && facts.kana)
+    if (!facts.wide && facts.kana) {
+        addPredictions(table, facts);
         addKanaColumns(table, facts.cells);
+    }
     else if (!facts.wide)
         addRows(table, facts.cells);
     addBoardCommands(table, facts);

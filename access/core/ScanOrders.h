@@ -4,6 +4,8 @@
 #include "access/core/ScanTargets.h"
 #include <QList>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 namespace pelumo {
 
@@ -14,6 +16,11 @@ struct LetterBoardFacts {
     QString kindCaption = QStringLiteral("ひら");  // the board-kind button's caption
     bool diaryOpen = false;                    // revising a diary entry: no 例文追加
     bool wide = false;                         // the wide layout covers the board, shows コピ and 貼る
+    // Prediction: the word buttons shown (cmdWord0, cmdWord1, ...), scanned
+    // first as 単語, and the board cells of the likely next kana, most likely
+    // first, scanned next as 予測; each left out when empty.
+    QStringList words;
+    std::vector<std::pair<int, int>> predictedCells;   // (row, column)
 };
 ScanTable letterBoardOrder(const LetterBoardFacts &facts);
 

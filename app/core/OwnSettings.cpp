@@ -10,6 +10,9 @@ constexpr const char16_t *kOperation = u"操作の方法";
 constexpr const char16_t *kVoiceFrame = u"声の設定（速さ・高さ・音量）";
 constexpr const char16_t *kScreenFrame = u"画面の設定";
 constexpr const char16_t *kOperationFrame = u"操作の方法（スイッチ・注視）";
+constexpr const char16_t *kPrediction = u"予測";
+constexpr const char16_t *kPredictionFrame = u"予測（言葉の候補と次の文字）";
+
 
 // InputMode 0 to 3, short enough for the value between − and ＋.
 constexpr const char16_t *kInputMethods[] = {u"タッチ", u"１スイッチ", u"２スイッチ", u"注視"};
@@ -34,6 +37,9 @@ constexpr SettingRow kRows[] = {
     {kOperation, kOperationFrame, keys::ScanTick, u"項目が移るたびに音を鳴らす", SettingKind::OnOff},
     {kOperation, kOperationFrame, keys::ScanSpeak, u"項目の名前を読み上げる", SettingKind::OnOff},
     {kOperation, kOperationFrame, keys::CallHoldTime, u"呼ぶ長押し", SettingKind::Seconds, 500},
+    // The two sheets above are full; 学習をリセット stands under this frame.
+    {kPrediction, kPredictionFrame, keys::WordPredict, u"単語予測", SettingKind::OnOff},
+    {kPrediction, kPredictionFrame, keys::PredictColour, u"予測の色", SettingKind::OnOff},
 };
 
 // Rounds down (or up) to a multiple of step, also for negative values.

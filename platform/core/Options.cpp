@@ -36,6 +36,8 @@ Options readOptions(const OptionReader &read)
                 number(keys::CallHoldTime)};
     o.MakeRoomForPanel = onOff(keys::SidePanel);
     o.KanjiConvert = onOff(keys::KanjiConvert);
+    o.WordPredict = onOff(keys::WordPredict);
+    o.PredictColour = onOff(keys::PredictColour);
     return o;
 }
 

@@ -52,6 +52,11 @@ inline constexpr OptionKey CallHoldTime{"CallHoldTime", "2000", 500, 10000};
 inline constexpr OptionKey SidePanel{"SidePanel", "0", 0, 1};
 // 変換: kana before the highlight converted to kanji, one segment at a time.
 inline constexpr OptionKey KanjiConvert{"KanjiConvert", "0", 0, 1};
+// Prediction: 単語予測, up to six words that complete the kana typed, as
+// buttons in the side panel; 予測の色, the likely next kana tinted where they
+// stand on the board, and offered first under scanning.
+inline constexpr OptionKey WordPredict{"WordPredict", "0", 0, 1};
+inline constexpr OptionKey PredictColour{"PredictColour", "0", 0, 1};
 // Which voice speaks, by name (a voice file's name, or "espeak-ng"); read at
 // start-up. Empty: the first Open JTalk voice installed, else espeak-ng.
 inline constexpr OptionKey VoiceName{"Voice", "", 0, 0};
@@ -107,6 +112,8 @@ struct Options {
     AccessSettings Access;
     bool MakeRoomForPanel = false;   // SidePanel
     bool KanjiConvert = false;
+    bool WordPredict = false;
+    bool PredictColour = false;
 };
 
 // Reads a key of [OPT]: returns the stored text, or the default given when the

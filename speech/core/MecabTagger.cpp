@@ -11,6 +11,7 @@ namespace pelumo {
 namespace {
 // The IPA dictionary's features: part of speech (4 fields), conjugation (2),
 // base form, reading, pronunciation.
+constexpr int kReadingField = 7;
 constexpr int kPronunciationField = 8;
 
 Morpheme morphemeOf(const mecab_node_t *node)
@@ -21,6 +22,8 @@ Morpheme morphemeOf(const mecab_node_t *node)
     m.partOfSpeech = QString::fromUtf8(fields.value(0));
     if (fields.size() > kPronunciationField && fields.at(kPronunciationField) != "*")
         m.pronunciation = QString::fromUtf8(fields.at(kPronunciationField));
+    if (fields.size() > kReadingField && fields.at(kReadingField) != "*")
+        m.reading = QString::fromUtf8(fields.at(kReadingField));
     return m;
 }
 } // namespace

@@ -14,6 +14,7 @@ inline constexpr const char *kIpadicUtf8Dir = "/var/lib/mecab/dic/ipadic-utf8";
 struct Morpheme {
     QString surface;         // the word as written
     QString pronunciation;   // in katakana; empty when the dictionary has none
+    QString reading;         // as written in kana (こんにちは: コンニチハ), katakana; empty likewise
     QString partOfSpeech;    // the dictionary's first feature: 名詞, 助詞, 記号 ...
 };
 

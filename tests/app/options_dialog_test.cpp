@@ -105,7 +105,8 @@ const QStringList kDefaultWrites = {"OPT1=0", "OPT2=0", "OPT3=0", "Samp=1", "Sam
                                     "HidePointer=0", "SidePanel=0", "KanjiConvert=0", "InputMode=0",
                                     "ScanTime=1500", "DwellTime=1000", "ScanFirstDelay=0",
                                     "ScanRounds=2", "SwitchAcceptTime=0", "SwitchBlockTime=0",
-                                    "ScanTick=0", "ScanSpeak=0", "CallHoldTime=2000"};
+                                    "ScanTick=0", "ScanSpeak=0", "CallHoldTime=2000",
+                                    "WordPredict=0", "PredictColour=0"};
 
 CheckBox *fullScreen(frmOPT &d) { return d.page2->checkBox(keys::FullScreen); }
 CheckBox *hidePointer(frmOPT &d) { return d.page2->checkBox(keys::HidePointer); }
@@ -242,7 +243,7 @@ private slots:
             const ScaledLayout &l = d.layout;
             const int buttonHeight = l.geometry(d.cmdOK[0]).height();
             // Every row is on one sheet, shown when its sheet is.
-            QCOMPARE(d.page2->sheetCount(), 2);
+            QCOMPARE(d.page2->sheetCount(), 3);   // 声と画面, 操作の方法, 予測
             QSet<QString> seen;
             for (int sheet = 0; sheet < d.page2->sheetCount(); ++sheet) {
                 QCOMPARE(d.page2->sheet(), sheet);
@@ -582,7 +583,7 @@ private slots:
             TestWindow::tap(d.cmdMore);
             QCOMPARE(d.cmdSheet->caption(), QString("操作の方法へ"));
             TestWindow::tap(d.cmdSheet);
-            QCOMPARE(d.cmdSheet->caption(), QString("声と画面へ"));
+            QCOMPARE(d.cmdSheet->caption(), QString("予測へ"));
             NumberStepper *mode = d.page2->stepper(keys::InputMode);
             QVERIFY(mode->isVisible() && !d.page2->stepper(keys::VoiceSpeed)->isVisible());
             QCOMPARE(mode->shownText(), QString("２スイッチ"));
@@ -598,7 +599,7 @@ private slots:
             TestWindow::tap(d.page2->checkBox(keys::ScanTick));
             TestWindow::tap(d.cmdOK[1]);
         });
-        QCOMPARE(fx.store.writes.mid(15),
+        QCOMPARE(fx.store.writes.mid(15, 10),
                  QStringList({"InputMode=3", "ScanTime=1900", "DwellTime=1000", "ScanFirstDelay=0",
                               "ScanRounds=3", "SwitchAcceptTime=50", "SwitchBlockTime=0",
                               "ScanTick=1", "ScanSpeak=1", "CallHoldTime=2000"}));
@@ -643,8 +644,14 @@ private slots:
             TestWindow::tap(d.cmdSheet);
             checkScanTargets(d, "operation");
             QVERIFY(scanIds(d.scanTable()).contains("ScanTick"));
-            QCOMPARE(d.scanTable()[d.scanTable().size() - 5].name, QString("声と画面へ"));
+            QCOMPARE(d.scanTable()[d.scanTable().size() - 5].name, QString("予測へ"));
             QCOMPARE(d.scanTable()[d.scanTable().size() - 4].name, QString("保存と復元"));
+            QVERIFY(!scanIds(d.scanTable()).contains("cmdForget"));
+            TestWindow::tap(d.cmdSheet);
+            checkScanTargets(d, "prediction");
+            // 学習をリセット after the sheet's rows, before the sheet button.
+            QCOMPARE(d.scanTable()[d.scanTable().size() - 6].name, QString("学習をリセット"));
+            QCOMPARE(d.scanTable()[d.scanTable().size() - 5].name, QString("声と画面へ"));
             d.close();
         });
     }

@@ -94,6 +94,52 @@ private slots:
                  QString("読む 編集[← → ↑ ↓ ＢＳ 始め] 日記終了 ひら コピと貼る[狭める コピ 貼る]"));
     }
 
+    // Faults: a prediction group after the board's rows, or shown when
+    // empty, on the alphanumeric board, or under the widened message; a
+    // word or cell out of its order; a cell that holds nothing offered.
+    void predictionGroups_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<bool>("cells");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<QString>("first");
+        const QStringList two{"おはよう", "おはし"};
+        const int hira = int(BoardKind::Hiragana), alnum = int(BoardKind::Alphanumeric);
+        QTest::newRow("both") << two << true << hira << false << "単語[おはよう おはし] 予測[は か ち] | あ行 か行";
+        QTest::newRow("cells alone") << QStringList() << true << hira << false << "予測[は か ち] | あ行 か行";
+        QTest::newRow("one word stands alone") << QStringList{"おはよう"} << false << hira << false
+                                               << "おはよう | あ行 か行";
+        QTest::newRow("none: the board as it was") << QStringList() << false << hira << false << "| あ行 か行";
+        QTest::newRow("not on the alphanumeric board") << two << true << alnum << false << "| 1の段 Qの段";
+        QTest::newRow("not under the widened message") << two << true << hira << true << "| 読む 編集";
+    }
+    void predictionGroups()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(bool, cells);
+        QFETCH(int, kind);
+        QFETCH(bool, wide);
+        QFETCH(QString, first);
+        LetterBoardFacts facts = board(BoardKind(kind), 9);
+        facts.words = words;
+        facts.wide = wide;
+        if (cells)   // は, か, ち and a cell that holds nothing on a 10-column board
+            facts.predictedCells = {{0, 4}, {0, 8}, {1, 6}, {0, 12}};
+        const ScanTable table = letterBoardOrder(facts);
+        // The items before the board's first row described in full, then
+        // the names of the next two.
+        int k = 0;
+        while (k < int(table.size()) && (table[k].name == "単語" || table[k].name == "予測" || words.contains(table[k].name)))
+            ++k;
+        const QStringList next = topNames(ScanTable(table.begin() + k, table.end())).mid(0, 2);
+        QCOMPARE(QStringList({describe(ScanTable(table.begin(), table.begin() + k)), next.join(' ')}).join(" | ").trimmed(),
+                 first);
+        if (!words.isEmpty() && kind == int(BoardKind::Hiragana) && !wide)
+            QCOMPARE(table[0].isGroup ? table[0].items[1].target : table[0].target,
+                     ScanTarget::control(words.size() > 1 ? "cmdWord1" : "cmdWord0"));
+    }
+
     // 終了 and 設定 are carers' buttons: no order reaches them.
     void carersButtonsNeverScanned()
     {

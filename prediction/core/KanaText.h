@@ -1,0 +1,22 @@
+#pragma once
+// The kana that prediction works on: hiragana and the long-vowel mark, the
+// run of them the user is typing, and the board cell each one is typed from.
+#include <QString>
+
+namespace pelumo {
+
+// Hiragana (ぁ to ゖ) or ー: what the lexicon's readings are made of.
+bool isPredictedKana(QChar ch);
+
+// Katakana turned into hiragana; every other character kept.
+QString toHiragana(QStringView text);
+
+// The kana typed since the last word boundary: the run of kana that ends
+// at position (the caret, where the end marker stands).
+QString typedRun(QStringView message, int position);
+
+// The board cell a kana is typed from: its plain, full-size form (が → か,
+// ょ → よ, ぱ → は); other characters as they are.
+QChar boardKana(QChar ch);
+
+} // namespace pelumo

@@ -1,0 +1,184 @@
+#include "prediction/core/Predictor.h"
+#include "prediction/core/KanaText.h"
+#include <algorithm>
+
+namespace pelumo {
+namespace {
+
+// No word begins with these, so no key does.
+bool canBeginWord(QChar ch)
+{
+    static const QString never = QStringLiteral("ぁぃぅぇぉっゃゅょゎんー");
+    return !never.contains(ch);
+}
+
+struct Ranked {
+    QString word;
+    double user = 0;   // the user's own words first,
+    double base = 0;   // then the lexicon's
+};
+
+bool better(const Ranked &a, const Ranked &b)
+{
+    if (a.user != b.user)
+        return a.user > b.user;
+    if (a.base != b.base)
+        return a.base > b.base;
+    return a.word < b.word;
+}
+
+// Within the words that begin with the run: the share of each next kana.
+constexpr double kPrefixShare = 0.5;
+// The user's own n-gram beside the lexicon's, once there is one.
+constexpr double kUserGramShare = 0.5;
+
+} // namespace
+
+Predictor::Predictor() : m_base(std::make_shared<Lexicon>()), m_baseGram(std::make_shared<KanaNgram>()) {}
+
+void Predictor::setLexicon(std::shared_ptr<const Lexicon> base, std::shared_ptr<const KanaNgram> gram)
+{
+    m_base = base ? std::move(base) : std::make_shared<Lexicon>();
+    m_baseGram = gram ? std::move(gram) : std::make_shared<const KanaNgram>(KanaNgram::of(*m_base));
+}
+
+void Predictor::setUserWords(UserWords words)
+{
+    m_user = std::move(words);
+    rebuildUserGram();
+}
+
+void Predictor::learn(const QStringList &readings, qint64 now)
+{
+    m_user.learn(readings, now);
+    rebuildUserGram();
+}
+
+void Predictor::forget()
+{
+    m_user.clear();
+    rebuildUserGram();
+}
+
+void Predictor::rebuildUserGram()
+{
+    m_userGram = {};
+    for (const UserWord &w : m_user.words())
+        m_userGram.add(w.reading, w.uses);
+}
+
+void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &out) const
+{
+    std::vector<Ranked> found;
+    for (const UserWord &w : m_user.words())
+        if (w.reading.size() > key.size() && w.reading.startsWith(key))
+            found.push_back({w.reading, m_user.weight(w, now), 0});
+    m_base->forEachWithPrefix(key, [&](int i) {
+        const QStringView reading = m_base->reading(i);
+        if (reading.size() > key.size())
+            found.push_back({reading.toString(), 0, m_base->weight(i)});
+    });
+    std::sort(found.begin(), found.end(), better);
+    for (const Ranked &r : found) {
+        if (out.size() >= Predictor::kMaxWords)
+            return;
+        const bool known = std::any_of(out.begin(), out.end(), [&](const Completion &c) {
+            return c.word == r.word && c.replaced == key.size();
+        });
+        const bool same = std::any_of(out.begin(), out.end(), [&](const Completion &c) {
+            return c.word.endsWith(r.word) && c.replaced - key.size() == c.word.size() - r.word.size();
+        });
+        if (!known && !same)
+            out.push_back({r.word, int(key.size())});
+    }
+}
+
+// Among the words that begin with run: the share of each kana after it.
+QHash<QChar, double> Predictor::prefixChances(QStringView run, bool user) const
+{
+    QHash<QChar, double> shares;
+    double total = 0;
+    const auto count = [&](QStringView reading, double weight) {
+        if (reading.size() > run.size() && reading.startsWith(run)) {
+            shares[reading.at(run.size())] += weight;
+            total += weight;
+        }
+    };
+    if (user) {
+        for (const UserWord &w : m_user.words())
+            count(w.reading, w.uses);
+    } else {
+        m_base->forEachWithPrefix(run, [&](int i) { count(m_base->reading(i), m_base->weight(i)); });
+    }
+    for (double &share : shares)
+        share /= total;
+    return shares;
+}
+
+QHash<QChar, double> Predictor::nextKana(QStringView run) const
+{
+    QHash<QChar, double> chance;
+    const auto mix = [&](const QHash<QChar, double> &chances, double share) {
+        for (auto it = chances.cbegin(); it != chances.cend(); ++it)
+            chance[it.key()] += share * it.value();
+    };
+    const auto grams = [](const QList<KanaChance> &list) {
+        QHash<QChar, double> out;
+        for (const KanaChance &c : list)
+            out[c.kana] = c.chance;
+        return out;
+    };
+    // Each source is the words that begin with the run (or its longest
+    // tail that begins some), mixed with its n-gram; the user's source beside the lexicon's.
+    const auto source = [&](const KanaNgram &gram, bool user, double share) {
+        QHash<QChar, double> prefix;
+        for (qsizetype start = 0; start < run.size() && prefix.isEmpty(); ++start)
+            if (canBeginWord(run.at(start)))
+                prefix = prefixChances(run.sliced(start), user);
+        const double prefixShare = prefix.isEmpty() ? 0 : kPrefixShare;
+        mix(prefix, share * prefixShare);
+        mix(grams(gram.next(run)), share * (1 - prefixShare));
+    };
+    const double userShare = m_userGram.isEmpty() ? 0 : kUserGramShare;
+    source(*m_baseGram, false, 1 - userShare);
+    if (userShare > 0)
+        source(m_userGram, true, userShare);
+
+    return chance;
+}
+
+QList<NextKana> Predictor::mostLikely(const QHash<QChar, double> &chances, int count)
+{
+    QList<KanaChance> ranked;
+    for (auto it = chances.cbegin(); it != chances.cend(); ++it)
+        ranked.push_back({it.key(), it.value()});
+    std::sort(ranked.begin(), ranked.end(), [](const KanaChance &a, const KanaChance &b) {
+        return a.chance != b.chance ? a.chance > b.chance : a.kana < b.kana;
+    });
+    // The level by rank: the chances of the likeliest kana are often all
+    // small (a tenth or less), and a tint must still tell them apart.
+    static constexpr Likelihood kLevels[] = {Likelihood::High, Likelihood::Middle, Likelihood::Low};
+    QList<NextKana> out;
+    for (const KanaChance &c : ranked.first(std::min<qsizetype>(ranked.size(), count)))
+        out.push_back({c.kana, kLevels[std::min<qsizetype>(out.size(), 2)]});
+    return out;
+}
+
+Prediction Predictor::predict(QStringView run, qint64 now) const
+{
+    const QStringView key = run.size() > kLongestRun ? run.last(kLongestRun) : run;
+    Prediction p;
+    // The whole run first; when it is more than one word, its later parts.
+    for (qsizetype start = 0; start < key.size() && p.words.size() < kMaxWords; ++start)
+        if (canBeginWord(key.at(start)))
+            addCompletions(key.sliced(start), now, p.words);
+    const QHash<QChar, double> forms = nextKana(key);
+    QHash<QChar, double> cells;
+    for (auto it = forms.cbegin(); it != forms.cend(); ++it)
+        cells[boardKana(it.key())] += it.value();
+    p.cells = mostLikely(cells, kMaxNext);
+    p.forms = mostLikely(forms, kMaxForms);
+    return p;
+}
+
+} // namespace pelumo

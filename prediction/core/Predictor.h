@@ -1,0 +1,77 @@
+#pragma once
+// What the user is likely to type next, from the kana typed since the last
+// word boundary: the words that complete it and the kana likely to follow.
+// Two sources: the base lexicon, and the user's own words, which always come
+// first (a word the user has written is ranked above every word that only
+// the lexicon knows).
+#include "prediction/core/KanaNgram.h"
+#include "prediction/core/Lexicon.h"
+#include "prediction/core/UserWords.h"
+#include <memory>
+
+namespace pelumo {
+
+// How strongly a next kana is expected, for the tint of its cell.
+enum class Likelihood { None = 0, Low = 1, Middle = 2, High = 3 };
+
+struct NextKana {
+    QChar kana;
+    Likelihood level = Likelihood::None;
+    bool operator==(const NextKana &) const = default;
+};
+
+// A word that completes the last `replaced` kana before the caret.
+struct Completion {
+    QString word;
+    int replaced = 0;
+    bool operator==(const Completion &) const = default;
+};
+
+struct Prediction {
+    QList<Completion> words;      // up to kMaxWords, best first
+    // The board cells of the likely next kana (its plain form: が and か
+    // both count for か), up to kMaxNext, most likely first.
+    QList<NextKana> cells;
+    // The likely next kana as typed (が, ょ), up to kMaxForms: what the
+    // selection screen tints.
+    QList<NextKana> forms;
+    bool isEmpty() const { return words.isEmpty() && cells.isEmpty(); }
+};
+
+class Predictor {
+public:
+    static constexpr int kMaxWords = 6;
+    static constexpr int kMaxNext = 3;
+    static constexpr int kMaxForms = 8;
+    // A word completes at most this many kana before the caret.
+    static constexpr int kLongestRun = 8;
+
+    Predictor();
+    // The base lexicon and its n-gram (KanaNgram::of(*base), made here when
+    // not given).
+    void setLexicon(std::shared_ptr<const Lexicon> base, std::shared_ptr<const KanaNgram> gram = {});
+    void setUserWords(UserWords words);
+    const UserWords &userWords() const { return m_user; }
+    void learn(const QStringList &readings, qint64 now);
+    void forget();
+
+    // The prediction after the kana run (see typedRun); an empty run asks
+    // what begins a word.
+    Prediction predict(QStringView run, qint64 now) const;
+
+    // The count likeliest, levelled by rank (the rest Low).
+    static QList<NextKana> mostLikely(const QHash<QChar, double> &chances, int count);
+
+private:
+    void rebuildUserGram();
+    void addCompletions(QStringView key, qint64 now, QList<Completion> &out) const;
+    QHash<QChar, double> nextKana(QStringView run) const;
+    QHash<QChar, double> prefixChances(QStringView run, bool user) const;
+
+    std::shared_ptr<const Lexicon> m_base;
+    std::shared_ptr<const KanaNgram> m_baseGram;
+    UserWords m_user;
+    KanaNgram m_userGram;   // made from m_user whenever it changes
+};
+
+} // namespace pelumo

@@ -1,0 +1,85 @@
+#include "prediction/core/IpadicEntry.h"
+#include "prediction/core/Lexicon.h"
+#include "prediction/core/UserWords.h"
+#include <QTest>
+
+using namespace pelumo;
+
+class LexiconFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Faults: the reading left in katakana; proper nouns or symbols kept;
+    // a malformed line, a reading that is not kana or a literary form taken; the weight not
+    // falling with the cost.
+    void ipadicLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("reading");   // empty: the line gives no word
+        QTest::newRow("a word") << "おはよう,3,3,5658,感動詞,*,*,*,*,*,おはよう,オハヨウ,オハヨー" << "おはよう";
+        QTest::newRow("kanji surface") << "痛い,19,19,4943,形容詞,自立,*,*,形容詞・アウオ段,基本形,痛い,イタイ,イタイ"
+                                       << "いたい";
+        QTest::newRow("long vowel mark") << "ラーメン,1285,1285,4000,名詞,一般,*,*,*,*,ラーメン,ラーメン,ラーメン"
+                                         << "らーめん";
+        QTest::newRow("a name") << "田中,1291,1291,5000,名詞,固有名詞,人名,姓,*,*,田中,タナカ,タナカ" << "";
+        QTest::newRow("a symbol") << "＠,5,5,2000,記号,一般,*,*,*,*,＠,アットマーク,アットマーク" << "";
+        QTest::newRow("written language") << "痛々し,45,45,4682,形容詞,自立,*,*,形容詞・イ段,文語基本形,痛々しい,イタイタシ,イタイタシ" << "";
+        QTest::newRow("stem before がる") << "痛々し,39,39,4682,形容詞,自立,*,*,形容詞・イ段,ガル接続,痛々しい,イタイタシ,イタイタシ" << "";
+        QTest::newRow("no reading") << "ｘ,1285,1285,4000,名詞,一般,*,*,*,*,ｘ,*,*" << "";
+        QTest::newRow("too few fields") << "おはよう,3,3,5658" << "";
+        QTest::newRow("cost not a number") << "お,3,3,x,感動詞,*,*,*,*,*,お,オ,オ" << "";
+    }
+    void ipadicLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, reading);
+        const std::optional<LexiconWord> word = ipadicWord(line);
+        QCOMPARE(word ? word->reading : QString(), reading);
+        QVERIFY(weightOfCost(4000) > weightOfCost(4000 + kCostHalving) * 1.99);
+    }
+
+    // Faults: readings given twice not merged; the prefix range missing its
+    // first or last word or reaching past it; the file form not read back
+    // as written; a bad line taken.
+    void lexicon()
+    {
+        const Lexicon lex({{"おちゃ", 2}, {"おかし", 3}, {"おかし", 1}, {"あめ", 5}, {"おかしい", 1}, {"おき", 1}});
+        QCOMPARE(lex.size(), 5);
+        QStringList found;
+        lex.forEachWithPrefix(u"おか", [&](int i) { found << lex.reading(i).toString(); });
+        QCOMPARE(found, (QStringList{"おかし", "おかしい"}));
+        int skipped = -1;
+        const Lexicon back = Lexicon::fromText(lex.toText() + "壊れた行\nx\t-1\n", &skipped);
+        QCOMPARE(skipped, 2);
+        QCOMPARE(back.toText(), lex.toText());
+        found.clear();
+        back.forEachWithPrefix(u"おかし", [&](int i) { found << QString::number(back.weight(i)); });
+        QCOMPARE(found, (QStringList{"4", "1"}));
+    }
+
+    // Faults: the file losing uses or times; damaged lines taken; the list
+    // growing past its bound, or the bound dropping the heaviest words.
+    void userWords()
+    {
+        UserWords w;
+        w.learn({"おかゆ", "お", "水", "おかゆ", "てれび"}, 100);
+        QCOMPARE(w.words().size(), size_t(2));
+        int skipped = -1;
+        const UserWords back = UserWords::fromText(w.toText() + "おかゆ\tx\t1\nあ\t1\t1\n", &skipped);
+        QCOMPARE(skipped, 2);
+        QCOMPARE(back.words(), w.words());
+        QCOMPARE(back.words().front(), (UserWord{"おかゆ", 2, 100}));
+
+        UserWords full;
+        QStringList many;
+        for (int i = 0; i < UserWords::kMaxWords + 10; ++i)
+            many << QStringLiteral("あ") + QString(QChar(char16_t(u'ぁ' + i % 80))) + QString(QChar(char16_t(u'ぁ' + i / 80)));
+        full.learn({"おかゆ", "おかゆ"}, 0);
+        full.learn(many, 0);
+        QCOMPARE(int(full.words().size()), UserWords::kMaxWords);
+        QCOMPARE(full.words().front().reading, QStringLiteral("おかゆ"));
+    }
+};
+
+QTEST_GUILESS_MAIN(LexiconFilesTest)
+#include "lexicon_files_test.moc"
