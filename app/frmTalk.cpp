@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QResizeEvent>
 #include <QTimer>
+#include <malloc.h>
 
 namespace pelumo {
 
@@ -86,7 +87,13 @@ bool frmTalk::event(QEvent *event)
         Form_Activate();
     if (event->type() == QEvent::Paint && !m_phraseBookQueued) {
         m_phraseBookQueued = true;
-        QTimer::singleShot(0, phrases, &PhraseCommands::loadOnce);
+        QTimer::singleShot(0, phrases, [this] {
+            phrases->loadOnce();
+            // The reading's passing buffers, freed among the book's own, go
+            // back to the system: they are some megabytes of a full book,
+            // which the heap would otherwise keep for the whole run.
+            malloc_trim(0);
+        });
         QTimer::singleShot(0, this, [this] { applyConversion(); });
     }
     // A dialog opened in the middle of a press-and-hold takes the release of
