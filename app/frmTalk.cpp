@@ -1,6 +1,8 @@
 #include "app/frmTalk.h"
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QIcon>
 #include <QResizeEvent>
 #include <QTimer>
 #include <malloc.h>
@@ -95,6 +97,11 @@ bool frmTalk::event(QEvent *event)
             malloc_trim(0);
         });
         QTimer::singleShot(0, this, [this] { applyConversion(); });
+        // Looking the icon up in the theme takes some milliseconds; the
+        // window manager shows it as soon as it is set.
+        QTimer::singleShot(0, this, [] {
+            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.pelumo.Pelumo")));
+        });
     }
     // A dialog opened in the middle of a press-and-hold takes the release of
     // the held button with it; without this the repeat would run on after the
