@@ -11,7 +11,6 @@
 #include "platform/SingleInstance.h"
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 
 namespace pelumo {
 
@@ -44,7 +43,6 @@ int runPelumo(int argc, char *argv[], const std::function<void(frmTalk &)> &onSh
     // Before anything asks for a folder, Qt's own start-up included.
     ensureHomeFolder();
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("org.pelumo.Pelumo")));
     // A second start ends at once, silently, before anything is shown; the
     // running instance is left as it is. Any other trouble with the lock
     // never keeps the program from starting.

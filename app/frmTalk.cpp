@@ -1,8 +1,11 @@
 #include "app/frmTalk.h"
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QIcon>
 #include <QResizeEvent>
 #include <QTimer>
+#include <malloc.h>
 
 namespace pelumo {
 
@@ -87,9 +90,20 @@ bool frmTalk::event(QEvent *event)
         Form_Activate();
     if (event->type() == QEvent::Paint && !m_phraseBookQueued) {
         m_phraseBookQueued = true;
-        QTimer::singleShot(0, phrases, &PhraseCommands::loadOnce);
+        QTimer::singleShot(0, phrases, [this] {
+            phrases->loadOnce();
+            // The reading's passing buffers, freed among the book's own, go
+            // back to the system: they are some megabytes of a full book,
+            // which the heap would otherwise keep for the whole run.
+            malloc_trim(0);
+        });
         QTimer::singleShot(0, this, [this] { applyConversion(); });
         QTimer::singleShot(0, this, [this] { applyPrediction(); });
+        // Looking the icon up in the theme takes some milliseconds; the
+        // window manager shows it as soon as it is set.
+        QTimer::singleShot(0, this, [] {
+            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.pelumo.Pelumo")));
+        });
     }
     // A dialog opened in the middle of a press-and-hold takes the release of
     // the held button with it; without this the repeat would run on after the

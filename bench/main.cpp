@@ -1,6 +1,6 @@
 // pelumo-bench: how fast Pelumo answers, each figure beside its floor measured
 // in the same run. Runs offscreen, in process, on data it makes itself.
-//   pelumo-bench [startup] [touches] [commands] [grid] [speech] [readings] [sound] [voice] [kana] [switch] [convert]
+//   pelumo-bench [startup] [touches] [kanapress] [commands] [grid] [speech] [readings] [sound] [voice] [kana] [switch] [convert]
 //                [--sentences FILE]
 #include "BenchData.h"
 #include "Stats.h"
@@ -12,8 +12,10 @@
 
 namespace bench {
 int runChild(int argc, char *argv[]);
+int runKanaPressChild(int argc, char *argv[]);
 std::vector<Row> measureStartup(const QString &fullDataHome);
 std::vector<Row> measureTouches(const QStringList &phrases);
+std::vector<Row> measureKanaPresses(const QString &fullDataHome);
 std::vector<Row> measureTapRelease();
 std::vector<Row> measureCommands(const QStringList &phrases);
 std::vector<Row> measureGridFill(const QStringList &phrases);
@@ -28,6 +30,8 @@ std::vector<Row> measureConversion(const QStringList &phrases);
 
 int main(int argc, char *argv[])
 {
+    if (const int status = bench::runKanaPressChild(argc, argv); status >= 0)
+        return status;
     if (const int status = bench::runChild(argc, argv); status >= 0)
         return status;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -62,6 +66,8 @@ int main(int argc, char *argv[])
         add(bench::measureTouches(phrases));
         add(bench::measureTapRelease());
     }
+    if (want("kanapress"))
+        add(bench::measureKanaPresses(fullData.path()));
     if (want("commands"))
         add(bench::measureCommands(phrases));
     if (want("grid"))

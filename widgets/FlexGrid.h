@@ -97,11 +97,11 @@ private:
     void invalidateCell(int row, int col);
     void invalidateAll();
     int maxTopRow() const;
-    const QPixmap *renderedText(const QString &text);   // null when too large to keep
     QString visiblePart(const QString &text, int width) const;   // what fits, and one more
     void paintCell(QPainter &p, const QRect &box, int row, int col);
     void paintText(QPainter &p, const QRect &inner, const QString &text, int alignment);
-    const QPixmap *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);
+    const QPixmap *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);   // null when too large to keep
+    void drawGraphemeText(QPainter &p, const QPoint &baseline, const QString &grapheme) const;
     // The font or colour changed: pictures of the old style are no longer
     // this grid's (they age out of the shared cache).
     void restyleRenderedTexts();

@@ -1,5 +1,5 @@
-// How the grid draws: cell backgrounds, grid lines and texts, each text drawn
-// once into a pixmap from pictures of its characters and kept.
+// How the grid draws: cell backgrounds, grid lines and texts, each text put
+// together in its cell from kept pictures of its characters.
 #include "widgets/FlexGrid.h"
 #include "widgets/RenderedTexts.h"
 #include <QPaintEvent>
@@ -53,21 +53,38 @@ void FlexGrid::paintText(QPainter &p, const QRect &inner, const QString &text, i
     const bool bottom = alignment == AlignCenterBottom;
     // Large glyphs are drawn from their outlines, glyph by glyph, so only the
     // part of a long phrase that the cell can show is drawn at all.
-    const QPixmap *picture = renderedText(bottom ? text : visiblePart(text, inner.width()));
-    if (!picture) {
-        p.setPen(toQColor(m_foreColor));
-        p.drawText(inner, (bottom ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignLeft | Qt::AlignVCenter)
-                              | Qt::TextSingleLine, text);
-        return;
-    }
-    const QSize size = picture->deviceIndependentSize().toSize();
+    const QString shown = bottom ? text : visiblePart(text, inner.width());
+    const QFontMetrics fm = fontMetrics();
+    const QSize size(qMax(1, fm.horizontalAdvance(shown)), fm.height());
     const QPoint at = bottom ? QPoint(inner.left() + (inner.width() - size.width()) / 2,
                                       inner.bottom() + 1 - size.height())
                              : QPoint(inner.left(), inner.top() + (inner.height() - size.height()) / 2);
+    if (m_renderStyle.isEmpty())
+        restyleRenderedTexts();
     p.save();
-    p.setClipRect(inner);
-    p.drawPixmap(at, *picture);
+    p.setClipRect(inner & QRect(at, size));
+    // Put together from one picture a character, straight into the cell: the
+    // kana of a new phrase have nearly all been drawn before, drawing a large
+    // character from its outline costs a good part of a millisecond, and a
+    // picture of the whole text first would cost as much again for a text
+    // shown once, as the candidates of every entry are.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, shown);
+    int x = at.x();
+    for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end) {
+        const QString g = shown.mid(start, end - start);
+        if (const QPixmap *glyph = renderedGrapheme(g, fm))
+            p.drawPixmap(QPointF(x - overhang(fm), at.y()), *glyph);
+        else
+            drawGraphemeText(p, QPoint(x, at.y() + fm.ascent()), g);
+        x += fm.horizontalAdvance(g);
+    }
     p.restore();
+}
+
+void FlexGrid::drawGraphemeText(QPainter &p, const QPoint &baseline, const QString &grapheme) const
+{
+    p.setPen(toQColor(m_foreColor));
+    p.drawText(baseline, grapheme);
 }
 
 QString FlexGrid::visiblePart(const QString &text, int width) const
@@ -88,47 +105,16 @@ void FlexGrid::restyleRenderedTexts()
                   + QString::number(devicePixelRatioF());
 }
 
-const QPixmap *FlexGrid::renderedText(const QString &text)
-{
-    RenderedTexts &store = RenderedTexts::shared();
-    if (m_renderStyle.isEmpty())
-        restyleRenderedTexts();
-    if (QPixmap *cached = store.find(RenderedTexts::Text, m_renderStyle, text))
-        return cached;
-    const QFontMetrics fm = fontMetrics();
-    const QSize size(qMax(1, fm.horizontalAdvance(text)), fm.height());
-    const qreal ratio = devicePixelRatioF();
-    if (!store.fits(RenderedTexts::Text, size * ratio))
-        return nullptr;
-    auto *pixmap = new QPixmap(size * ratio);
-    pixmap->setDevicePixelRatio(ratio);
-    pixmap->fill(Qt::transparent);
-    QPainter p(pixmap);
-    // Put together from one picture a character: the kana of a new phrase
-    // have nearly all been drawn before, and drawing a large character from
-    // its outline costs a good part of a millisecond.
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    int x = 0;
-    for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end) {
-        const QString g = text.mid(start, end - start);
-        if (const QPixmap *glyph = renderedGrapheme(g, fm))
-            p.drawPixmap(QPointF(x - overhang(fm), 0), *glyph);
-        x += fm.horizontalAdvance(g);
-    }
-    p.end();
-    return store.keep(RenderedTexts::Text, m_renderStyle, text, pixmap);
-}
-
 const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMetrics &fm)
 {
     RenderedTexts &store = RenderedTexts::shared();
-    if (QPixmap *cached = store.find(RenderedTexts::Grapheme, m_renderStyle, grapheme))
+    if (QPixmap *cached = store.find(m_renderStyle, grapheme))
         return cached;
     // Wide enough for overhanging strokes on either side.
     const int advance = qMax(1, fm.horizontalAdvance(grapheme));
     const QSize size(advance + 2 * overhang(fm), fm.height());
     const qreal ratio = devicePixelRatioF();
-    if (!store.fits(RenderedTexts::Grapheme, size * ratio))
+    if (!store.fits(size * ratio))
         return nullptr;
     auto *pixmap = new QPixmap(size * ratio);
     pixmap->setDevicePixelRatio(ratio);
@@ -138,7 +124,7 @@ const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMe
     p.setPen(toQColor(m_foreColor));
     p.drawText(QPointF(overhang(fm), fm.ascent()), grapheme);
     p.end();
-    return store.keep(RenderedTexts::Grapheme, m_renderStyle, grapheme, pixmap);
+    return store.keep(m_renderStyle, grapheme, pixmap);
 }
 
 } // namespace pelumo

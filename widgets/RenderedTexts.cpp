@@ -20,23 +20,16 @@ void RenderedTexts::gridGone()
         shared().clear();
 }
 
-QPixmap *RenderedTexts::find(Kind kind, const QString &style, const QString &text) const
+QPixmap *RenderedTexts::find(const QString &style, const QString &text) const
 {
-    return cache(kind).object(key(style, text));
+    return m_pictures.object(key(style, text));
 }
 
-const QPixmap *RenderedTexts::keep(Kind kind, const QString &style, const QString &text,
-                                   QPixmap *picture)
+const QPixmap *RenderedTexts::keep(const QString &style, const QString &text, QPixmap *picture)
 {
     const QString k = key(style, text);
     const qsizetype cost = bytesOf(picture->size());
-    return cache(kind).insert(k, picture, cost) ? cache(kind).object(k) : nullptr;
-}
-
-void RenderedTexts::clear()
-{
-    m_texts.clear();
-    m_graphemes.clear();
+    return m_pictures.insert(k, picture, cost) ? m_pictures.object(k) : nullptr;
 }
 
 } // namespace pelumo

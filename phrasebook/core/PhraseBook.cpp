@@ -86,6 +86,7 @@ PhraseBookLoad PhraseBook::load()
             if (content.damagedLines == 0)
                 m_stamp = stamp;
             m_file = std::move(content);
+            m_file.dropTexts();   // the phrases hold them
         }
     }
     setPhrases(std::move(parsed.phrases));

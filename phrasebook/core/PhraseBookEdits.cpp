@@ -125,6 +125,7 @@ PhraseBookEdit PhraseBook::write(const QStringList &rows, WriteMode mode,
     reportSave(edit, save, success);
     if (save.status == LineFileSave::Written) {
         m_file = std::move(save.written);
+        m_file.dropTexts();
         // After an addition the book is what a reading of the file gives; an
         // emptied row stays in the list until the file is read again.
         m_stamp = success == PhraseBookEdit::Added ? fileStamp(m_path) : FileStamp();

@@ -94,7 +94,10 @@ EncodedLines encodeTextLines(const QStringList &lines, const TextFileContent &as
     EncodedLines result;
     TextFileContent &c = result.content;
     c.encoding = asRead.encoding;
-    OriginalLines originals(asRead);
+    // A holder may have let the texts go and kept the bytes: they read again
+    // as the very lines they were read as.
+    const bool textsKept = asRead.lines.size() == asRead.spans.size();
+    OriginalLines originals(textsKept ? asRead : decodeTextLines(asRead.bytes));
     LineEncoder encoder(asRead.encoding);
     c.bytes = c.encoding == TextEncoding::Utf8WithBom ? kUtf8Mark : QByteArray();
     c.spans.reserve(lines.size());

@@ -41,7 +41,7 @@ struct LineSpan {
 struct TextFileContent {
     enum Status { Ok, Missing, Unreadable, NotAFile, TooLarge };
     Status status = Ok;
-    QStringList lines;
+    QStringList lines;       // may be let go (dropTexts) by a holder that keeps the texts itself
     TextEncoding encoding = TextEncoding::Utf8;
     int damagedLines = 0;    // lines neither encoding reads: shown as best they decode
     QByteArray bytes;        // the file as read
@@ -50,6 +50,10 @@ struct TextFileContent {
     QString errorString;     // why the file could not be read, for the log
 
     QByteArrayView lineBytes(qsizetype line) const;
+    // The lines' texts go, their bytes stay: a write over this file reads
+    // them again from the bytes, once, which costs a few milliseconds for
+    // the largest book and saves holding every line twice.
+    void dropTexts() { lines = QStringList(); }
 };
 
 // Bytes for lines, over the file they replace: Ok, with the file as it will

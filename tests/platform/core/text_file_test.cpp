@@ -71,8 +71,9 @@ private slots:
         QCOMPARE(c.spans.size(), c.lines.size());
     }
 
-    // What a save writes over a file as read: "=" stands for every line as
-    // read, in order; other entries are lines of text. An empty result: the
+    // What a save writes over a file as read, with its texts or with its
+    // bytes alone: "=" stands for every line as read, in order; other
+    // entries are lines of text. An empty result: the
     // file's encoding cannot take the lines, and nothing is written.
     void encodes_data()
     {
@@ -120,6 +121,13 @@ private slots:
         QCOMPARE(out.content.bytes, expected);
         if (!expected.isEmpty())
             QCOMPARE(out.content.lines, lines);
+        // Over the same file with its texts let go, the same bytes: fault, an
+        // unchanged line written anew from its text, losing its bytes.
+        TextFileContent bytesOnly = read;
+        bytesOnly.dropTexts();
+        const EncodedLines again = encodeTextLines(lines, bytesOnly);
+        QCOMPARE(again.status, out.status);
+        QCOMPARE(again.content.bytes, expected);
     }
 
     void failedWritesLeaveTheOldFile_data()
