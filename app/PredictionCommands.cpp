@@ -118,33 +118,27 @@ void frmTalk::predictAfterEntry()
 
 void frmTalk::showPrediction(const Prediction &p)
 {
-    const QStringList before = shownWordCaptions();
     m_prediction = p;
-    const bool words = wordsShown() && !p.words.isEmpty();
+    QStringList shown;
+    if (wordsShown())
+        for (const Completion &c : p.words.first(std::min<qsizetype>(p.words.size(), Predictor::kMaxWords)))
+            shown << c.word;
     for (int i = 0; i < Predictor::kMaxWords; ++i) {
         CommandButton *button = cmdWord[size_t(i)];
-        button->setCaption(words && i < p.words.size() ? p.words[i].word : QString());
-        button->setVisible(words && i < p.words.size());
+        button->setCaption(shown.value(i));
+        button->setVisible(i < shown.size());
     }
     showTints();
-    if (shownWordCaptions() == before)
+    if (shown == m_wordsShown)
         return;
+    m_wordsShown = shown;
     // The words stand in place of the quick phrases while there are some.
-    if (words)
+    if (!shown.isEmpty())
         for (int i = 0; i < Predictor::kMaxWords; ++i)
             panel->cmdQuick[size_t(i)]->hide();
     else
         panel->showQuickPhrases(quick.phrases());
     scanning->refreshSoon();
-}
-
-QStringList frmTalk::shownWordCaptions() const
-{
-    QStringList shown;
-    for (const CommandButton *button : cmdWord)
-        if (!button->isHidden())
-            shown << button->caption();
-    return shown;
 }
 
 // The word in place of the kana it completes, the end marker kept and the

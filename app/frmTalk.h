@@ -181,7 +181,6 @@ private:
     void showPrediction(const Prediction &p);
     void cmdWord_Click(int index);
     bool wordsShown() const;
-    QStringList shownWordCaptions() const;
     void showTints();
     void addPredictions(LetterBoardFacts &facts) const;
     void learnFromMessage(const QString &text);
@@ -200,6 +199,7 @@ private:
 
     Predictor predictor;
     Prediction m_prediction;   // what the buttons and tints show, made after the last entry
+    QStringList m_wordsShown;  // the words on the buttons now, set only by showPrediction
     bool m_lexiconAsked = false;
     struct TintedCell {
         FlexGrid *grid;

@@ -66,9 +66,9 @@ OpenJTalkEngine::OpenJTalkEngine(const OpenJTalkCommand &command, const QString 
     connect(m_fallback.get(), &SpeechEngine::audioUnavailable, this, &SpeechEngine::audioUnavailable);
     QTimer::singleShot(kCacheFillDelayMs, this, [this] {
         for (QChar key : QStringView(kKeysMadeAhead))
-            m_kanaToCache << keyReading(QString(key));
+            m_keysToCache << keyReading(QString(key));
         for (const char16_t *emoticon : kEmoticonsMadeAhead)
-            m_kanaToCache << keyReading(QString::fromUtf16(emoticon));
+            m_keysToCache << keyReading(QString::fromUtf16(emoticon));
         fillCache();
     });
 }
@@ -243,8 +243,8 @@ void OpenJTalkEngine::fillCache()
 {
     if (m_current || m_child)
         return;
-    for (const QString &kana : std::as_const(m_kanaToCache)) {
-        const SoundKey key = keyFor(openJTalkKeyText(kana));
+    for (const QString &reading : std::as_const(m_keysToCache)) {
+        const SoundKey key = keyFor(openJTalkKeyText(reading));
         if (m_cache.contains(key))
             continue;
         m_child = std::make_unique<OpenJTalkChild>(m_command, key.text, openJTalkParameters(m_voice), true);
@@ -255,16 +255,16 @@ void OpenJTalkEngine::fillCache()
             m_cache.put(key, std::make_shared<const PcmSound>(withoutPauses(*sound, span, true, true)));
             QTimer::singleShot(0, this, &OpenJTalkEngine::fillCache);
         });
-        connect(m_child.get(), &OpenJTalkChild::failed, this, [this, kana](const QString &why) {
+        connect(m_child.get(), &OpenJTalkChild::failed, this, [this, reading](const QString &why) {
             m_child.release()->deleteLater();
             // A voice that fails on its first key fails for them all; a later
             // key that fails is left to be made when it is touched.
             if (m_cache.size() == 0)
-                m_kanaToCache.clear();
+                m_keysToCache.clear();
             else
-                m_kanaToCache.removeOne(kana);
+                m_keysToCache.removeOne(reading);
             QTimer::singleShot(0, this, &OpenJTalkEngine::fillCache);
-            qCDebug(lcSpeech).noquote() << "Open JTalk could not make the kana in advance:" << why;
+            qCDebug(lcSpeech).noquote() << "Open JTalk could not make a key in advance:" << why;
         });
         return;
     }

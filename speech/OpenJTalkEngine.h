@@ -78,7 +78,7 @@ private:
     SpeechQueue m_queue;
     std::optional<Job> m_current;
     SoundCache m_cache;
-    QStringList m_kanaToCache;
+    QStringList m_keysToCache;
     VoiceSettings m_voice;
     quint64 m_lastId = 0;
     quint64 m_silencedThrough = 0;
