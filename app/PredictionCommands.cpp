@@ -120,7 +120,7 @@ void frmTalk::showPrediction(const Prediction &p)
 {
     m_prediction = p;
     QStringList shown;
-    if (wordsShown())
+    if (wordsShown() && (!scanning->isScanning() || Predictor::worthAScanStep(p.words)))
         for (const Completion &c : p.words.first(std::min<qsizetype>(p.words.size(), Predictor::kMaxWords)))
             shown << c.word;
     for (int i = 0; i < Predictor::kMaxWords; ++i) {
@@ -229,9 +229,7 @@ void frmTalk::forgetLearntWords()
 
 void frmTalk::addPredictions(LetterBoardFacts &facts) const
 {
-    if (wordsShown())
-        for (const Completion &c : m_prediction.words)
-            facts.words << c.word;
+    facts.words = m_wordsShown;
     if (!state.PredictColour)
         return;
     for (const NextKana &n : m_prediction.cells)

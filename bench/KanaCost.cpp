@@ -6,8 +6,10 @@
 // every highlight costs a full ScanTime. With prediction, the word buttons
 // (単語) and the likely next kana (予測) come first on the board, from the
 // base lexicon only: the user's own writing is left out, so that nothing is
-// learnt from the sentences themselves. A word is taken whenever one that
-// is shown finishes at least two kana of what is to be typed.
+// learnt from the sentences themselves. The words are offered, as under
+// scanning in the program, only when one is worth a step; a word is taken
+// whenever one that is shown finishes at least two kana of what is to be
+// typed.
 #include "Stats.h"
 #include "access/core/ScanOrders.h"
 #include "access/core/Scanner.h"
@@ -246,7 +248,7 @@ LetterBoardFacts boardFacts(const Cells &board, const Order &order, const Predic
 {
     LetterBoardFacts facts;
     facts.cells = board;
-    if (order.words)
+    if (order.words && Predictor::worthAScanStep(p.words))
         for (const Completion &c : p.words)
             facts.words << c.word;
     if (order.predictedCells)
@@ -271,7 +273,7 @@ Tally typeAll(const QStringList &sentences, const Order &order, const Predictor 
         for (int i = 0; i < sentence.size();) {
             const Prediction p = predicting ? predictor.predict(typedRun(sentence, i), 0) : Prediction();
             s.setTable(letterBoardOrder(boardFacts(board, order, p)), now);
-            const auto [word, gain] = order.words ? usefulWord(p, QStringView(sentence).sliced(i))
+            const auto [word, gain] = order.words && Predictor::worthAScanStep(p.words) ? usefulWord(p, QStringView(sentence).sliced(i))
                                                   : std::pair<int, int>{-1, 0};
             if (word >= 0 && select(s, ScanTarget::control(QStringLiteral("cmdWord%1").arg(word)), now, t)) {
                 t.characters += gain;

@@ -1,19 +1,38 @@
-# The base lexicon of prediction, made at build time from the IPA
-# dictionary's source entries (mecab-ipadic, Debian main): one compact UTF-8
-# file of kana readings and weights, installed beside the program's data.
-# Without mecab-ipadic the program predicts from the user's own words alone.
+# The base lexicon of prediction, made at build time: one compact UTF-8 file
+# of kana readings and weights, installed beside the program's data. Its
+# weights come from libkkc-data's word model (Debian main, counted from
+# running text) when it and libmarisa are there, else from the IPA
+# dictionary's costs (mecab-ipadic), which serve its tagger more than they
+# tell how common a word is. Either way the IPA dictionary's entries are
+# read: they name the proper nouns left out. Without mecab-ipadic the
+# program predicts from the user's own words alone.
 include(GNUInstallDirs)
 set(PELUMO_IPADIC_SOURCE /usr/share/mecab/dic/ipadic CACHE PATH "mecab-ipadic's source entries")
+set(PELUMO_KKC_MODEL /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/libkkc/models/sorted3 CACHE PATH "libkkc-data's word model")
 file(GLOB PELUMO_IPADIC_CSV ${PELUMO_IPADIC_SOURCE}/*.csv)
+find_library(PELUMO_MARISA marisa)
+find_path(PELUMO_MARISA_INCLUDE marisa.h)
 set(PELUMO_LEXICON ${CMAKE_BINARY_DIR}/share/pelumo/lexicon.txt)
 if(PELUMO_IPADIC_CSV)
   add_executable(pelumo-make-lexicon prediction/tool/make_lexicon.cpp)
   target_link_libraries(pelumo-make-lexicon PRIVATE pelumo_prediction_core)
+  set(model_args "")
+  set(model_files "")
+  if(PELUMO_MARISA AND PELUMO_MARISA_INCLUDE AND EXISTS ${PELUMO_KKC_MODEL}/data.2gram)
+    target_sources(pelumo-make-lexicon PRIVATE prediction/tool/KkcModel.cpp)
+    target_compile_definitions(pelumo-make-lexicon PRIVATE PELUMO_WITH_KKC)
+    target_include_directories(pelumo-make-lexicon PRIVATE ${PELUMO_MARISA_INCLUDE})
+    target_link_libraries(pelumo-make-lexicon PRIVATE ${PELUMO_MARISA})
+    set(model_args --kkc ${PELUMO_KKC_MODEL})
+    set(model_files ${PELUMO_KKC_MODEL}/data.1gram.index ${PELUMO_KKC_MODEL}/data.1gram ${PELUMO_KKC_MODEL}/data.2gram)
+  else()
+    message(WARNING "libkkc-data or libmarisa not found: the prediction lexicon is weighted by mecab-ipadic's costs")
+  endif()
   add_custom_command(OUTPUT ${PELUMO_LEXICON}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/pelumo
-                     COMMAND pelumo-make-lexicon ${PELUMO_LEXICON} ${PELUMO_IPADIC_CSV}
-                     DEPENDS pelumo-make-lexicon ${PELUMO_IPADIC_CSV}
-                     COMMENT "Making the prediction lexicon from mecab-ipadic")
+                     COMMAND pelumo-make-lexicon ${PELUMO_LEXICON} ${model_args} ${PELUMO_IPADIC_CSV}
+                     DEPENDS pelumo-make-lexicon ${PELUMO_IPADIC_CSV} ${model_files}
+                     COMMENT "Making the prediction lexicon")
   add_custom_target(pelumo_lexicon ALL DEPENDS ${PELUMO_LEXICON})
   install(FILES ${PELUMO_LEXICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/pelumo)
 else()

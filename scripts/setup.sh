@@ -9,6 +9,7 @@ PELUMO_PACKAGES=(
   libespeak-ng-dev espeak-ng-data
   libmecab-dev mecab-ipadic-utf8 mecab-ipadic
   libanthy-dev anthy-common
+  libkkc-data libmarisa-dev
   espeak-ng pulseaudio pulseaudio-utils
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils

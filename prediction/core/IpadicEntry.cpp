@@ -33,6 +33,14 @@ double weightOfCost(int cost)
     return std::exp2(-double(std::max(cost, kLowestCost)) / kCostHalving) * 1e6;
 }
 
+std::optional<IpadicSurface> ipadicSurface(QStringView line)
+{
+    const QList<QStringView> fields = line.trimmed().split(u',');
+    if (fields.size() < FieldCount || fields[Surface].isEmpty())
+        return std::nullopt;
+    return IpadicSurface{fields[Surface].toString(), fields[Pos2] == u"固有名詞"};
+}
+
 std::optional<LexiconWord> ipadicWord(QStringView line)
 {
     const QList<QStringView> fields = line.trimmed().split(u',');

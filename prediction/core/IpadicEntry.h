@@ -13,6 +13,14 @@ namespace pelumo {
 // many and rarely what a user is typing), or a form of the written language.
 std::optional<LexiconWord> ipadicWord(QStringView line);
 
+// The written form of a line, and whether that line makes it a proper
+// noun; nothing for a malformed line.
+struct IpadicSurface {
+    QString surface;
+    bool properNoun = false;
+};
+std::optional<IpadicSurface> ipadicSurface(QStringView line);
+
 // The weight of a cost: halved for every kCostHalving more.
 double weightOfCost(int cost);
 inline constexpr int kCostHalving = 700;

@@ -16,6 +16,7 @@ struct Ranked {
     QString word;
     double user = 0;   // the user's own words first,
     double base = 0;   // then the lexicon's
+    double share = 1;
 };
 
 bool better(const Ranked &a, const Ranked &b)
@@ -33,6 +34,11 @@ constexpr double kPrefixShare = 0.5;
 constexpr double kUserGramShare = 0.5;
 
 } // namespace
+
+bool Predictor::worthAScanStep(const QList<Completion> &words)
+{
+    return std::any_of(words.begin(), words.end(), [](const Completion &c) { return c.share >= kWorthAScanStep; });
+}
 
 Predictor::Predictor() : m_base(std::make_shared<Lexicon>()), m_baseGram(std::make_shared<KanaNgram>()) {}
 
@@ -73,11 +79,16 @@ void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &o
     for (const UserWord &w : m_user.words())
         if (w.reading.size() > key.size() && w.reading.startsWith(key))
             found.push_back({w.reading, m_user.weight(w, now), 0});
+    double total = 0;
     m_base->forEachWithPrefix(key, [&](int i) {
         const QStringView reading = m_base->reading(i);
+        total += m_base->weight(i);
         if (reading.size() > key.size())
             found.push_back({reading.toString(), 0, m_base->weight(i)});
     });
+    for (Ranked &r : found)
+        if (r.user == 0)
+            r.share = r.base / total;
     std::sort(found.begin(), found.end(), better);
     for (const Ranked &r : found) {
         if (out.size() >= Predictor::kMaxWords)
@@ -89,7 +100,7 @@ void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &o
             return c.word.endsWith(r.word) && c.replaced - key.size() == c.word.size() - r.word.size();
         });
         if (!known && !same)
-            out.push_back({r.word, int(key.size())});
+            out.push_back({r.word, int(key.size()), r.share});
     }
 }
 

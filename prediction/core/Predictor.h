@@ -24,6 +24,9 @@ struct NextKana {
 struct Completion {
     QString word;
     int replaced = 0;
+    // How likely it is the word meant, 0 to 1: its share of the lexicon's
+    // words that begin with the same kana; 1 for the user's own words.
+    double share = 0;
     bool operator==(const Completion &) const = default;
 };
 
@@ -45,6 +48,12 @@ public:
     static constexpr int kMaxForms = 8;
     // A word completes at most this many kana before the caret.
     static constexpr int kLongestRun = 8;
+
+    // Under scanning the words are a group that the frame passes before
+    // every kana: they are offered only when one of them is likely enough
+    // to be worth that step.
+    static constexpr double kWorthAScanStep = 0.2;
+    static bool worthAScanStep(const QList<Completion> &words);
 
     Predictor();
     // The base lexicon and its n-gram (KanaNgram::of(*base), made here when

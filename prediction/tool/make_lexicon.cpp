@@ -1,13 +1,21 @@
-// Builds the base lexicon at build time from the IPA dictionary's source
-// entries (mecab-ipadic's *.csv, EUC-JP): every reading with the weight of
-// its spellings' costs (all of the dictionary's 98,000 readings fit under kMaxReadings).
-//   pelumo-make-lexicon OUT.txt IN.csv...
+// Builds the base lexicon at build time. With libkkc-data's word model
+// (--kkc): its phrases (PhraseChains), weighted by how often they come in
+// running text, leaving out the names the IPA dictionary knows only as
+// proper nouns. Without it, from the IPA dictionary's source entries alone
+// (mecab-ipadic's *.csv, EUC-JP): every reading with the weight of its
+// spellings' costs (all of the dictionary's 98,000 readings fit under
+// kMaxReadings), which rank words by their class more than by their use.
+//   pelumo-make-lexicon OUT.txt [--kkc MODEL_DIR] IN.csv...
+#ifdef PELUMO_WITH_KKC
+#include "KkcModel.h"
+#endif
 #include "prediction/core/IpadicEntry.h"
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
 
 using namespace pelumo;
@@ -16,20 +24,28 @@ namespace {
 
 constexpr size_t kMaxReadings = 120000;
 
-bool readEntries(const char *path, std::map<QString, double> &weights)
+std::optional<QString> readCsv(const char *path)
 {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "pelumo-make-lexicon: cannot read %s\n", path);
-        return false;
+        return std::nullopt;
     }
     QStringDecoder decode("EUC-JP");
     const QString text = decode(file.readAll());
     if (decode.hasError()) {
         std::fprintf(stderr, "pelumo-make-lexicon: %s is not EUC-JP\n", path);
-        return false;
+        return std::nullopt;
     }
-    for (QStringView line : QStringView(text).split(u'\n', Qt::SkipEmptyParts))
+    return text;
+}
+
+bool readEntries(const char *path, std::map<QString, double> &weights)
+{
+    const std::optional<QString> text = readCsv(path);
+    if (!text)
+        return false;
+    for (QStringView line : QStringView(*text).split(u'\n', Qt::SkipEmptyParts))
         if (const std::optional<LexiconWord> word = ipadicWord(line)) {
             // A reading's most common spelling stands for it: summing them
             // would make a reading of many rare homophones (かいせん: 海戦,
@@ -40,18 +56,12 @@ bool readEntries(const char *path, std::map<QString, double> &weights)
     return true;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+std::optional<std::vector<LexiconWord>> ipadicWords(char **csv, int count)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: pelumo-make-lexicon OUT.txt IN.csv...\n");
-        return 2;
-    }
     std::map<QString, double> weights;
-    for (int i = 2; i < argc; ++i)
-        if (!readEntries(argv[i], weights))
-            return 1;
+    for (int i = 0; i < count; ++i)
+        if (!readEntries(csv[i], weights))
+            return std::nullopt;
     std::vector<LexiconWord> words;
     for (const auto &[reading, weight] : weights)
         words.push_back({reading, weight});
@@ -60,8 +70,63 @@ int main(int argc, char **argv)
     });
     if (words.size() > kMaxReadings)
         words.resize(kMaxReadings);
+    return words;
+}
+
+#ifdef PELUMO_WITH_KKC
+// The written forms the dictionary has only as names (イタリア, 田中).
+std::optional<QSet<QString>> namesOnly(char **csv, int count)
+{
+    QSet<QString> names, others;
+    for (int i = 0; i < count; ++i) {
+        const std::optional<QString> text = readCsv(csv[i]);
+        if (!text)
+            return std::nullopt;
+        for (QStringView line : QStringView(*text).split(u'\n', Qt::SkipEmptyParts))
+            if (const std::optional<IpadicSurface> s = ipadicSurface(line))
+                (s->properNoun ? names : others).insert(s->surface);
+    }
+    return names.subtract(others);
+}
+
+std::optional<std::vector<LexiconWord>> kkcPhrases(const char *dir, char **csv, int count)
+{
+    const std::optional<QSet<QString>> names = namesOnly(csv, count);
+    if (!names)
+        return std::nullopt;
+    QString error;
+    const std::optional<WordModel> model = readKkcModel(QString::fromLocal8Bit(dir), *names, &error);
+    if (!model) {
+        std::fprintf(stderr, "pelumo-make-lexicon: %s\n", qPrintable(error));
+        return std::nullopt;
+    }
+    ChainLimits limits;
+    limits.kept = kMaxReadings;
+    return phrasesOf(*model, limits);
+}
+#else
+std::optional<std::vector<LexiconWord>> kkcPhrases(const char *, char **, int)
+{
+    std::fprintf(stderr, "pelumo-make-lexicon: built without libkkc-data's model\n");
+    return std::nullopt;
+}
+#endif
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const bool kkc = argc >= 5 && std::strcmp(argv[2], "--kkc") == 0;
+    if (argc < 3 || (std::strcmp(argv[2], "--kkc") == 0 && !kkc)) {
+        std::fprintf(stderr, "usage: pelumo-make-lexicon OUT.txt [--kkc MODEL_DIR] IN.csv...\n");
+        return 2;
+    }
+    std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(argv[3], argv + 4, argc - 4)
+                                                        : ipadicWords(argv + 2, argc - 2);
+    if (!words)
+        return 1;
     QSaveFile out(QString::fromLocal8Bit(argv[1]));
-    const QByteArray bytes = Lexicon(std::move(words)).toText().toUtf8();
+    const QByteArray bytes = Lexicon(std::move(*words)).toText().toUtf8();
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         std::fprintf(stderr, "pelumo-make-lexicon: cannot write %s\n", argv[1]);
         return 1;

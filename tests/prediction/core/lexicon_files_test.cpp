@@ -1,5 +1,6 @@
 #include "prediction/core/IpadicEntry.h"
 #include "prediction/core/Lexicon.h"
+#include "prediction/core/PhraseChains.h"
 #include "prediction/core/UserWords.h"
 #include <QTest>
 
@@ -36,6 +37,42 @@ private slots:
         const std::optional<LexiconWord> word = ipadicWord(line);
         QCOMPARE(word ? word->reading : QString(), reading);
         QVERIFY(weightOfCost(4000) > weightOfCost(4000 + kCostHalving) * 1.99);
+    }
+
+    // Faults: an ending not joined to its word (みずが missing); a stem
+    // always followed by its ending (くださ) weighing as much as the whole
+    // (ください); chains past the limits of length, depth or chance kept;
+    // one reading kept twice, or by its weaker chain; the bound on the
+    // phrases kept dropping the heaviest.
+    void phraseChains_data()
+    {
+        QTest::addColumn<QString>("limits");      // attached,longest,lowest,kept
+        QTest::addColumn<QStringList>("heaviest");
+        QTest::newRow("words with their endings")
+            << "3,10,-8,100"
+            << QStringList{"みず", "みずが", "ください", "のみ", "くださいです", "のみたい", "のみたいです", "のみた", "くださいが", "のみたいが", "くださ"};
+        QTest::newRow("one ending at most") << "1,10,-8,100" << QStringList{"みず", "みずが", "ください", "のみ", "のみた", "くださ"};
+        QTest::newRow("four kana at most") << "3,4,-8,100" << QStringList{"みず", "みずが", "ください", "のみ", "のみたい", "のみた", "くださ"};
+        QTest::newRow("unlikely chains left") << "3,10,-3.2,100" << QStringList{"みず", "みずが", "ください", "のみ", "くださ"};
+        QTest::newRow("the two heaviest kept") << "3,10,-8,2" << QStringList{"みず", "みずが"};
+    }
+    void phraseChains()
+    {
+        QFETCH(QString, limits);
+        QFETCH(QStringList, heaviest);
+        // 0 みず 1 が 2 のみ 3 た 4 い 5 です 6 くださ: the endings, too rare
+        // alone to begin a phrase, attach; くださ is nearly always followed by い.
+        constexpr double kRare = -50;
+        WordModel model;
+        model.words = {{"みず", -2}, {"が", kRare, true}, {"のみ", -3}, {"た", kRare, true},
+                       {"い", kRare, true}, {"です", kRare, true}, {"くださ", -3}};
+        model.next = {{{1, -0.5}}, {}, {{3, -0.3}}, {{4, -0.1}}, {{5, -0.5}, {1, -2}}, {}, {{4, -0.001}}};
+        const QStringList l = limits.split(u',');
+        const ChainLimits chain{l[0].toInt(), l[1].toInt(), l[2].toDouble(), l[3].toULongLong()};
+        QStringList got;
+        for (const LexiconWord &w : phrasesOf(model, chain))
+            got << w.reading;
+        QCOMPARE(got, heaviest);
     }
 
     // Faults: readings given twice not merged; the prefix range missing its

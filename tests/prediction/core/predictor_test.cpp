@@ -75,6 +75,32 @@ private slots:
         QCOMPARE(words(predictor().predict(run, kNow)), expected);
     }
 
+    // Faults: the share taken of the wrong total (the words shown, not all
+    // that begin with the run, or without the run itself as a word), so
+    // that a run with many even words looks worth a scan step; the user's
+    // own words not worth one.
+    void worthAScanStep_data()
+    {
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<QString>("learnt");
+        QTest::addColumn<bool>("worth");
+        QTest::newRow("one word far ahead") << "あり" << "" << true;        // ありがとう alone
+        QTest::newRow("many words, none ahead") << "お" << "" << false;    // お itself weighs most
+        QTest::newRow("two words near even") << "おか" << "" << true;       // おかね 50, おかし 40
+        QTest::newRow("nothing known") << "ぬぬ" << "" << false;
+        QTest::newRow("a word of the user's") << "お" << "おむすび" << true;
+    }
+    void worthAScanStep()
+    {
+        QFETCH(QString, run);
+        QFETCH(QString, learnt);
+        QFETCH(bool, worth);
+        Predictor p = predictor();
+        if (!learnt.isEmpty())
+            p.learn({learnt}, kNow);
+        QCOMPARE(Predictor::worthAScanStep(p.predict(run, kNow).words), worth);
+    }
+
     // Faults: a voiced or small form not counted for its board cell; more
     // than three cells; the words that begin with the run ignored in
     // favour of the bare n-gram; levels out of order.
