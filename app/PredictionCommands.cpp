@@ -3,10 +3,12 @@
 // puts it in place of those kana; with 予測の色 on, the likely next kana are
 // tinted on the board and offered first under scanning. Both change only
 // after an entry. The lexicon is read on a thread of its own after the first
-// paint, once either setting is on; until it is there, the user's own words
-// alone are offered.
+// paint, once either setting is on, and so are the words of the user's
+// writing; until the lexicon is there, the user's own words alone are
+// offered.
 #include "app/frmTalk.h"
 #include "app/core/SidePanelGeometry.h"
+#include "app/WrittenWords.h"
 #include "prediction/PredictionFiles.h"
 #include "prediction/core/KanaText.h"
 #include "speech/core/MecabTagger.h"
@@ -97,6 +99,14 @@ void frmTalk::applyPrediction()
             if (lexicon)
                 predictor.setLexicon(std::move(lexicon), std::move(gram));
         });
+    // The user's writing as it stands now; what is written later is learnt
+    // as it is read aloud.
+    QStringList texts = phrases->book().phrases();
+    texts += history.entries();
+    readWrittenWordsInBackground(std::move(texts), diary->book().path(), this,
+                                 [this](std::shared_ptr<const Lexicon> words, std::shared_ptr<const KanaNgram> gram) {
+                                     predictor.setWrittenWords(std::move(words), std::move(gram));
+                                 });
 }
 
 bool frmTalk::wordsShown() const

@@ -40,7 +40,11 @@ bool Predictor::worthAScanStep(const QList<Completion> &words)
     return std::any_of(words.begin(), words.end(), [](const Completion &c) { return c.share >= kWorthAScanStep; });
 }
 
-Predictor::Predictor() : m_base(std::make_shared<Lexicon>()), m_baseGram(std::make_shared<KanaNgram>()) {}
+Predictor::Predictor()
+    : m_base(std::make_shared<Lexicon>()), m_baseGram(std::make_shared<KanaNgram>()),
+      m_written(std::make_shared<Lexicon>()), m_writtenGram(std::make_shared<KanaNgram>())
+{
+}
 
 void Predictor::setLexicon(std::shared_ptr<const Lexicon> base, std::shared_ptr<const KanaNgram> gram)
 {
@@ -52,6 +56,12 @@ void Predictor::setUserWords(UserWords words)
 {
     m_user = std::move(words);
     rebuildUserGram();
+}
+
+void Predictor::setWrittenWords(std::shared_ptr<const Lexicon> written, std::shared_ptr<const KanaNgram> gram)
+{
+    m_written = written ? std::move(written) : std::make_shared<Lexicon>();
+    m_writtenGram = gram ? std::move(gram) : std::make_shared<const KanaNgram>(KanaNgram::of(*m_written));
 }
 
 void Predictor::learn(const QStringList &readings, qint64 now)
@@ -79,6 +89,10 @@ void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &o
     for (const UserWord &w : m_user.words())
         if (w.reading.size() > key.size() && w.reading.startsWith(key))
             found.push_back({w.reading, m_user.weight(w, now), 0});
+    m_written->forEachWithPrefix(key, [&](int i) {
+        if (m_written->reading(i).size() > key.size())
+            found.push_back({m_written->reading(i).toString(), kWrittenUse * m_written->weight(i), 0});
+    });
     double total = 0;
     m_base->forEachWithPrefix(key, [&](int i) {
         const QStringView reading = m_base->reading(i);
@@ -118,6 +132,7 @@ QHash<QChar, double> Predictor::prefixChances(QStringView run, bool user) const
     if (user) {
         for (const UserWord &w : m_user.words())
             count(w.reading, w.uses);
+        m_written->forEachWithPrefix(run, [&](int i) { count(m_written->reading(i), kWrittenUse * m_written->weight(i)); });
     } else {
         m_base->forEachWithPrefix(run, [&](int i) { count(m_base->reading(i), m_base->weight(i)); });
     }
@@ -141,19 +156,26 @@ QHash<QChar, double> Predictor::nextKana(QStringView run) const
     };
     // Each source is the words that begin with the run (or its longest
     // tail that begins some), mixed with its n-gram; the user's source beside the lexicon's.
-    const auto source = [&](const KanaNgram &gram, bool user, double share) {
+    // The user's n-grams, of the words learnt and of the words written, are
+    // one source, each gram half of it when both are there.
+    const auto source = [&](const std::vector<const KanaNgram *> &sourceGrams, bool user, double share) {
         QHash<QChar, double> prefix;
         for (qsizetype start = 0; start < run.size() && prefix.isEmpty(); ++start)
             if (canBeginWord(run.at(start)))
                 prefix = prefixChances(run.sliced(start), user);
         const double prefixShare = prefix.isEmpty() ? 0 : kPrefixShare;
         mix(prefix, share * prefixShare);
-        mix(grams(gram.next(run)), share * (1 - prefixShare));
+        for (const KanaNgram *gram : sourceGrams)
+            mix(grams(gram->next(run)), share * (1 - prefixShare) / double(sourceGrams.size()));
     };
-    const double userShare = m_userGram.isEmpty() ? 0 : kUserGramShare;
-    source(*m_baseGram, false, 1 - userShare);
+    std::vector<const KanaNgram *> userGrams;
+    for (const KanaNgram *gram : {&m_userGram, m_writtenGram.get()})
+        if (!gram->isEmpty())
+            userGrams.push_back(gram);
+    const double userShare = userGrams.empty() ? 0 : kUserGramShare;
+    source({m_baseGram.get()}, false, 1 - userShare);
     if (userShare > 0)
-        source(m_userGram, true, userShare);
+        source(userGrams, true, userShare);
 
     return chance;
 }

@@ -60,6 +60,11 @@ public:
     // not given).
     void setLexicon(std::shared_ptr<const Lexicon> base, std::shared_ptr<const KanaNgram> gram = {});
     void setUserWords(UserWords words);
+    // The words of the user's writing (the phrase book, the messages read
+    // before, the diary), each weighing the times it is written: ranked
+    // with the words learnt, a written time counting kWrittenUse of a use.
+    void setWrittenWords(std::shared_ptr<const Lexicon> written, std::shared_ptr<const KanaNgram> gram = {});
+    static constexpr double kWrittenUse = 0.5;
     const UserWords &userWords() const { return m_user; }
     void learn(const QStringList &readings, qint64 now);
     void forget();
@@ -80,6 +85,8 @@ private:
     std::shared_ptr<const Lexicon> m_base;
     std::shared_ptr<const KanaNgram> m_baseGram;
     UserWords m_user;
+    std::shared_ptr<const Lexicon> m_written;
+    std::shared_ptr<const KanaNgram> m_writtenGram;
     KanaNgram m_userGram;   // made from m_user whenever it changes
 };
 

@@ -9,14 +9,15 @@ namespace {
 
 const QString kHeader = QStringLiteral("# Pelumo learnt words 1");
 
-bool learnable(QStringView reading)
+} // namespace
+
+bool isLearnable(QStringView reading)
 {
     if (reading.size() < 2)
         return false;
     return std::all_of(reading.begin(), reading.end(), isPredictedKana);
 }
 
-} // namespace
 
 void UserWords::learn(const QStringList &readings, qint64 now)
 {
@@ -24,7 +25,7 @@ void UserWords::learn(const QStringList &readings, qint64 now)
     for (size_t i = 0; i < m_words.size(); ++i)
         index.insert(m_words[i].reading, i);
     for (const QString &reading : readings) {
-        if (!learnable(reading))
+        if (!isLearnable(reading))
             continue;
         const auto it = index.constFind(reading);
         if (it == index.cend()) {
@@ -65,7 +66,7 @@ UserWords UserWords::fromText(QStringView text, int *skipped)
         bool usesOk = false, timeOk = false;
         const int uses = f.size() == 3 ? f[1].toInt(&usesOk) : 0;
         const qint64 last = f.size() == 3 ? f[2].toLongLong(&timeOk) : 0;
-        if (!usesOk || !timeOk || uses <= 0 || !learnable(f[0])
+        if (!usesOk || !timeOk || uses <= 0 || !isLearnable(f[0])
             || int(out.m_words.size()) >= kMaxWords) {
             ++bad;
             continue;

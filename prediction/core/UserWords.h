@@ -17,6 +17,9 @@ struct UserWord {
     bool operator==(const UserWord &) const = default;
 };
 
+// A reading worth offering: two kana or more, kana alone.
+bool isLearnable(QStringView reading);
+
 class UserWords {
 public:
     static constexpr int kMaxWords = 3000;

@@ -136,46 +136,61 @@ private slots:
         QCOMPARE(p.cells.front().kana, QChar(u'つ'));
     }
 
-    // Faults: learnt words not ranked above the lexicon's; uses or recency
-    // not counted; forgetting leaving words behind; a learnt word of the
-    // user's writing not offered when the lexicon lacks it.
+    // Faults: learnt or written words not ranked above the lexicon's; uses
+    // or recency not counted; a written time weighing as much as a use;
+    // forgetting leaving learnt words behind; a learnt word of the user's
+    // writing not offered when the lexicon lacks it.
     void learning_data()
     {
         QTest::addColumn<QList<QStringList>>("uses");   // one list a day, oldest first
+        QTest::addColumn<QStringList>("written");       // in the user's files
         QTest::addColumn<QString>("run");
         QTest::addColumn<QString>("first");
-        QTest::newRow("one use moves a light word up") << QList<QStringList>{{"おはし"}} << "おは" << "おはし";
-        QTest::newRow("a word the lexicon lacks") << QList<QStringList>{{"おはなし"}} << "おは" << "おはなし";
+        QTest::newRow("one use moves a light word up") << QList<QStringList>{{"おはし"}} << QStringList{} << "おは" << "おはし";
+        QTest::newRow("a word the lexicon lacks") << QList<QStringList>{{"おはなし"}} << QStringList{} << "おは" << "おはなし";
         QTest::newRow("more uses rank higher")
-            << QList<QStringList>{{"おかし", "おかね", "おかね"}} << "おか" << "おかね";
+            << QList<QStringList>{{"おかし", "おかね", "おかね"}} << QStringList{} << "おか" << "おかね";
         QTest::newRow("a recent use beats an old one")
-            << QList<QStringList>{{"おかね"}, {}, {}, {"おかし"}} << "おか" << "おかし";
+            << QList<QStringList>{{"おかね"}, {}, {}, {"おかし"}} << QStringList{} << "おか" << "おかし";
+        QTest::newRow("a written word above the lexicon's") << QList<QStringList>{} << QStringList{"おはし"} << "おは" << "おはし";
+        QTest::newRow("a use above a written time")
+            << QList<QStringList>{{"おかね"}} << QStringList{"おかし"} << "おか" << "おかね";
     }
     void learning()
     {
         QFETCH(QList<QStringList>, uses);
+        QFETCH(QStringList, written);
         QFETCH(QString, run);
         QFETCH(QString, first);
         Predictor p = predictor();
+        std::vector<LexiconWord> files;
+        for (const QString &w : written)
+            files.push_back({w, 1});
+        p.setWrittenWords(std::make_shared<const Lexicon>(std::move(files)));
         qint64 when = kNow - uses.size() * 40 * kDay;
         for (const QStringList &day : uses)
             p.learn(day, when += 40 * kDay);
         QCOMPARE(p.predict(run, kNow).words.front().word, first);
         p.forget();
         QVERIFY(p.userWords().words().empty());
+        p.setWrittenWords({});
         QCOMPARE(p.predict(run, kNow).words.front().word, predictor().predict(run, kNow).words.front().word);
     }
 
-    // A word the user has written twice is offered after its first two
-    // kana even without any lexicon, and its kana are tinted.
+    // A word the user has read aloud twice, or has in the files, is
+    // offered after its first two kana even without any lexicon, and its
+    // kana are tinted.
     void userWordsAlone()
     {
-        Predictor p;
-        p.learn({"おかゆ"}, kNow);
-        p.learn({"おかゆ"}, kNow);
-        const Prediction after = p.predict(u"おか", kNow);
-        QCOMPARE(words(after), QStringList{"おかゆ/2"});
-        QCOMPARE(after.cells.front().kana, QChar(u'ゆ'));
+        Predictor learnt, written;
+        learnt.learn({"おかゆ"}, kNow);
+        learnt.learn({"おかゆ"}, kNow);
+        written.setWrittenWords(std::make_shared<const Lexicon>(std::vector<LexiconWord>{{"おかゆ", 2}}));
+        for (const Predictor *p : {&learnt, &written}) {
+            const Prediction after = p->predict(u"おか", kNow);
+            QCOMPARE(words(after), QStringList{"おかゆ/2"});
+            QCOMPARE(after.cells.front().kana, QChar(u'ゆ'));
+        }
     }
 
     // Faults: the run reaching back over a space, a mark or kanji; the
