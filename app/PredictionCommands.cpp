@@ -215,10 +215,12 @@ void frmTalk::showTints()
         return;
     FlexGrid *grid = onBoard ? grdBoard : grdBoard2;
     const QList<NextKana> &next = onBoard ? m_prediction.cells : m_prediction.forms;
+    // What the cells hold, from the board's tables, not read back from the grid.
+    const QList<QStringList> cells = onBoard ? board->shownCells() : board->shownSelection().cells;
     grid->setRedraw(false);
-    for (int row = 0; row < grid->rows(); ++row)
-        for (int col = 0; col < grid->cols(); ++col)
-            if (const Likelihood level = levelIn(next, grid->textMatrix(row, col)); level != Likelihood::None) {
+    for (int row = 0; row < cells.size(); ++row)
+        for (int col = 0; col < cells[row].size(); ++col)
+            if (const Likelihood level = levelIn(next, cells[row][col]); level != Likelihood::None) {
                 paintCell(grid, row, col, tintOf(level));
                 m_tinted.push_back({grid, row, col});
             }
