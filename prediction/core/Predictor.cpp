@@ -1,6 +1,7 @@
 #include "prediction/core/Predictor.h"
 #include "prediction/core/KanaText.h"
 #include <algorithm>
+#include <span>
 
 namespace pelumo {
 namespace {
@@ -13,7 +14,7 @@ bool canBeginWord(QChar ch)
 }
 
 struct Ranked {
-    QString word;
+    QStringView word;   // in the lexicon's or the user's words
     double user = 0;   // the user's own words first,
     double base = 0;   // then the lexicon's
     double share = 1;
@@ -91,20 +92,23 @@ void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &o
             found.push_back({w.reading, m_user.weight(w, now), 0});
     m_written->forEachWithPrefix(key, [&](int i) {
         if (m_written->reading(i).size() > key.size())
-            found.push_back({m_written->reading(i).toString(), kWrittenUse * m_written->weight(i), 0});
+            found.push_back({m_written->reading(i), kWrittenUse * m_written->weight(i), 0});
     });
     double total = 0;
     m_base->forEachWithPrefix(key, [&](int i) {
         const QStringView reading = m_base->reading(i);
         total += m_base->weight(i);
         if (reading.size() > key.size())
-            found.push_back({reading.toString(), 0, m_base->weight(i)});
+            found.push_back({reading, 0, m_base->weight(i)});
     });
     for (Ranked &r : found)
         if (r.user == 0)
             r.share = r.base / total;
-    std::sort(found.begin(), found.end(), better);
-    for (const Ranked &r : found) {
+    // Only the best few can be offered, even after the ones already there
+    // are passed over: a run of one kana begins thousands of words.
+    const auto kept = found.begin() + std::min<qsizetype>(qsizetype(found.size()), 8 * Predictor::kMaxWords);
+    std::partial_sort(found.begin(), kept, found.end(), better);
+    for (const Ranked &r : std::span(found.begin(), kept)) {
         if (out.size() >= Predictor::kMaxWords)
             return;
         const bool known = std::any_of(out.begin(), out.end(), [&](const Completion &c) {
@@ -114,7 +118,7 @@ void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &o
             return c.word.endsWith(r.word) && c.replaced - key.size() == c.word.size() - r.word.size();
         });
         if (!known && !same)
-            out.push_back({r.word, int(key.size()), r.share});
+            out.push_back({r.word.toString(), int(key.size()), r.share});
     }
 }
 
