@@ -173,8 +173,8 @@ void frmTalk::cmdWord_Click(int index)
     showPrediction(predictor.predict(QStringView(), nowSeconds()));
 }
 
-// Every message read aloud: its words, as MeCab splits and reads them, one
-// use each, kept at once in the learnt words' file. Off the path of 読む:
+// Every message read aloud: its words and phrases, as MeCab splits and
+// reads them, one use each, kept at once in the learnt words' file. Off the path of 読む:
 // after the reading has started, and only while 単語予測 or 予測の色 is on.
 void frmTalk::learnFromMessage(const QString &text)
 {
@@ -189,9 +189,7 @@ void frmTalk::learnFromMessage(const QString &text)
                 return;
             }
         }
-        QStringList readings;
-        for (const Morpheme &m : m_tagger->parse(QString(text).remove(kEndMarker)))
-            readings << toHiragana(m.reading.isEmpty() ? m.surface : m.reading);
+        const QStringList readings = readingsToLearn(*m_tagger, QString(text).remove(kEndMarker));
         predictor.learn(readings, nowSeconds());
         QString error;
         if (!writeLearntWords(learntWordsPath(), predictor.userWords(), &error))

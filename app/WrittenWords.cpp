@@ -37,8 +37,8 @@ std::shared_ptr<const Lexicon> countWords(const MecabTagger &tagger, const QStri
 {
     QHash<QString, int> counts;
     for (const QString &text : texts)
-        for (const Morpheme &m : tagger.parse(text))
-            if (const QString reading = toHiragana(m.reading.isEmpty() ? m.surface : m.reading); isLearnable(reading))
+        for (const QString &reading : readingsToLearn(tagger, text))
+            if (isLearnable(reading))
                 ++counts[reading];
     std::vector<LexiconWord> words;
     words.reserve(size_t(counts.size()));
@@ -48,6 +48,14 @@ std::shared_ptr<const Lexicon> countWords(const MecabTagger &tagger, const QStri
 }
 
 } // namespace
+
+QStringList readingsToLearn(const MecabTagger &tagger, const QString &text)
+{
+    QList<TaggedWord> words;
+    for (const Morpheme &m : tagger.parse(text))
+        words.push_back({toHiragana(m.reading.isEmpty() ? m.surface : m.reading), m.partOfSpeech});
+    return wordsAndPhrases(words);
+}
 
 void readWrittenWordsInBackground(QStringList texts, QString diaryPath, QObject *context, WrittenWordsRead done)
 {

@@ -7,6 +7,7 @@
 // MeCab cannot open; the reason goes to the log.
 #include "prediction/core/KanaNgram.h"
 #include "prediction/core/Lexicon.h"
+#include "prediction/core/TaggedPhrases.h"
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -14,6 +15,12 @@
 class QObject;
 
 namespace pelumo {
+
+class MecabTagger;
+
+// What prediction learns from a text: its words and phrases as MeCab reads
+// them (wordsAndPhrases), in hiragana.
+QStringList readingsToLearn(const MecabTagger &tagger, const QString &text);
 
 using WrittenWordsRead = std::function<void(std::shared_ptr<const Lexicon>, std::shared_ptr<const KanaNgram>)>;
 void readWrittenWordsInBackground(QStringList texts, QString diaryPath, QObject *context, WrittenWordsRead done);

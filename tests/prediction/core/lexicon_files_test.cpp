@@ -1,6 +1,7 @@
 #include "prediction/core/IpadicEntry.h"
 #include "prediction/core/Lexicon.h"
 #include "prediction/core/PhraseChains.h"
+#include "prediction/core/TaggedPhrases.h"
 #include "prediction/core/UserWords.h"
 #include <QTest>
 
@@ -73,6 +74,32 @@ private slots:
         for (const LexiconWord &w : phrasesOf(model, chain))
             got << w.reading;
         QCOMPARE(got, heaviest);
+    }
+
+    // Faults: particles and auxiliaries learnt as words of their own or
+    // not joined to the word before them; a phrase running on over a
+    // symbol; a word with nothing attached given twice; a particle at the
+    // start joined to nothing.
+    void taggedPhrases_data()
+    {
+        QTest::addColumn<QString>("tagged");   // reading/part of speech, space-separated
+        QTest::addColumn<QStringList>("learnt");
+        QTest::newRow("word, particle, verb, auxiliary") << "みず/名詞 が/助詞 のみ/動詞 たい/助動詞"
+                                                         << QStringList{"みず", "みずが", "のみ", "のみたい"};
+        QTest::newRow("two attached") << "いたい/形容詞 です/助動詞 ね/助詞" << QStringList{"いたい", "いたいですね"};
+        QTest::newRow("a symbol ends the phrase") << "はい/感動詞 。/記号 が/助詞 おかゆ/名詞"
+                                                  << QStringList{"はい", "おかゆ"};
+        QTest::newRow("verb after verb stays apart") << "とっ/動詞 て/助詞 ください/動詞"
+                                                     << QStringList{"とっ", "とって", "ください"};
+    }
+    void taggedPhrases()
+    {
+        QFETCH(QString, tagged);
+        QFETCH(QStringList, learnt);
+        QList<TaggedWord> words;
+        for (const QString &w : tagged.split(u' '))
+            words.push_back({w.section(u'/', 0, 0), w.section(u'/', 1)});
+        QCOMPARE(wordsAndPhrases(words), learnt);
     }
 
     // Faults: readings given twice not merged; the prefix range missing its
