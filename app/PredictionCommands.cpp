@@ -101,7 +101,7 @@ void frmTalk::applyPrediction()
         });
     // The user's writing as it stands now; what is written later is learnt
     // as it is read aloud.
-    QStringList texts = phrases->book().phrases();
+    QStringList texts = phrases->book().rows();
     texts += history.entries();
     readWrittenWordsInBackground(std::move(texts), diary->book().path(), this,
                                  [this](std::shared_ptr<const Lexicon> words, std::shared_ptr<const KanaNgram> gram) {
