@@ -53,7 +53,7 @@ PhraseBookLoad PhraseBook::load()
     TextFileContent content = readTextLines(m_path);
     result.errorDetail = content.errorString;
     ParsedPhrases parsed;
-    m_file = TextFileContent();
+    keepFile(TextFileContent(), FileStamp());
     if (content.status == TextFileContent::Missing) {
         // A new phrase book starts with the diary's placeholder in it; with
         // no file there is nothing left unread to keep aside.
@@ -62,7 +62,7 @@ PhraseBookLoad PhraseBook::load()
         TextWriteResult written =
             writeTextLines(m_path, phraseFileLines({}).lines, TextEncoding::Utf8);
         if (written.status == TextWriteResult::Written) {
-            m_file = std::move(written.written);
+            keepFile(std::move(written.written), fileStamp(m_path));
         } else {
             result.notice = cannotCreateNotice(LineFileKind::PhraseBook);
             result.errorDetail = written.errorString;
@@ -85,8 +85,7 @@ PhraseBookLoad PhraseBook::load()
                                                   QString(), content.damagedLines);
             if (content.damagedLines == 0)
                 m_stamp = stamp;
-            m_file = std::move(content);
-            m_file.dropTexts();   // the phrases hold them
+            keepFile(std::move(content), stamp);
         }
     }
     setPhrases(std::move(parsed.phrases));
@@ -108,12 +107,55 @@ void PhraseBook::setPhrases(QStringList phrases)
     for (int i : byText)
         rows << text[i];
     placeDiaryRowFirst(rows);
-    m_labels = kanaRowLabels(rows);
+    setLabels(rows);
     m_rows = std::move(rows);
     if (phrases.isEmpty())
         phrases << QString();
+    phrases.squeeze();   // grown line by line while read
     m_phrases = std::move(phrases);
     m_index.rebuildSorted(m_phrases, byText);
+}
+
+void PhraseBook::setLabels(const QStringList &rows)
+{
+    const QStringList labels = kanaRowLabels(rows);
+    m_labels.clear();
+    for (int row = 0; row < labels.size(); ++row)
+        if (!labels.at(row).isEmpty())
+            m_labels.append({row, labels.at(row)});
+    m_labels.squeeze();
+}
+
+QStringList PhraseBook::labels() const
+{
+    QStringList labels(m_rows.size());
+    for (const RowLabel &at : m_labels)
+        labels[at.row] = at.label;
+    return labels;
+}
+
+// The texts are the phrases' to hold; of the file only what a save needs
+// besides the bytes is kept, and the stamp of the file that has the bytes.
+void PhraseBook::keepFile(TextFileContent file, const FileStamp &stamp)
+{
+    m_file = TextFileContent();
+    m_file.encoding = file.encoding;
+    m_file.damagedLines = file.damagedLines;
+    m_fileStamp = stamp;
+}
+
+// For a save: the file as last read or written, read again from the disk,
+// so that the lines left alone are written as their very bytes. A file
+// changed or replaced since then has other bytes: its lines are all written
+// anew, in the encoding it was read in.
+TextFileContent PhraseBook::fileAsRead() const
+{
+    if (m_fileStamp.exists && fileStamp(m_path) == m_fileStamp) {
+        TextFileContent disk = readTextLines(m_path);
+        if (disk.status == TextFileContent::Ok && disk.encoding == m_file.encoding)
+            return disk;
+    }
+    return m_file;
 }
 
 // Every row holds a phrase as read, trimmed, or nothing: a row's trimmed text

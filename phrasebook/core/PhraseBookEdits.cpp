@@ -3,7 +3,6 @@
 // of the file would give it.
 #include "phrasebook/core/PhraseBook.h"
 #include "phrasebook/core/FileNotices.h"
-#include "phrasebook/core/KanaRowIndex.h"
 #include "phrasebook/core/PhraseFile.h"
 #include "platform/core/MessageRules.h"
 #include <algorithm>
@@ -66,7 +65,7 @@ PhraseBookEdit PhraseBook::add(const QString &text, WriteMode mode)
     // A new reading would find nothing wrong unless damaged lines were kept.
     if (m_file.damagedLines == 0)
         m_problemTold = false;
-    m_labels = kanaRowLabels(rows);
+    setLabels(rows);
     m_rows = std::move(rows);
     m_phrases = m_rows;   // the file now holds the phrases in list order
     QList<int> byText(m_phrases.size());
@@ -106,10 +105,11 @@ PhraseBookEdit PhraseBook::write(const QStringList &rows, WriteMode mode,
         return refused(PhraseBookEdit::TooManyPhrases, tooManyPhrasesNotice());
     if (lines.status == PhraseLines::LineTooLong)
         return refused(PhraseBookEdit::LineTooLong, phraseTooLongNotice());
+    const TextFileContent asRead = fileAsRead();
     if (!m_aside.isEmpty()) {
         // Asked before the unread file is moved: a キャンセル must leave it in place.
         if (mode == WriteMode::KeepFormat
-            && encodeTextLines(lines.lines, m_file).status == EncodedLines::NeedsOtherEncoding)
+            && encodeTextLines(lines.lines, asRead).status == EncodedLines::NeedsOtherEncoding)
             return refused(PhraseBookEdit::NeedsOtherEncoding,
                            formatChangeQuestion(LineFileKind::PhraseBook, m_file.encoding));
         const AsideMove moved = moveAside(m_path, m_aside);
@@ -121,11 +121,10 @@ PhraseBookEdit PhraseBook::write(const QStringList &rows, WriteMode mode,
         edit.keptAs = moved.name;
         m_aside.clear();
     }
-    LineFileSave save = saveLines(LineFileKind::PhraseBook, m_path, lines.lines, m_file, mode);
+    LineFileSave save = saveLines(LineFileKind::PhraseBook, m_path, lines.lines, asRead, mode);
     reportSave(edit, save, success);
     if (save.status == LineFileSave::Written) {
-        m_file = std::move(save.written);
-        m_file.dropTexts();
+        keepFile(std::move(save.written), fileStamp(m_path));
         // After an addition the book is what a reading of the file gives; an
         // emptied row stays in the list until the file is read again.
         m_stamp = success == PhraseBookEdit::Added ? fileStamp(m_path) : FileStamp();
