@@ -15,13 +15,17 @@ namespace {
 // Row 0 is the diary entry. Digits, Latin letters, 「ああ」 or 「あ、」 sort
 // before the placeholder in code order; they follow it instead, and a file
 // without the placeholder gets one, so no phrase is ever shown as "日記".
-void placeDiaryRowFirst(QStringList &rows)
+// A row's place in the file moves with it; the added row has none.
+void placeDiaryRowFirst(QStringList &rows, QList<int> &places)
 {
     const qsizetype anchor = rows.indexOf(kPlaceholderText);
-    if (anchor > 0)
+    if (anchor > 0) {
         rows.move(anchor, 0);
-    else if (anchor < 0)
+        places.move(anchor, 0);
+    } else if (anchor < 0) {
         rows.prepend(kPlaceholderText);
+        places.prepend(-1);
+    }
 }
 
 } // namespace
@@ -106,14 +110,27 @@ void PhraseBook::setPhrases(QStringList phrases)
     rows.reserve(phrases.size() + 1);
     for (int i : byText)
         rows << text[i];
-    placeDiaryRowFirst(rows);
+    placeDiaryRowFirst(rows, byText);
     setLabels(rows);
     m_rows = std::move(rows);
+    m_places = std::move(byText);
+    m_index.rebuildSorted(m_rows, m_places);
+}
+
+QStringList PhraseBook::phrases() const
+{
+    QList<int> rowAt(m_rows.size(), -1);
+    for (int row = 0; row < m_rows.size(); ++row)
+        if (const int place = m_places.at(row); place >= 0)
+            rowAt[place] = row;
+    QStringList phrases;
+    phrases.reserve(m_rows.size());
+    for (int row : rowAt)
+        if (row >= 0)
+            phrases << m_rows.at(row);
     if (phrases.isEmpty())
         phrases << QString();
-    phrases.squeeze();   // grown line by line while read
-    m_phrases = std::move(phrases);
-    m_index.rebuildSorted(m_phrases, byText);
+    return phrases;
 }
 
 void PhraseBook::setLabels(const QStringList &rows)

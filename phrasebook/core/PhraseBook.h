@@ -51,7 +51,7 @@ public:
     // Reads the file, creating it with the placeholder when it is missing.
     PhraseBookLoad load();
 
-    const QStringList &phrases() const { return m_phrases; }   // file order; one empty when none
+    QStringList phrases() const;                               // file order; one empty when none
     const QStringList &rows() const { return m_rows; }         // list order
     QStringList labels() const;                                // column 0 of the list
     QStringList lookup(const QString &key) const { return m_index.lookup(key); }
@@ -81,8 +81,8 @@ private:
     QString pendingAside();
 
     QString m_path;
-    QStringList m_phrases{QString()};
     QStringList m_rows;
+    QList<int> m_places;        // each row's place among the phrases in file order; -1 for none
     QList<RowLabel> m_labels;   // in row order
     PhraseCandidateIndex m_index;
     // The file as last read or written, without its bytes: the encoding and

@@ -67,10 +67,10 @@ PhraseBookEdit PhraseBook::add(const QString &text, WriteMode mode)
         m_problemTold = false;
     setLabels(rows);
     m_rows = std::move(rows);
-    m_phrases = m_rows;   // the file now holds the phrases in list order
-    QList<int> byText(m_phrases.size());
-    std::iota(byText.begin(), byText.end(), 0);
-    m_index.rebuildSorted(m_phrases, byText);
+    // The file now holds the phrases in list order.
+    m_places.resize(m_rows.size());
+    std::iota(m_places.begin(), m_places.end(), 0);
+    m_index.rebuildSorted(m_rows, m_places);
     return edit;
 }
 
@@ -88,11 +88,16 @@ PhraseBookEdit PhraseBook::emptyRow(int row, WriteMode mode)
         return edit;
     edit.row = row;
     m_rows = std::move(rows);
-    // A phrase the user has just deleted must not be offered again.
-    m_phrases.removeOne(phrase);
-    if (m_phrases.isEmpty())
-        m_phrases << QString();
-    m_index.rebuild(m_phrases);
+    // A phrase the user has just deleted must not be offered again. Of equal
+    // phrases it is the first in the file that goes; the emptied row's place
+    // passes to the one that held it.
+    int first = row;
+    for (int r = 0; r < m_rows.size(); ++r)
+        if (m_places.at(r) >= 0 && m_places.at(r) < m_places.at(first) && m_rows.at(r) == phrase)
+            first = r;
+    std::swap(m_places[first], m_places[row]);
+    m_places[row] = -1;
+    m_index.rebuildSorted(m_rows, m_places);
     return edit;
 }
 
