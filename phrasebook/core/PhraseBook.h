@@ -1,9 +1,9 @@
 #pragma once
-// The phrase book as the program holds it: the file Talk.txt, the phrases in
-// file order (what the candidates are offered from), the rows of the list in
-// sorted order with their kana-row labels, and the candidate index. One load
-// builds them all; an addition or a deletion writes the file and then brings
-// them up to date in memory, without reading the file again.
+// The phrase book as the program holds it: the file Talk.txt, the rows of the
+// list in sorted order, each with its place in the file (the candidates are
+// offered in file order), the kana-row labels, and the candidate index. One
+// load builds them all; an addition or a deletion writes the file and then
+// brings them up to date in memory, without reading the file again.
 //
 // Row 0 always holds the placeholder text; the window shows "日記" there.
 #include "phrasebook/core/LineFileSave.h"
