@@ -9,6 +9,7 @@ namespace pelumo {
 namespace {
 
 const QString kTitle = QStringLiteral("書きかけの文");
+const QEvent::Type kWriteEvent = QEvent::Type(QEvent::registerEventType());
 
 QString keptAsideNotice(const QString &name)
 {
@@ -60,6 +61,9 @@ bool MessageKeeper::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window.txtTalk && event->type() == QEvent::Resize)
         changed();
+    // The window is about to paint: what it will show goes into the file first.
+    if (watched == &m_window && event->type() == QEvent::UpdateRequest && m_writePosted)
+        writeLatest();
     // A close the session manager makes at logout is not the user's ending.
     if (watched == &m_window && event->type() == QEvent::Close && !m_sessionEnding
         && !qApp->isSavingSession())
@@ -69,12 +73,22 @@ bool MessageKeeper::eventFilter(QObject *watched, QEvent *event)
 
 void MessageKeeper::changed()
 {
-    // Posted events come before the repaint, which is posted at a lower
-    // priority: the write is made before the change is seen.
+    // At the lowest priority, behind the rest of the touch (the highlight the
+    // text box moves on its own posted event comes after the text): one
+    // write for all of it, made at the latest when the window repaints.
     if (!m_writePosted) {
         m_writePosted = true;
-        QMetaObject::invokeMethod(this, &MessageKeeper::writeLatest, Qt::QueuedConnection);
+        QCoreApplication::postEvent(this, new QEvent(kWriteEvent), Qt::LowEventPriority);
     }
+}
+
+bool MessageKeeper::event(QEvent *event)
+{
+    if (event->type() != kWriteEvent)
+        return QObject::event(event);
+    if (m_writePosted)
+        writeLatest();
+    return true;
 }
 
 SavedMessage MessageKeeper::current() const

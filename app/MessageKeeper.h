@@ -7,7 +7,9 @@
 //
 // Every change of the message, its highlight or the text area's size is
 // written before the change is painted: the changes of one touch together,
-// from the event loop, into the page cache, which a kill cannot take. The
+// in one write, just before the window paints them (or once the loop has
+// nothing more urgent, when nothing is painted), into the page cache, which a
+// kill cannot take. The
 // flush to the disk itself, against a power cut, waits until the changes
 // rest for kSyncDelayMs and runs on a thread of its own, so that a slow disk
 // never holds up a touch.
@@ -47,6 +49,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void changed();

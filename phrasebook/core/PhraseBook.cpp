@@ -15,13 +15,17 @@ namespace {
 // Row 0 is the diary entry. Digits, Latin letters, 「ああ」 or 「あ、」 sort
 // before the placeholder in code order; they follow it instead, and a file
 // without the placeholder gets one, so no phrase is ever shown as "日記".
-void placeDiaryRowFirst(QStringList &rows)
+// A row's place in the file moves with it; the added row has none.
+void placeDiaryRowFirst(QStringList &rows, QList<int> &places)
 {
     const qsizetype anchor = rows.indexOf(kPlaceholderText);
-    if (anchor > 0)
+    if (anchor > 0) {
         rows.move(anchor, 0);
-    else if (anchor < 0)
+        places.move(anchor, 0);
+    } else if (anchor < 0) {
         rows.prepend(kPlaceholderText);
+        places.prepend(-1);
+    }
 }
 
 } // namespace
@@ -53,7 +57,7 @@ PhraseBookLoad PhraseBook::load()
     TextFileContent content = readTextLines(m_path);
     result.errorDetail = content.errorString;
     ParsedPhrases parsed;
-    m_file = TextFileContent();
+    keepFile(TextFileContent(), FileStamp());
     if (content.status == TextFileContent::Missing) {
         // A new phrase book starts with the diary's placeholder in it; with
         // no file there is nothing left unread to keep aside.
@@ -62,7 +66,7 @@ PhraseBookLoad PhraseBook::load()
         TextWriteResult written =
             writeTextLines(m_path, phraseFileLines({}).lines, TextEncoding::Utf8);
         if (written.status == TextWriteResult::Written) {
-            m_file = std::move(written.written);
+            keepFile(std::move(written.written), fileStamp(m_path));
         } else {
             result.notice = cannotCreateNotice(LineFileKind::PhraseBook);
             result.errorDetail = written.errorString;
@@ -85,8 +89,7 @@ PhraseBookLoad PhraseBook::load()
                                                   QString(), content.damagedLines);
             if (content.damagedLines == 0)
                 m_stamp = stamp;
-            m_file = std::move(content);
-            m_file.dropTexts();   // the phrases hold them
+            keepFile(std::move(content), stamp);
         }
     }
     setPhrases(std::move(parsed.phrases));
@@ -107,13 +110,69 @@ void PhraseBook::setPhrases(QStringList phrases)
     rows.reserve(phrases.size() + 1);
     for (int i : byText)
         rows << text[i];
-    placeDiaryRowFirst(rows);
-    m_labels = kanaRowLabels(rows);
+    placeDiaryRowFirst(rows, byText);
+    setLabels(rows);
     m_rows = std::move(rows);
+    m_places = std::move(byText);
+    m_index.rebuildSorted(m_rows, m_places);
+}
+
+QStringList PhraseBook::phrases() const
+{
+    QList<int> rowAt(m_rows.size(), -1);
+    for (int row = 0; row < m_rows.size(); ++row)
+        if (const int place = m_places.at(row); place >= 0)
+            rowAt[place] = row;
+    QStringList phrases;
+    phrases.reserve(m_rows.size());
+    for (int row : rowAt)
+        if (row >= 0)
+            phrases << m_rows.at(row);
     if (phrases.isEmpty())
         phrases << QString();
-    m_phrases = std::move(phrases);
-    m_index.rebuildSorted(m_phrases, byText);
+    return phrases;
+}
+
+void PhraseBook::setLabels(const QStringList &rows)
+{
+    const QStringList labels = kanaRowLabels(rows);
+    m_labels.clear();
+    for (int row = 0; row < labels.size(); ++row)
+        if (!labels.at(row).isEmpty())
+            m_labels.append({row, labels.at(row)});
+    m_labels.squeeze();
+}
+
+QStringList PhraseBook::labels() const
+{
+    QStringList labels(m_rows.size());
+    for (const RowLabel &at : m_labels)
+        labels[at.row] = at.label;
+    return labels;
+}
+
+// The texts are the phrases' to hold; of the file only what a save needs
+// besides the bytes is kept, and the stamp of the file that has the bytes.
+void PhraseBook::keepFile(TextFileContent file, const FileStamp &stamp)
+{
+    m_file = TextFileContent();
+    m_file.encoding = file.encoding;
+    m_file.damagedLines = file.damagedLines;
+    m_fileStamp = stamp;
+}
+
+// For a save: the file as last read or written, read again from the disk,
+// so that the lines left alone are written as their very bytes. A file
+// changed or replaced since then has other bytes: its lines are all written
+// anew, in the encoding it was read in.
+TextFileContent PhraseBook::fileAsRead() const
+{
+    if (m_fileStamp.exists && fileStamp(m_path) == m_fileStamp) {
+        TextFileContent disk = readTextLines(m_path);
+        if (disk.status == TextFileContent::Ok && disk.encoding == m_file.encoding)
+            return disk;
+    }
+    return m_file;
 }
 
 // Every row holds a phrase as read, trimmed, or nothing: a row's trimmed text

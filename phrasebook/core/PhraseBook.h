@@ -1,9 +1,9 @@
 #pragma once
-// The phrase book as the program holds it: the file Talk.txt, the phrases in
-// file order (what the candidates are offered from), the rows of the list in
-// sorted order with their kana-row labels, and the candidate index. One load
-// builds them all; an addition or a deletion writes the file and then brings
-// them up to date in memory, without reading the file again.
+// The phrase book as the program holds it: the file Talk.txt, the rows of the
+// list in sorted order, each with its place in the file (the candidates are
+// offered in file order), the kana-row labels, and the candidate index. One
+// load builds them all; an addition or a deletion writes the file and then
+// brings them up to date in memory, without reading the file again.
 //
 // Row 0 always holds the placeholder text; the window shows "日記" there.
 #include "phrasebook/core/LineFileSave.h"
@@ -51,9 +51,9 @@ public:
     // Reads the file, creating it with the placeholder when it is missing.
     PhraseBookLoad load();
 
-    const QStringList &phrases() const { return m_phrases; }   // file order; one empty when none
+    QStringList phrases() const;                               // file order; one empty when none
     const QStringList &rows() const { return m_rows; }         // list order
-    const QStringList &labels() const { return m_labels; }     // column 0 of the list
+    QStringList labels() const;                                // column 0 of the list
     QStringList lookup(const QString &key) const { return m_index.lookup(key); }
 
     int rowOf(const QString &phrase) const;
@@ -67,16 +67,29 @@ public:
     PhraseBookEdit emptyRow(int row, WriteMode mode = WriteMode::KeepFormat);
 
 private:
+    // A row that shows a kana row's label; the rows between show none.
+    struct RowLabel {
+        int row;
+        QString label;
+    };
+
     void setPhrases(QStringList phrases);
+    void setLabels(const QStringList &rows);
+    void keepFile(TextFileContent file, const FileStamp &stamp);
+    TextFileContent fileAsRead() const;
     PhraseBookEdit write(const QStringList &rows, WriteMode mode, PhraseBookEdit::Status success);
     QString pendingAside();
 
     QString m_path;
-    QStringList m_phrases{QString()};
     QStringList m_rows;
-    QStringList m_labels;
+    QList<int> m_places;        // each row's place among the phrases in file order; -1 for none
+    QList<RowLabel> m_labels;   // in row order
     PhraseCandidateIndex m_index;
-    TextFileContent m_file;     // as last read or written: each line's bytes and the encoding
+    // The file as last read or written, without its bytes: the encoding and
+    // the damaged lines. The bytes are on the disk while the file there has
+    // m_fileStamp, and are read again for a save (fileAsRead).
+    TextFileContent m_file;
+    FileStamp m_fileStamp;
     QString m_aside;            // the name the unread file goes to before the next write
     bool m_problemTold = false;
     FileStamp m_stamp;          // the file as last read whole or written; not read again while it is so

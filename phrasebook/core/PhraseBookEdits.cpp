@@ -3,7 +3,6 @@
 // of the file would give it.
 #include "phrasebook/core/PhraseBook.h"
 #include "phrasebook/core/FileNotices.h"
-#include "phrasebook/core/KanaRowIndex.h"
 #include "phrasebook/core/PhraseFile.h"
 #include "platform/core/MessageRules.h"
 #include <algorithm>
@@ -66,12 +65,12 @@ PhraseBookEdit PhraseBook::add(const QString &text, WriteMode mode)
     // A new reading would find nothing wrong unless damaged lines were kept.
     if (m_file.damagedLines == 0)
         m_problemTold = false;
-    m_labels = kanaRowLabels(rows);
+    setLabels(rows);
     m_rows = std::move(rows);
-    m_phrases = m_rows;   // the file now holds the phrases in list order
-    QList<int> byText(m_phrases.size());
-    std::iota(byText.begin(), byText.end(), 0);
-    m_index.rebuildSorted(m_phrases, byText);
+    // The file now holds the phrases in list order.
+    m_places.resize(m_rows.size());
+    std::iota(m_places.begin(), m_places.end(), 0);
+    m_index.rebuildSorted(m_rows, m_places);
     return edit;
 }
 
@@ -89,11 +88,16 @@ PhraseBookEdit PhraseBook::emptyRow(int row, WriteMode mode)
         return edit;
     edit.row = row;
     m_rows = std::move(rows);
-    // A phrase the user has just deleted must not be offered again.
-    m_phrases.removeOne(phrase);
-    if (m_phrases.isEmpty())
-        m_phrases << QString();
-    m_index.rebuild(m_phrases);
+    // A phrase the user has just deleted must not be offered again. Of equal
+    // phrases it is the first in the file that goes; the emptied row's place
+    // passes to the one that held it.
+    int first = row;
+    for (int r = 0; r < m_rows.size(); ++r)
+        if (m_places.at(r) >= 0 && m_places.at(r) < m_places.at(first) && m_rows.at(r) == phrase)
+            first = r;
+    std::swap(m_places[first], m_places[row]);
+    m_places[row] = -1;
+    m_index.rebuildSorted(m_rows, m_places);
     return edit;
 }
 
@@ -106,10 +110,11 @@ PhraseBookEdit PhraseBook::write(const QStringList &rows, WriteMode mode,
         return refused(PhraseBookEdit::TooManyPhrases, tooManyPhrasesNotice());
     if (lines.status == PhraseLines::LineTooLong)
         return refused(PhraseBookEdit::LineTooLong, phraseTooLongNotice());
+    const TextFileContent asRead = fileAsRead();
     if (!m_aside.isEmpty()) {
         // Asked before the unread file is moved: a キャンセル must leave it in place.
         if (mode == WriteMode::KeepFormat
-            && encodeTextLines(lines.lines, m_file).status == EncodedLines::NeedsOtherEncoding)
+            && encodeTextLines(lines.lines, asRead).status == EncodedLines::NeedsOtherEncoding)
             return refused(PhraseBookEdit::NeedsOtherEncoding,
                            formatChangeQuestion(LineFileKind::PhraseBook, m_file.encoding));
         const AsideMove moved = moveAside(m_path, m_aside);
@@ -121,11 +126,10 @@ PhraseBookEdit PhraseBook::write(const QStringList &rows, WriteMode mode,
         edit.keptAs = moved.name;
         m_aside.clear();
     }
-    LineFileSave save = saveLines(LineFileKind::PhraseBook, m_path, lines.lines, m_file, mode);
+    LineFileSave save = saveLines(LineFileKind::PhraseBook, m_path, lines.lines, asRead, mode);
     reportSave(edit, save, success);
     if (save.status == LineFileSave::Written) {
-        m_file = std::move(save.written);
-        m_file.dropTexts();
+        keepFile(std::move(save.written), fileStamp(m_path));
         // After an addition the book is what a reading of the file gives; an
         // emptied row stays in the list until the file is read again.
         m_stamp = success == PhraseBookEdit::Added ? fileStamp(m_path) : FileStamp();

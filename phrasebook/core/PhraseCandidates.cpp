@@ -35,24 +35,27 @@ bool isOfferablePhrase(const QString &phrase)
 
 void PhraseCandidateIndex::rebuild(const QStringList &phrases)
 {
-    m_phrases = phrases;
+    m_texts = phrases;
+    m_order.clear();
     m_sorted.clear();
     m_sorted.reserve(phrases.size());
     for (int i = 0; i < phrases.size(); ++i)
         if (isOfferablePhrase(phrases.at(i)))
             m_sorted << i;
     std::stable_sort(m_sorted.begin(), m_sorted.end(),
-                     [this](int a, int b) { return m_phrases.at(a) < m_phrases.at(b); });
+                     [this](int a, int b) { return m_texts.at(a) < m_texts.at(b); });
 }
 
-void PhraseCandidateIndex::rebuildSorted(const QStringList &phrases, const QList<int> &byText)
+void PhraseCandidateIndex::rebuildSorted(const QStringList &texts, const QList<int> &order)
 {
-    m_phrases = phrases;
+    m_texts = texts;
+    m_order = order;
     m_sorted.clear();
-    m_sorted.reserve(byText.size());
-    for (int i : byText)
-        if (isOfferablePhrase(phrases.at(i)))
+    m_sorted.reserve(texts.size());
+    for (int i = 0; i < texts.size(); ++i)
+        if (order.at(i) >= 0 && isOfferablePhrase(texts.at(i)))
             m_sorted << i;
+    m_sorted.squeeze();
 }
 
 QStringList PhraseCandidateIndex::lookup(const QString &key) const
@@ -62,19 +65,20 @@ QStringList PhraseCandidateIndex::lookup(const QString &key) const
     // Every phrase beginning with k sorts in one run from the first one not
     // less than k.
     auto it = std::lower_bound(m_sorted.cbegin(), m_sorted.cend(), k,
-                               [this](int i, const QString &v) { return m_phrases.at(i) < v; });
+                               [this](int i, const QString &v) { return m_texts.at(i) < v; });
     QList<int> hits;
     for (; it != m_sorted.cend(); ++it) {
-        const QString &phrase = m_phrases.at(*it);
+        const QString &phrase = m_texts.at(*it);
         if (exact ? phrase != k : !phrase.startsWith(k))
             break;
         hits << *it;
     }
-    std::sort(hits.begin(), hits.end());
+    const auto place = [this](int i) { return m_order.isEmpty() ? i : m_order.at(i); };
+    std::sort(hits.begin(), hits.end(), [&place](int a, int b) { return place(a) < place(b); });
     QStringList out;
     out.reserve(hits.size());
     for (int i : hits)
-        out << m_phrases.at(i);
+        out << m_texts.at(i);
     return out;
 }
 

@@ -29,15 +29,17 @@ bool isOfferablePhrase(const QString &phrase);
 class PhraseCandidateIndex {
 public:
     void rebuild(const QStringList &phrases);
-    // The same, for a caller that already holds the phrases' indexes in
-    // stable text order: the offerable ones among them are kept, unsorted.
-    void rebuildSorted(const QStringList &phrases, const QList<int> &byText);
-    bool isBuiltFrom(const QStringList &phrases) const { return m_phrases.isSharedWith(phrases); }
+    // The same for texts already in stable text order (the offerable ones
+    // among them are kept as they come), offered in the order of order: the
+    // phrase's place in the list for each text, -1 for one never offered.
+    void rebuildSorted(const QStringList &texts, const QList<int> &order);
+    bool isBuiltFrom(const QStringList &phrases) const { return m_texts.isSharedWith(phrases); }
     QStringList lookup(const QString &key) const;
 
 private:
-    QStringList m_phrases;
-    QList<int> m_sorted;   // indexes of offerable phrases, by phrase text
+    QStringList m_texts;
+    QList<int> m_order;    // each text's place in the list; empty when the texts are the list
+    QList<int> m_sorted;   // indexes of offerable texts, by text
 };
 
 } // namespace pelumo

@@ -194,6 +194,15 @@ private slots:
         for (int row : {0, 2, -1, 4})   // the diary's row, an emptied row, no row
             QCOMPARE(book.emptyRow(row).status, PhraseBookEdit::NothingToDelete);
         QCOMPARE(readBytes(talk()), quotedLines({PH, "あさ", "かさ"}));
+
+        // A file out of list order: the phrases keep the file's order, and of
+        // two equal ones the first in the file goes, the other is still offered.
+        writeBytes(talk(), quotedLines({"かさ", PH, "いぬ", "あさ", "いぬ"}));
+        book.load();
+        QCOMPARE(book.rows(), (QStringList{PH, "あさ", "いぬ", "いぬ", "かさ"}));
+        QCOMPARE(book.emptyRow(3).status, PhraseBookEdit::Emptied);
+        QCOMPARE(book.phrases(), (QStringList{"かさ", PH, "あさ", "いぬ"}));
+        QCOMPARE(book.lookup("い"), QStringList{"いぬ"});
     }
 
     // A file as the book last read or wrote it is not read again; any change
