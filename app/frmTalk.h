@@ -143,6 +143,9 @@ public:
     std::array<CommandButton *, Predictor::kMaxWords> cmdWord{};
     // 学習をリセット: the learnt words forgotten, in memory and in their file.
     void forgetLearntWords();
+    // What the words and tints come from (the lexicon and the user's words
+    // arrive from threads of their own).
+    const Predictor &wordPredictor() const { return predictor; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
