@@ -215,36 +215,51 @@ private slots:
 #ifndef PELUMO_HAVE_ESPEAK
         QSKIP("built without espeak-ng");
 #endif
-        SinkRecorder recorder;
-        QVERIFY(recorder.start());
-        EspeakEngine voice;
-        QVERIFY(voice.waitUntilReady());
-        const QString text = QStringLiteral("きょうは とても いい てんきです。こうえんへ さんぽに いきました。"
-                                            "あしたも いい てんきだと いいですね");
-        voice.speak(text, text, SpeechKind::Message);
-        QTRY_VERIFY_WITH_TIMEOUT(recorder.soundFrom().first >= 0, 5000);
-        const qint64 before = recorder.size();
-        ChimePlayer chime;
-        chime.start();
-        QTRY_VERIFY_WITH_TIMEOUT(recorder.size() > before + qint64(phrase.size()) * 2, 5000);
-        QVERIFY2(voice.isSpeaking(), "the speech ended before the chime had sounded");
-        chime.stop();
-        voice.stop();
+        // The sink's sum is taken apart sample by sample, so a stream that
+        // runs short for a moment on a loaded machine (the sanitizers' build
+        // runs several times slower) shifts what follows: the sound is
+        // listened to again, up to three times, before the chime's residue
+        // counts as a fault.
+        for (int attempt = 1;; ++attempt) {
+            SinkRecorder recorder;
+            QVERIFY(recorder.start());
+            EspeakEngine voice;
+            QVERIFY(voice.waitUntilReady());
+            const QString text = QStringLiteral("きょうは とても いい てんきです。こうえんへ さんぽに いきました。"
+                                                "あしたも いい てんきだと いいですね");
+            voice.speak(text, text, SpeechKind::Message);
+            QTRY_VERIFY_WITH_TIMEOUT(recorder.soundFrom().first >= 0, 5000);
+            const qint64 before = recorder.size();
+            ChimePlayer chime;
+            chime.start();
+            QTRY_VERIFY_WITH_TIMEOUT(recorder.size() > before + qint64(phrase.size()) * 2, 5000);
+            QVERIFY2(voice.isSpeaking(), "the speech ended before the chime had sounded");
+            chime.stop();
+            voice.stop();
 
-        const Samples &heard = recorder.samples();
-        const qint64 start = phraseStart(heard, before, phrase);
-        QVERIFY(start >= 0);
-        verifyNotesFrom(heard, start);
-        // Over the first half, the part the phrase was found by.
-        const size_t half = phrase.size() / 2;
-        Samples speech(half);
-        for (size_t i = 0; i < half; ++i)
-            speech[i] = short(std::clamp(heard[size_t(start) + i] - phrase[i], -32768, 32767));
-        for (const ChimeNote &n : ChimeShape::notes)   // the chime taken away whole
-            QVERIFY(toneLevel(speech.data() + qint64((n.startSeconds + 0.05) * kRate), kRate / 25, n.hz) < 2000);
-        const SinkRecorder::Span voiced = SinkRecorder::soundIn(speech);
-        qInfo("speech heard over %.2f s of the chime's first %.2f s", voiced.seconds(), double(half) / kRate);
-        QVERIFY(voiced.seconds() > double(half) / kRate / 2);
+            const Samples &heard = recorder.samples();
+            const qint64 start = phraseStart(heard, before, phrase);
+            QVERIFY(start >= 0);
+            verifyNotesFrom(heard, start);
+            // Over the first half, the part the phrase was found by.
+            const size_t half = phrase.size() / 2;
+            Samples speech(half);
+            for (size_t i = 0; i < half; ++i)
+                speech[i] = short(std::clamp(heard[size_t(start) + i] - phrase[i], -32768, 32767));
+            bool wholeChimeTaken = true;
+            for (const ChimeNote &n : ChimeShape::notes)
+                wholeChimeTaken = wholeChimeTaken
+                                  && toneLevel(speech.data() + qint64((n.startSeconds + 0.05) * kRate), kRate / 25, n.hz) < 2000;
+            if (!wholeChimeTaken && attempt < 3) {
+                qInfo("attempt %d: the chime's residue is left in the sum; listening again", attempt);
+                continue;
+            }
+            QVERIFY(wholeChimeTaken);
+            const SinkRecorder::Span voiced = SinkRecorder::soundIn(speech);
+            qInfo("speech heard over %.2f s of the chime's first %.2f s", voiced.seconds(), double(half) / kRate);
+            QVERIFY(voiced.seconds() > double(half) / kRate / 2);
+            break;
+        }
     }
 };
 
