@@ -1,6 +1,7 @@
 #include "editing/core/SavedMessage.h"
 #include "platform/core/Characters.h"
 #include "platform/core/RegularFile.h"
+#include "platform/core/SwappedFile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,26 +27,6 @@ bool somethingElseStandsAt(const QString &path)
 {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
-}
-
-QString systemError(const char *what, const QByteArray &name)
-{
-    return QStringLiteral("%1 %2: %3").arg(QLatin1String(what), QFile::decodeName(name),
-                                          QString::fromLocal8Bit(std::strerror(errno)));
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 } // namespace
@@ -76,7 +57,9 @@ std::optional<SavedMessage> parseSavedMessage(const QByteArray &bytes)
     return m;
 }
 
-SavedMessageRead readSavedMessage(const QString &path)
+namespace {
+
+SavedMessageRead readOneFile(const QString &path)
 {
     SavedMessageRead read;
     // A FIFO would hold the start for ever, a device could be read without end.
@@ -96,12 +79,28 @@ SavedMessageRead readSavedMessage(const QString &path)
     case FileBytes::Ok:
         break;
     }
-    const QByteArray &bytes = file.bytes;
-    const std::optional<SavedMessage> message = parseSavedMessage(bytes);
+    read.empty = file.bytes.isEmpty();
+    const std::optional<SavedMessage> message = parseSavedMessage(file.bytes);
     read.status = message ? SavedMessageRead::Ok : SavedMessageRead::Damaged;
     read.message = message.value_or(SavedMessage{});
     if (!message)
         read.errorString = QStringLiteral("not a kept message of version %1").arg(kVersion);
+    return read;
+}
+
+} // namespace
+
+SavedMessageRead readSavedMessage(const QString &path)
+{
+    const SavedMessageRead read = readOneFile(path);
+    // After a power cut the file can be empty, or gone if the cut came
+    // between a swap's two steps: the copy last put on the disk holds the
+    // message as it was then.
+    if (read.status == SavedMessageRead::Missing || read.empty) {
+        const SavedMessageRead copy = readOneFile(safeCopyPath(path));
+        if (copy.status == SavedMessageRead::Ok)
+            return copy;
+    }
     return read;
 }
 
@@ -114,58 +113,23 @@ QString writeSavedMessage(const QString &path, const SavedMessage &message)
     // which a write would follow to its target, a FIFO) goes first.
     if (somethingElseStandsAt(path) && !QFile::remove(path))
         return QStringLiteral("cannot remove what stands at %1").arg(path);
-    // A new file renamed over the old one: the file holds one whole message
-    // or the other, never half of each. No fsync here: once the rename is
-    // made, a kill cannot take the message; syncSavedMessage guards against
-    // a power cut, later and off the touch's path.
-    const QByteArray next = QFile::encodeName(path + QStringLiteral(".new"));
-    ::unlink(next.constData());
-    // What someone is saying is theirs alone, even half written: no other
-    // account on the machine may read it.
-    const int fd = ::open(next.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return systemError("cannot make", next);
-    const QByteArray bytes = savedMessageBytes(message);
-    QString error = writeAll(fd, bytes) ? QString() : systemError("cannot write", next);
-    if (::close(fd) != 0 && error.isEmpty())
-        error = systemError("cannot close", next);
-    if (!error.isEmpty()) {
-        ::unlink(next.constData());
-        return error;
-    }
-    if (::rename(next.constData(), QFile::encodeName(path).constData()) != 0) {
-        const QString error = systemError("cannot rename over", QFile::encodeName(path));
-        ::unlink(next.constData());
-        return error;
-    }
-    return QString();
+    return swapInFile(path, savedMessageBytes(message));
 }
 
 QString syncSavedMessage(const QString &path)
 {
-    for (const QString &name : {path, QFileInfo(path).path()}) {
-        const QByteArray local = QFile::encodeName(name);
-        const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            if (errno == ENOENT)
-                continue;   // removed by the user's ending meanwhile
-            return systemError("cannot open", local);
-        }
-        const bool synced = ::fsync(fd) == 0;
-        const QString error = synced ? QString() : systemError("cannot sync", local);
-        ::close(fd);
-        if (!synced)
-            return error;
-    }
-    return QString();
+    return syncSwappedFile(path);
 }
 
 QString removeSavedMessage(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists() || file.remove())
-        return QString();
-    return file.errorString();
+    // The safe copy first: a kill in between leaves the newer of the two.
+    for (const QString &name : {safeCopyPath(path), path}) {
+        QFile file(name);
+        if (file.exists() && !file.remove())
+            return file.errorString();
+    }
+    return QString();
 }
 
 } // namespace pelumo

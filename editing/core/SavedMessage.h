@@ -31,19 +31,22 @@ struct SavedMessageRead {
     Status status = Missing;
     SavedMessage message;
     QString errorString;   // for the log
+    bool empty = false;    // the file was there but held nothing
 };
+// When the file is missing or empty, its safe copy (see syncSavedMessage).
 SavedMessageRead readSavedMessage(const QString &path);
 
-// Written whole or not at all (a new file renamed over the old one), into
+// Written whole or not at all (a new file swapped with the old one), into
 // the page cache: from its return on, a kill or a crash cannot take the
 // message. The folder is made when missing. Empty on success, otherwise why
 // it failed.
 QString writeSavedMessage(const QString &path, const SavedMessage &message);
-// Puts the file and its folder's entry on the disk, against a power cut.
-// Empty on success or when there is no file.
+// Puts the file and its folder's entry on the disk, against a power cut,
+// and keeps it under a second name (message.json.safe) until the next sync,
+// whatever is written meanwhile. Empty on success or when there is no file.
 QString syncSavedMessage(const QString &path);
 
-// Removes the kept message. Empty on success or when there was none.
+// Removes the kept message and its safe copy. Empty on success or when there was none.
 QString removeSavedMessage(const QString &path);
 
 } // namespace pelumo

@@ -83,6 +83,37 @@ private slots:
         QVERIFY(!writeSavedMessage(dir.filePath("file/Talk/message.json"), m).isEmpty());
     }
 
+    // What a power cut can leave: the file empty or gone, beside the copy the
+    // last sync kept. A file of someone else's is never passed over for it.
+    void afterAPowerCut_data()
+    {
+        QTest::addColumn<QByteArray>("file");   // "-": none
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("newer than the copy") << savedMessageBytes({QStringLiteral("あい_"), 2, 3}) << int(SavedMessageRead::Ok) << "あい_";
+        QTest::newRow("empty") << QByteArray() << int(SavedMessageRead::Ok) << "あ_";
+        QTest::newRow("gone") << QByteArray("-") << int(SavedMessageRead::Ok) << "あ_";
+        QTest::newRow("not ours") << QByteArray("{x") << int(SavedMessageRead::Damaged) << "";
+    }
+    void afterAPowerCut()
+    {
+        QFETCH(QByteArray, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("message.json");
+        QCOMPARE(writeSavedMessage(path, {QStringLiteral("あ_"), 1, 2}), QString());
+        QCOMPARE(syncSavedMessage(path), QString());
+        QCOMPARE(writeSavedMessage(path, {QStringLiteral("ああ_"), 2, 3}), QString());   // not synced
+        QFile::remove(path);
+        QFile f(path);
+        QVERIFY(file == "-" || (f.open(QIODevice::WriteOnly) && f.write(file) == file.size()));
+        f.close();
+        const SavedMessageRead read = readSavedMessage(path);
+        QTEST(int(read.status), "status");
+        QTEST(read.message.text, "text");
+        QCOMPARE(removeSavedMessage(path), QString());
+        QVERIFY(!QFile::exists(path) && !QFile::exists(path + ".safe"));
+    }
+
     // Whatever stands in the file's place is never read without end, never
     // waited on, and never written through: the message replaces it.
     void notAPlainFileInItsPlace()
