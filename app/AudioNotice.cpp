@@ -7,7 +7,7 @@ namespace pelumo {
 
 namespace {
 
-const QString kTitle = QStringLiteral("音声");
+const QString kAudioTitle = QStringLiteral("音声");
 const QString kPrompt = QStringLiteral("音声を出せません。\n"
                                        "スピーカーの接続を確かめてください。\n"
                                        "つながると、自動で声が出るようになります。");
@@ -24,7 +24,7 @@ void connectAudioNotice(frmTalk &window)
                          if (*told)
                              return;
                          *told = true;
-                         tellUnasked(window, kPrompt, kTitle);
+                         tellUnasked(window, kPrompt, kAudioTitle);
                      });
 }
 

@@ -24,7 +24,7 @@ const QRect kDownTwips(9960, kRowTop + 3 * kRowPitch, 1575, kRowHeight + kRowPit
 const QRect kBarTwips(240, 6200, 11295, 400);
 const QRect kSaveTwips(240, 6900, 5400, 1800);
 const QRect kCloseTwips(6135, 6900, 5400, 1800);
-const QString kTitle = QStringLiteral("保存と復元");
+const QString kBackupTitle = QStringLiteral("保存と復元");
 
 QString userName()
 {
@@ -48,7 +48,7 @@ frmBackup::frmBackup(frmTalk &main, QWidget *parent)
       m_dailyRoot(QDir(userDataFolder()).filePath(kDailyFolderName))
 {
     setModal(true);
-    setWindowTitle(kTitle);
+    setWindowTitle(kBackupTitle);
     QPalette p = palette();
     p.setColor(QPalette::Window, toQColor(kDialogBack));
     setPalette(p);
@@ -175,7 +175,7 @@ void frmBackup::cmdSave_Click()
 {
     QString drive = firstDrive(driveRoots(userName()));
     if (drive.isEmpty()) {
-        if (!m_main.AskQuestion(kNoDriveQuestion, 33, kTitle))
+        if (!m_main.AskQuestion(kNoDriveQuestion, 33, kBackupTitle))
             return;
         drive = homeBackupFolder(QDir::homePath());
     }
@@ -188,7 +188,7 @@ void frmBackup::cmdSave_Click()
             qCWarning(lcBackup) << "backup to" << folder << "failed:" << write.status
                                 << write.fileName << write.errorString;
         return [this, write] {
-            m_main.AskQuestion(backupWrittenNotice(write), 48, kTitle);
+            m_main.AskQuestion(backupWrittenNotice(write), 48, kBackupTitle);
             refresh();
         };
     });
@@ -204,7 +204,7 @@ void frmBackup::cmdRow_Click(int index)
         takeIn(row);
         return;
     }
-    if (!m_main.AskQuestion(kRestoreQuestion, 33, kTitle))
+    if (!m_main.AskQuestion(kRestoreQuestion, 33, kBackupTitle))
         return;
     const QList<DataFile> data = m_data;
     const QString daily = m_dailyRoot;
@@ -220,7 +220,7 @@ void frmBackup::cmdRow_Click(int index)
                 m_restored = true;
                 m_main.reloadData();
             }
-            m_main.AskQuestion(restoreNotice(restore), 48, kTitle);
+            m_main.AskQuestion(restoreNotice(restore), 48, kBackupTitle);
             refresh();
         };
     });
@@ -229,8 +229,8 @@ void frmBackup::cmdRow_Click(int index)
 // 追加 first: it adds and keeps everything of ours; 置き換え is asked again.
 void frmBackup::takeIn(const Row &row)
 {
-    const bool merge = m_main.AskQuestion(kTakeInQuestion, 36, kTitle);
-    if (!merge && !m_main.AskQuestion(kReplaceQuestion, 33, kTitle))
+    const bool merge = m_main.AskQuestion(kTakeInQuestion, 36, kBackupTitle);
+    if (!merge && !m_main.AskQuestion(kReplaceQuestion, 33, kBackupTitle))
         return;
     const QList<DataFile> data = m_data;
     const QString daily = m_dailyRoot;
@@ -250,7 +250,7 @@ void frmBackup::takeIn(const Row &row)
                 m_restored = true;
                 m_main.reloadData();
             }
-            m_main.AskQuestion(takeInNotice(restore, merged, merge), 48, kTitle);
+            m_main.AskQuestion(takeInNotice(restore, merged, merge), 48, kBackupTitle);
             refresh();
         };
     });

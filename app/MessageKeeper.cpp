@@ -8,7 +8,7 @@
 namespace pelumo {
 namespace {
 
-const QString kTitle = QStringLiteral("書きかけの文");
+const QString kKeptTitle = QStringLiteral("書きかけの文");
 const QEvent::Type kWriteEvent = QEvent::Type(QEvent::registerEventType());
 
 QString keptAsideNotice(const QString &name)
@@ -132,7 +132,7 @@ bool MessageKeeper::keepUnreadFileAside()
     if (aside.name.isEmpty())
         return true;
     qCWarning(lcFiles) << "kept the unread message file as" << aside.name;
-    tellUnasked(m_window, keptAsideNotice(aside.name), kTitle);
+    tellUnasked(m_window, keptAsideNotice(aside.name), kKeptTitle);
     return true;
 }
 
@@ -143,7 +143,7 @@ void MessageKeeper::writeFailed(const QString &error)
     m_failing = true;
     if (!m_failureTold) {
         m_failureTold = true;
-        tellUnasked(m_window, kCannotKeepNotice, kTitle);
+        tellUnasked(m_window, kCannotKeepNotice, kKeptTitle);
     }
 }
 

@@ -36,6 +36,11 @@ function(pelumo_layer target folder)
     set(PELUMO_LAYER_KIND STATIC)
   endif()
   add_library(${target} ${PELUMO_LAYER_KIND} ${sources})
+  # A layer's files are compiled eight to a unit: most of a file's compile
+  # time is Qt's headers (2.5 of 3.5 CPU seconds for a typical app/ file),
+  # read once a unit instead of once a file. Names at file scope must
+  # therefore differ within a layer.
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   pelumo_expose_headers(${target} ${folder})
   target_link_libraries(${target} PUBLIC ${ARGN})
 endfunction()
