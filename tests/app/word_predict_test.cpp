@@ -6,6 +6,7 @@
 #include "platform/AppPaths.h"
 #include "prediction/PredictionFiles.h"
 #include "prediction/core/KanaText.h"
+#include <QFileInfo>
 
 using namespace pelumo;
 using namespace pelumo::test;
@@ -154,7 +155,10 @@ private slots:
         putLearnt(t, {"おはよう"});
         frmTalk &w = t.start();
         const TypedText afterOhayou{{}, QStringLiteral("おはよう")};
-        QTRY_VERIFY_WITH_TIMEOUT(!w.wordPredictor().predict(afterOhayou, 0).words.isEmpty(), 20000);
+        // Built without libkkc-data there are no next words to wait for.
+        const bool nextWords = !lexiconPath().isEmpty() && QFileInfo::exists(nextWordsPath(lexiconPath()));
+        if (nextWords)
+            QTRY_VERIFY_WITH_TIMEOUT(!w.wordPredictor().predict(afterOhayou, 0).words.isEmpty(), 20000);
         typeOha(w);
         QCOMPARE(w.cmdWord[0]->caption(), QStringLiteral("おはよう"));
         TestWindow::tap(w.cmdWord[0]);
@@ -165,6 +169,11 @@ private slots:
         for (const Completion &c : w.wordPredictor().predict(afterOhayou, 0).words)
             next << c.word;
         QCOMPARE(shownWords(w), next);
+        if (!nextWords) {
+            TestWindow::tap(w.panel->cmdUndo);
+            QCOMPARE(w.message->text(), QStringLiteral("おは_"));
+            return;
+        }
         const QString word = next.front();
         TestWindow::tap(w.cmdWord[0]);
         QCOMPARE(w.message->text(), QStringLiteral("おはよう") + word + u'_');
