@@ -1,6 +1,7 @@
-// Prediction: with 単語予測 on, up to six words that complete the kana typed
-// stand in the side panel in place of the quick phrases, and a touch on one
-// puts it in place of those kana; with 予測の色 on, the likely next kana are
+// Prediction: with 単語予測 on, up to six words that complete the kana typed,
+// or that are likely after the phrase just written, stand in the side panel
+// in place of the quick phrases, and a touch on one puts it in place of
+// those kana (or at the caret); with 予測の色 on, the likely next kana are
 // tinted on the board and offered first under scanning. Both change only
 // after an entry. The lexicon is read on a thread of its own after the first
 // paint, once either setting is on, and so are the words of the user's
@@ -94,10 +95,10 @@ void frmTalk::applyPrediction()
         qWarning().noquote() << "learnt words not read:" << learnt.errorString;
     predictor.setUserWords(learnt.words);
     if (const QString path = lexiconPath(); !path.isEmpty())
-        loadLexiconInBackground(path, this, [this](std::shared_ptr<const Lexicon> lexicon,
-                                                   std::shared_ptr<const KanaNgram> gram) {
-            if (lexicon)
-                predictor.setLexicon(std::move(lexicon), std::move(gram));
+        loadLexiconInBackground(path, this, [this](BaseLexicon base) {
+            if (base.lexicon)
+                predictor.setLexicon(std::move(base.lexicon), std::move(base.gram));
+            predictor.setNextWords(std::move(base.next));
         });
     // The user's writing as it stands now; what is written later is learnt
     // as it is read aloud.
@@ -123,7 +124,7 @@ void frmTalk::predictAfterEntry()
     const QString text = message->text();
     const int caret = message->selStart();
     const bool atEnd = text.endsWith(kEndMarker) && caret == text.size() - 1;
-    showPrediction(atEnd ? predictor.predict(typedRun(text, caret), nowSeconds()) : Prediction());
+    showPrediction(atEnd ? predictor.predict(typedText(text, caret), nowSeconds()) : Prediction());
 }
 
 void frmTalk::showPrediction(const Prediction &p)
@@ -151,8 +152,9 @@ void frmTalk::showPrediction(const Prediction &p)
     scanning->refreshSoon();
 }
 
-// The word in place of the kana it completes, the end marker kept and the
-// highlight after the word: one step for 元に戻す. A word that no longer
+// The word in place of the kana it completes (a next word, which replaces
+// none, at the caret), the end marker kept and the highlight after the
+// word: one step for 元に戻す. A word that no longer
 // fits the message (edited since) does nothing.
 void frmTalk::cmdWord_Click(int index)
 {
@@ -169,8 +171,8 @@ void frmTalk::cmdWord_Click(int index)
     message->focus();
     message->selectNextIfCaret();
     // The word ends there: what comes next begins a word of its own, so no
-    // tail of it is completed.
-    showPrediction(predictor.predict(QStringView(), nowSeconds()));
+    // tail of it is completed; the words likely after it are offered.
+    showPrediction(predictor.predict(TypedText{{}, typedRun(message->text(), message->selStart())}, nowSeconds()));
 }
 
 // Every message read aloud: its words and phrases, as MeCab splits and

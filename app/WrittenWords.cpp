@@ -1,28 +1,21 @@
 #include "app/WrittenWords.h"
 #include "phrasebook/core/DiaryFile.h"
+#include "platform/Background.h"
 #include "platform/core/TextFile.h"
+#include "prediction/PredictionFiles.h"
 #include "prediction/core/KanaText.h"
 #include "prediction/core/UserWords.h"
 #include "speech/core/MecabTagger.h"
 #include <QHash>
-#include <QLoggingCategory>
-#include <QMetaObject>
-#include <QPointer>
-#include <QThread>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace pelumo {
 namespace {
-
-Q_LOGGING_CATEGORY(lcWritten, "pelumo.prediction")
 
 QStringList diaryTexts(const QString &path)
 {
     const TextFileContent file = readTextLines(path);
     if (file.status != TextFileContent::Ok) {
-        qCInfo(lcWritten).noquote() << "diary not read for prediction:" << path << file.errorString;
+        qCInfo(lcPrediction).noquote() << "diary not read for prediction:" << path << file.errorString;
         return {};
     }
     QStringList texts;
@@ -59,29 +52,22 @@ QStringList readingsToLearn(const MecabTagger &tagger, const QString &text)
 
 void readWrittenWordsInBackground(QStringList texts, QString diaryPath, QObject *context, WrittenWordsRead done)
 {
-    QPointer<QObject> receiver(context);
-    QThread *thread = QThread::create([texts = std::move(texts), diaryPath, receiver, done = std::move(done)]() mutable {
+    runInBackground(QStringLiteral("written words"), context,
+                    [texts = std::move(texts), diaryPath, done = std::move(done)]() mutable -> HandBack {
         QString error;
         const std::unique_ptr<MecabTagger> tagger = MecabTagger::open(QString::fromLatin1(kIpadicUtf8Dir), &error);
         if (!tagger) {
-            qCWarning(lcWritten).noquote() << "the user's writing not read for prediction, no MeCab:" << error;
-            return;
+            qCWarning(lcPrediction).noquote() << "the user's writing not read for prediction, no MeCab:" << error;
+            return {};
         }
         if (!diaryPath.isEmpty())
             texts += diaryTexts(diaryPath);
         const std::shared_ptr<const Lexicon> words = countWords(*tagger, texts);
         const auto gram = std::make_shared<const KanaNgram>(KanaNgram::of(*words));
-        qCInfo(lcWritten) << "the user's writing:" << texts.size() << "texts," << words->size() << "words";
+        qCInfo(lcPrediction) << "the user's writing:" << texts.size() << "texts," << words->size() << "words";
         texts.clear();
-#if defined(__GLIBC__)
-        malloc_trim(0);
-#endif
-        if (receiver)
-            QMetaObject::invokeMethod(receiver, [done, words, gram] { done(words, gram); }, Qt::QueuedConnection);
+        return [done, words, gram] { done(words, gram); };
     });
-    thread->setObjectName(QStringLiteral("written words"));
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::LowPriority);
 }
 
 } // namespace pelumo

@@ -9,7 +9,8 @@
 // learnt from the sentences themselves. The words are offered, as under
 // scanning in the program, only when one is worth a step; a word is taken
 // whenever one that is shown finishes at least two kana of what is to be
-// typed.
+// typed. After a space or a word taken, the words offered are those likely
+// after the phrase before (next words, as the program offers them).
 #include "Stats.h"
 #include "access/core/ScanOrders.h"
 #include "access/core/Scanner.h"
@@ -243,6 +244,13 @@ std::pair<int, int> boardPlace(const Cells &board, QChar kana)
     return {-1, -1};
 }
 
+// What the predictor is asked at position: as the program asks, after a
+// word taken the phrase that ends with it, and no tail of it to complete.
+TypedText typedAt(QStringView sentence, int position, bool wordTaken)
+{
+    return wordTaken ? TypedText{{}, typedRun(sentence, position)} : typedText(sentence, position);
+}
+
 // The board as the user sees it after an entry: the word buttons and the
 // likely next kana for what stands before the caret.
 LetterBoardFacts boardFacts(const Cells &board, const Order &order, const Prediction &p)
@@ -271,8 +279,10 @@ Tally typeAll(const QStringList &sentences, const Order &order, const Predictor 
     for (const QString &line : sentences) {
         QString sentence = line;
         sentence.replace(QChar(0x3000), u' ');
+        bool wordTaken = false;
         for (int i = 0; i < sentence.size();) {
-            const Prediction p = predicting ? predictor.predict(typedRun(sentence, i), 0) : Prediction();
+            const Prediction p = predicting ? predictor.predict(typedAt(sentence, i, wordTaken), 0) : Prediction();
+            wordTaken = false;
             s.setTable(letterBoardOrder(boardFacts(board, order, p)), now);
             const auto [word, gain] = order.words && Predictor::worthAScanStep(p.words) ? usefulWord(p, QStringView(sentence).sliced(i))
                                                   : std::pair<int, int>{-1, 0};
@@ -280,6 +290,7 @@ Tally typeAll(const QStringList &sentences, const Order &order, const Predictor 
                 t.characters += gain;
                 ++t.words;
                 i += gain;
+                wordTaken = true;
                 continue;
             }
             typeCharacter(s, board, order, QString(sentence[i]), now, t);
@@ -299,11 +310,13 @@ std::pair<int, int> touches(const QStringList &sentences, const Predictor &predi
     QElapsedTimer clock;
     for (const QString &sentence : sentences) {
         without += int(sentence.size());
+        bool wordTaken = false;
         for (int i = 0; i < sentence.size(); ++with) {
             clock.start();
-            const Prediction p = predictor.predict(typedRun(sentence, i), 0);
+            const Prediction p = predictor.predict(typedAt(sentence, i, wordTaken), 0);
             predictTimes.add(clock.nsecsElapsed() / 1e6);
             const auto [word, gain] = usefulWord(p, QStringView(sentence).sliced(i));
+            wordTaken = word >= 0;
             i += word >= 0 ? gain : 1;
         }
     }
@@ -319,11 +332,15 @@ std::vector<Row> measureKanaCost(const QString &sentencesFile)
     const QStringList sentences = loadSentences(path);
     Predictor predictor;
     const QString lexicon = lexiconPath();
-    QFile lexiconFile(lexicon);
-    if (!lexicon.isEmpty() && lexiconFile.open(QIODevice::ReadOnly))
-        predictor.setLexicon(std::make_shared<const Lexicon>(Lexicon::fromText(QString::fromUtf8(lexiconFile.readAll()))));
+    BaseLexicon base = lexicon.isEmpty() ? BaseLexicon() : readBaseLexicon(lexicon);
+    if (base.lexicon)
+        predictor.setLexicon(std::move(base.lexicon), std::move(base.gram));
     else
         std::printf("no lexicon: the prediction rows predict nothing\n");
+    if (base.next)
+        predictor.setNextWords(std::move(base.next));
+    else
+        std::printf("no next words: none are offered after a phrase\n");
     std::vector<Row> rows;
     std::printf("%-44s %10s %10s %10s %8s %6s\n", "order (ScanTime 1000 ms, InputMode 1)", "steps/kana",
                 "press/kana", "kana/min", "missing", "words");

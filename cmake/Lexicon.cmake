@@ -18,6 +18,7 @@ if(PELUMO_IPADIC_CSV)
   target_link_libraries(pelumo-make-lexicon PRIVATE pelumo_prediction_core)
   set(model_args "")
   set(model_files "")
+  set(next_words "")
   if(PELUMO_MARISA AND PELUMO_MARISA_INCLUDE AND EXISTS ${PELUMO_KKC_MODEL}/data.2gram)
     target_sources(pelumo-make-lexicon PRIVATE prediction/tool/KkcModel.cpp)
     target_compile_definitions(pelumo-make-lexicon PRIVATE PELUMO_WITH_KKC)
@@ -25,16 +26,18 @@ if(PELUMO_IPADIC_CSV)
     target_link_libraries(pelumo-make-lexicon PRIVATE ${PELUMO_MARISA})
     set(model_args --kkc ${PELUMO_KKC_MODEL})
     set(model_files ${PELUMO_KKC_MODEL}/data.1gram.index ${PELUMO_KKC_MODEL}/data.1gram ${PELUMO_KKC_MODEL}/data.2gram)
+    # The phrases likely after each common word, made from the same model.
+    set(next_words ${CMAKE_BINARY_DIR}/share/pelumo/next-words.txt)
   else()
     message(WARNING "libkkc-data or libmarisa not found: the prediction lexicon is weighted by mecab-ipadic's costs")
   endif()
-  add_custom_command(OUTPUT ${PELUMO_LEXICON}
+  add_custom_command(OUTPUT ${PELUMO_LEXICON} ${next_words}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/pelumo
                      COMMAND pelumo-make-lexicon ${PELUMO_LEXICON} ${model_args} ${PELUMO_IPADIC_CSV}
                      DEPENDS pelumo-make-lexicon ${PELUMO_IPADIC_CSV} ${model_files}
                      COMMENT "Making the prediction lexicon")
   add_custom_target(pelumo_lexicon ALL DEPENDS ${PELUMO_LEXICON})
-  install(FILES ${PELUMO_LEXICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/pelumo)
+  install(FILES ${PELUMO_LEXICON} ${next_words} DESTINATION ${CMAKE_INSTALL_DATADIR}/pelumo)
 else()
   message(WARNING "mecab-ipadic's source entries not found: no base lexicon for prediction")
 endif()

@@ -1,15 +1,10 @@
 #include "prediction/PredictionFiles.h"
 #include "platform/AppPaths.h"
+#include "platform/Background.h"
 #include "platform/core/RegularFile.h"
+#include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
-#include <QMetaObject>
-#include <QPointer>
 #include <QSaveFile>
-#include <QThread>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 Q_LOGGING_CATEGORY(lcPrediction, "pelumo.prediction")
 
@@ -17,7 +12,21 @@ namespace pelumo {
 namespace {
 
 constexpr qint64 kLexiconLimit = 16 * 1024 * 1024;
+constexpr qint64 kNextWordsLimit = 8 * 1024 * 1024;
 constexpr qint64 kLearntLimit = 4 * 1024 * 1024;
+
+std::shared_ptr<const NextWords> readNextWords(const QString &path)
+{
+    const FileBytes file = readRegularFile(path, kNextWordsLimit);
+    if (file.status != FileBytes::Ok) {
+        qCWarning(lcPrediction) << "next words not read:" << path << file.errorString;
+        return {};
+    }
+    int skipped = 0;
+    auto next = std::make_shared<const NextWords>(NextWords::fromText(QString::fromUtf8(file.bytes), &skipped));
+    qCInfo(lcPrediction) << "next words" << path << next->size() << "words," << skipped << "lines skipped";
+    return next;
+}
 
 } // namespace
 
@@ -29,32 +38,33 @@ QString lexiconPath()
     return {};
 }
 
+QString nextWordsPath(const QString &lexiconPath)
+{
+    return QFileInfo(lexiconPath).dir().filePath(QStringLiteral("next-words.txt"));
+}
+
+BaseLexicon readBaseLexicon(const QString &path)
+{
+    BaseLexicon base;
+    const FileBytes file = readRegularFile(path, kLexiconLimit);
+    if (file.status != FileBytes::Ok) {
+        qCWarning(lcPrediction) << "lexicon not read:" << path << file.errorString;
+        return base;
+    }
+    int skipped = 0;
+    base.lexicon = std::make_shared<const Lexicon>(Lexicon::fromText(QString::fromUtf8(file.bytes), &skipped));
+    base.gram = std::make_shared<const KanaNgram>(KanaNgram::of(*base.lexicon));
+    qCInfo(lcPrediction) << "lexicon" << path << base.lexicon->size() << "words," << skipped << "lines skipped";
+    base.next = readNextWords(nextWordsPath(path));
+    return base;
+}
+
 void loadLexiconInBackground(const QString &path, QObject *context, LexiconLoaded done)
 {
-    QPointer<QObject> receiver(context);
-    QThread *thread = QThread::create([path, receiver, done = std::move(done)] {
-        std::shared_ptr<const Lexicon> lexicon;
-        std::shared_ptr<const KanaNgram> gram;
-        const FileBytes file = readRegularFile(path, kLexiconLimit);
-        if (file.status == FileBytes::Ok) {
-            int skipped = 0;
-            lexicon = std::make_shared<const Lexicon>(Lexicon::fromText(QString::fromUtf8(file.bytes), &skipped));
-            gram = std::make_shared<const KanaNgram>(KanaNgram::of(*lexicon));
-            qCInfo(lcPrediction) << "lexicon" << path << lexicon->size() << "words," << skipped << "lines skipped";
-#if defined(__GLIBC__)
-            // The file's text and the words on their way (some 10 MB) are
-            // freed, but this thread's heap would keep them resident.
-            malloc_trim(0);
-#endif
-        } else {
-            qCWarning(lcPrediction) << "lexicon not read:" << path << file.errorString;
-        }
-        if (receiver)
-            QMetaObject::invokeMethod(receiver, [done, lexicon, gram] { done(lexicon, gram); }, Qt::QueuedConnection);
+    runInBackground(QStringLiteral("lexicon"), context, [path, done = std::move(done)]() -> HandBack {
+        BaseLexicon base = readBaseLexicon(path);
+        return [done, base = std::move(base)] { done(base); };
     });
-    thread->setObjectName(QStringLiteral("lexicon"));
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::LowPriority);
 }
 
 QString learntWordsPath()

@@ -5,21 +5,36 @@
 // kill leaves either the old file or the new one.
 #include "prediction/core/KanaNgram.h"
 #include "prediction/core/Lexicon.h"
+#include "prediction/core/NextWords.h"
 #include "prediction/core/UserWords.h"
+#include <QLoggingCategory>
 #include <QString>
 #include <functional>
 #include <memory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcPrediction)   // pelumo.prediction
 
 namespace pelumo {
 
 // The first of the places that holds a lexicon file (the build tree's,
 // then the installed one), or an empty text.
 QString lexiconPath();
+// The next words' file made with it, beside it.
+QString nextWordsPath(const QString &lexiconPath);
 
-// Reads the lexicon at path on a new thread, makes its n-gram there too, and
-// hands both to done on the thread of context (null when the file cannot be
-// read; the reason goes to the log).
-using LexiconLoaded = std::function<void(std::shared_ptr<const Lexicon>, std::shared_ptr<const KanaNgram>)>;
+// The base lexicon with its n-gram, and the phrases likely after each word.
+struct BaseLexicon {
+    std::shared_ptr<const Lexicon> lexicon;   // null when its file cannot be read
+    std::shared_ptr<const KanaNgram> gram;
+    std::shared_ptr<const NextWords> next;    // null when its file cannot be read
+};
+// Reads the lexicon at path and the next words beside it (the reasons of
+// what could not be read go to the log).
+BaseLexicon readBaseLexicon(const QString &path);
+
+// readBaseLexicon on a thread of its own, the result handed to done on the
+// thread of context.
+using LexiconLoaded = std::function<void(BaseLexicon)>;
 void loadLexiconInBackground(const QString &path, QObject *context, LexiconLoaded done);
 
 // userDataFolder()/learnt-words.txt

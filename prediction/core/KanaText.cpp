@@ -36,6 +36,18 @@ QString typedRun(QStringView message, int position)
     return message.sliced(start, end - start).toString();
 }
 
+TypedText typedText(QStringView message, int position)
+{
+    TypedText typed{typedRun(message, position), {}};
+    int at = qBound(0, position, int(message.size())) - int(typed.run.size());
+    const int runStart = at;
+    while (at > 0 && (message.at(at - 1) == u' ' || message.at(at - 1) == QChar(0x3000)))
+        --at;
+    if (at < runStart)
+        typed.before = typedRun(message, at);
+    return typed;
+}
+
 QChar boardKana(QChar ch)
 {
     // The small kana stand just before their full-size forms, except ゎ.

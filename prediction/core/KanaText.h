@@ -15,6 +15,15 @@ QString toHiragana(QStringView text);
 // at position (the caret, where the end marker stands).
 QString typedRun(QStringView message, int position);
 
+// What stands before the caret, for prediction: the run being typed, and
+// the phrase written before it (the kana run before the run when only
+// spaces come between; empty otherwise).
+struct TypedText {
+    QString run;
+    QString before;
+};
+TypedText typedText(QStringView message, int position);
+
 // The board cell a kana is typed from: its plain, full-size form (が → か,
 // ょ → よ, ぱ → は); other characters as they are.
 QChar boardKana(QChar ch);

@@ -33,6 +33,25 @@ bool better(const Ranked &a, const Ranked &b)
 constexpr double kPrefixShare = 0.5;
 // The user's own n-gram beside the lexicon's, once there is one.
 constexpr double kUserGramShare = 0.5;
+// A word's chance after the phrase before, beside its share of the words
+// that begin with the same kana, when the phrase before offers some of them.
+constexpr double kContextShare = 0.5;
+// A phrase ends at a tail of the run this long at least (one kana ends
+// some word nearly always), or at the whole run.
+constexpr qsizetype kShortestTailPhrase = 2;
+
+// The context's phrases that begin with key, and their sum.
+std::pair<std::vector<NextPhraseView>, double> phrasesBeginning(std::span<const NextPhraseView> context, QStringView key)
+{
+    std::vector<NextPhraseView> out;
+    double total = 0;
+    for (const NextPhraseView &n : context)
+        if (n.reading.startsWith(key)) {
+            out.push_back(n);
+            total += n.chance;
+        }
+    return {std::move(out), total};
+}
 
 } // namespace
 
@@ -43,8 +62,14 @@ bool Predictor::worthAScanStep(const QList<Completion> &words)
 
 Predictor::Predictor()
     : m_base(std::make_shared<Lexicon>()), m_baseGram(std::make_shared<KanaNgram>()),
-      m_written(std::make_shared<Lexicon>()), m_writtenGram(std::make_shared<KanaNgram>())
+      m_written(std::make_shared<Lexicon>()), m_writtenGram(std::make_shared<KanaNgram>()),
+      m_next(std::make_shared<NextWords>())
 {
+}
+
+void Predictor::setNextWords(std::shared_ptr<const NextWords> next)
+{
+    m_next = next ? std::move(next) : std::make_shared<NextWords>();
 }
 
 void Predictor::setLexicon(std::shared_ptr<const Lexicon> base, std::shared_ptr<const KanaNgram> gram)
@@ -84,7 +109,8 @@ void Predictor::rebuildUserGram()
         m_userGram.add(w.reading, w.uses);
 }
 
-void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &out) const
+double Predictor::addCompletions(QStringView key, std::span<const NextPhraseView> context, qint64 now,
+                                 QList<Completion> &out) const
 {
     std::vector<Ranked> found;
     for (const UserWord &w : m_user.words())
@@ -94,23 +120,33 @@ void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &o
         if (m_written->reading(i).size() > key.size())
             found.push_back({m_written->reading(i), kWrittenUse * m_written->weight(i), 0});
     });
-    double total = 0;
+    double total = 0, itself = 0;
     m_base->forEachWithPrefix(key, [&](int i) {
         const QStringView reading = m_base->reading(i);
         total += m_base->weight(i);
         if (reading.size() > key.size())
             found.push_back({reading, 0, m_base->weight(i)});
+        else
+            itself = m_base->weight(i);
     });
-    for (Ranked &r : found)
-        if (r.user == 0)
-            r.share = r.base / total;
+    const auto [after, afterTotal] = phrasesBeginning(context, key);
+    const double contextShare = afterTotal > 0 ? kContextShare : 0;
+    for (Ranked &r : found) {
+        if (r.user != 0)
+            continue;
+        r.share = (1 - contextShare) * r.base / total;
+        for (const NextPhraseView &n : after)
+            if (n.reading == r.word)
+                r.share += contextShare * n.chance / afterTotal;
+        r.base = r.share;
+    }
     // Only the best few can be offered, even after the ones already there
     // are passed over: a run of one kana begins thousands of words.
     const auto kept = found.begin() + std::min<qsizetype>(qsizetype(found.size()), 8 * Predictor::kMaxWords);
     std::partial_sort(found.begin(), kept, found.end(), better);
     for (const Ranked &r : std::span(found.begin(), kept)) {
         if (out.size() >= Predictor::kMaxWords)
-            return;
+            break;
         const bool known = std::any_of(out.begin(), out.end(), [&](const Completion &c) {
             return c.word == r.word && c.replaced == key.size();
         });
@@ -120,6 +156,23 @@ void Predictor::addCompletions(QStringView key, qint64 now, QList<Completion> &o
         if (!known && !same)
             out.push_back({r.word.toString(), int(key.size()), r.share});
     }
+    return total > 0 ? itself / total : 0;
+}
+
+// The phrases likely after phrase, each where its chance puts it among the
+// words already there (whose order stays), the last ones falling off.
+void Predictor::addNextWords(QStringView phrase, double ends, QList<Completion> &out) const
+{
+    for (const NextPhraseView &n : m_next->after(phrase)) {
+        const Completion next{n.reading.toString(), 0, ends * n.chance};
+        if (std::any_of(out.begin(), out.end(), [&](const Completion &c) { return c.word == next.word && c.replaced == 0; }))
+            continue;
+        const auto at = std::find_if(out.begin(), out.end(), [&](const Completion &c) { return c.share < next.share; });
+        if (at - out.begin() < kMaxWords)
+            out.insert(at, next);
+    }
+    if (out.size() > kMaxWords)
+        out.resize(kMaxWords);
 }
 
 // Among the words that begin with run: the share of each kana after it.
@@ -201,14 +254,35 @@ QList<NextKana> Predictor::mostLikely(const QHash<QChar, double> &chances, int c
     return out;
 }
 
-Prediction Predictor::predict(QStringView run, qint64 now) const
+Prediction Predictor::predict(const TypedText &typed, qint64 now) const
 {
+    const QStringView run = typed.run;
     const QStringView key = run.size() > kLongestRun ? run.last(kLongestRun) : run;
     Prediction p;
-    // The whole run first; when it is more than one word, its later parts.
-    for (qsizetype start = 0; start < key.size() && p.words.size() < kMaxWords; ++start)
-        if (canBeginWord(key.at(start)))
-            addCompletions(key.sliced(start), now, p.words);
+    // Where the run ends a phrase, and how likely it ends there: after a
+    // space or a word taken, surely.
+    QStringView ended = run.isEmpty() ? QStringView(typed.before) : QStringView();
+    double ends = run.isEmpty() ? 1 : 0;
+    // The whole run first; when it is more than one word, its later parts,
+    // each after the phrase before it.
+    for (qsizetype start = 0; start < key.size(); ++start) {
+        if (!canBeginWord(key.at(start)))
+            continue;
+        const QStringView tail = key.sliced(start);
+        const QStringView before = start == 0 && key.size() == run.size() ? QStringView(typed.before)
+                                                                          : run.first(run.size() - tail.size());
+        // Once the words are full, a tail is looked at only for a phrase it may end.
+        if (p.words.size() >= kMaxWords && (!ended.isEmpty() || tail.size() < kShortestTailPhrase))
+            break;
+        const std::vector<NextPhraseView> context = m_next->after(before);
+        const double itself = addCompletions(tail, context, now, p.words);
+        if (ended.isEmpty() && itself > 0 && (start == 0 || tail.size() >= kShortestTailPhrase)) {
+            ended = tail;
+            ends = itself;
+        }
+    }
+    if (!ended.isEmpty())
+        addNextWords(ended, ends, p.words);
     const QHash<QChar, double> forms = nextKana(key);
     QHash<QChar, double> cells;
     for (auto it = forms.cbegin(); it != forms.cend(); ++it)

@@ -3,11 +3,16 @@
 // word boundary: the words that complete it and the kana likely to follow.
 // Two sources: the base lexicon, and the user's own words, which always come
 // first (a word the user has written is ranked above every word that only
-// the lexicon knows).
+// the lexicon knows). The phrase written before (the context) ranks the
+// lexicon's words after it and, where a phrase ends, offers the phrases
+// likely to follow it.
 #include "prediction/core/KanaNgram.h"
+#include "prediction/core/KanaText.h"
 #include "prediction/core/Lexicon.h"
+#include "prediction/core/NextWords.h"
 #include "prediction/core/UserWords.h"
 #include <memory>
+#include <span>
 
 namespace pelumo {
 
@@ -20,12 +25,15 @@ struct NextKana {
     bool operator==(const NextKana &) const = default;
 };
 
-// A word that completes the last `replaced` kana before the caret.
+// A word that completes the last `replaced` kana before the caret; with
+// replaced 0, a next word, inserted at the caret.
 struct Completion {
     QString word;
     int replaced = 0;
     // How likely it is the word meant, 0 to 1: its share of the lexicon's
-    // words that begin with the same kana; 1 for the user's own words.
+    // words that begin with the same kana, mixed with its chance after the
+    // phrase before; for a next word, the chance that a phrase ends at the
+    // caret times its chance after that phrase; 1 for the user's own words.
     double share = 0;
     bool operator==(const Completion &) const = default;
 };
@@ -65,20 +73,28 @@ public:
     // with the words learnt, a written time counting kWrittenUse of a use.
     void setWrittenWords(std::shared_ptr<const Lexicon> written, std::shared_ptr<const KanaNgram> gram = {});
     static constexpr double kWrittenUse = 0.5;
+    // The phrases likely after each word, from the base lexicon's model.
+    void setNextWords(std::shared_ptr<const NextWords> next);
     const UserWords &userWords() const { return m_user; }
     void learn(const QStringList &readings, qint64 now);
     void forget();
 
-    // The prediction after the kana run (see typedRun); an empty run asks
-    // what begins a word.
-    Prediction predict(QStringView run, qint64 now) const;
+    // The prediction after the kana run (see typedText), the phrase before
+    // it ranking the words; an empty run asks what begins a word, or, after
+    // a phrase, what follows it.
+    Prediction predict(const TypedText &typed, qint64 now) const;
+    Prediction predict(QStringView run, qint64 now) const { return predict(TypedText{run.toString(), {}}, now); }
 
     // The count likeliest, levelled by rank (the rest Low).
     static QList<NextKana> mostLikely(const QHash<QChar, double> &chances, int count);
 
 private:
     void rebuildUserGram();
-    void addCompletions(QStringView key, qint64 now, QList<Completion> &out) const;
+    // Returns the chance that a phrase ends at the key: the lexicon's weight
+    // of the key itself among the words that begin with it.
+    double addCompletions(QStringView key, std::span<const NextPhraseView> context, qint64 now,
+                          QList<Completion> &out) const;
+    void addNextWords(QStringView phrase, double ends, QList<Completion> &out) const;
     QHash<QChar, double> nextKana(QStringView run) const;
     QHash<QChar, double> prefixChances(QStringView run, bool user) const;
 
@@ -87,6 +103,7 @@ private:
     UserWords m_user;
     std::shared_ptr<const Lexicon> m_written;
     std::shared_ptr<const KanaNgram> m_writtenGram;
+    std::shared_ptr<const NextWords> m_next;
     KanaNgram m_userGram;   // made from m_user whenever it changes
 };
 

@@ -5,12 +5,16 @@
 // (mecab-ipadic's *.csv, EUC-JP): every reading with the weight of its
 // spellings' costs (all of the dictionary's 98,000 readings fit under
 // kMaxReadings), which rank words by their class more than by their use.
+// With the word model it also writes next-words.txt beside OUT.txt: the
+// phrases likely after each common word (NextWords' file form).
 //   pelumo-make-lexicon OUT.txt [--kkc MODEL_DIR] IN.csv...
 #ifdef PELUMO_WITH_KKC
 #include "KkcModel.h"
 #endif
 #include "prediction/core/IpadicEntry.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -56,6 +60,17 @@ bool readEntries(const char *path, std::map<QString, double> &weights)
     return true;
 }
 
+bool writeFile(const QString &path, const QString &text)
+{
+    QSaveFile out(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        std::fprintf(stderr, "pelumo-make-lexicon: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 std::optional<std::vector<LexiconWord>> ipadicWords(char **csv, int count)
 {
     std::map<QString, double> weights;
@@ -89,7 +104,7 @@ std::optional<QSet<QString>> namesOnly(char **csv, int count)
     return names.subtract(others);
 }
 
-std::optional<std::vector<LexiconWord>> kkcPhrases(const char *dir, char **csv, int count)
+std::optional<std::vector<LexiconWord>> kkcPhrases(const char *dir, char **csv, int count, const QString &nextWordsPath)
 {
     const std::optional<QSet<QString>> names = namesOnly(csv, count);
     if (!names)
@@ -102,10 +117,12 @@ std::optional<std::vector<LexiconWord>> kkcPhrases(const char *dir, char **csv, 
     }
     ChainLimits limits;
     limits.kept = kMaxReadings;
+    if (!writeFile(nextWordsPath, NextWords(nextPhrasesOf(*model, limits)).toText()))
+        return std::nullopt;
     return phrasesOf(*model, limits);
 }
 #else
-std::optional<std::vector<LexiconWord>> kkcPhrases(const char *, char **, int)
+std::optional<std::vector<LexiconWord>> kkcPhrases(const char *, char **, int, const QString &)
 {
     std::fprintf(stderr, "pelumo-make-lexicon: built without libkkc-data's model\n");
     return std::nullopt;
@@ -121,15 +138,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: pelumo-make-lexicon OUT.txt [--kkc MODEL_DIR] IN.csv...\n");
         return 2;
     }
-    std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(argv[3], argv + 4, argc - 4)
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString nextWords = QFileInfo(out).dir().filePath(QStringLiteral("next-words.txt"));
+    std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(argv[3], argv + 4, argc - 4, nextWords)
                                                         : ipadicWords(argv + 2, argc - 2);
-    if (!words)
-        return 1;
-    QSaveFile out(QString::fromLocal8Bit(argv[1]));
-    const QByteArray bytes = Lexicon(std::move(*words)).toText().toUtf8();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        std::fprintf(stderr, "pelumo-make-lexicon: cannot write %s\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return words && writeFile(out, Lexicon(std::move(*words)).toText()) ? 0 : 1;
 }

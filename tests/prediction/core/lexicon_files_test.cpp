@@ -76,6 +76,70 @@ private slots:
         QCOMPARE(got, heaviest);
     }
 
+    // Faults: a phrase of one kana offered (が after みず); an attached word
+    // not offered as the next phrase (たい after のみ, typed apart); a name
+    // (never beginning a phrase) offered; an ending not marked as one (が);
+    // homophones not weighted by their shares; a phrase's chain not counted
+    // (のみたい and のみ each the whole chance of のみ); the bounds on words
+    // and phrases dropping the commonest.
+    void nextPhrases_data()
+    {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("phrases");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("every word") << 10 << 8
+            << "+が\tのみたい 0.0631\tのみ 0.0369\tいく 0.01\n"
+               "のみ\tたい 0.631\n"
+               "みず\tのみたい 0.0198\tのみ 0.0116\tいく 0.00313\n";
+        QTest::newRow("the commonest word") << 1 << 8 << "+が\tのみたい 0.0631\tのみ 0.0369\tいく 0.01\n";
+        QTest::newRow("one phrase each") << 10 << 1 << "+が\tのみたい 0.0631\nのみ\tたい 0.631\nみず\tのみたい 0.0198\n";
+    }
+    void nextPhrases()
+    {
+        QFETCH(int, words);
+        QFETCH(int, phrases);
+        QFETCH(QString, table);
+        // 0 みず 1 が 2 のみ 3 たい 4 いく 5 みず (a rarer homophone) 6 たろう (a name)
+        WordModel model;
+        model.words = {{"みず", -2}, {"が", -1, true}, {"のみ", -3}, {"たい", -2, true},
+                       {"いく", -2.5}, {"みず", -4}, {"たろう", -99}};
+        model.next = {{{1, -0.3}, {2, -1.5}}, {{2, -1}, {4, -2}, {6, -0.5}}, {{3, -0.2}}, {}, {}, {{4, -0.5}}, {}};
+        NextLimits limits;
+        limits.words = size_t(words);
+        limits.phrases = size_t(phrases);
+        QCOMPARE(NextWords(nextPhrasesOf(model, {}, limits)).toText(), table);
+    }
+
+    // Faults: a damaged line (no chance, a chance above 1, no word) taken;
+    // the shortest tail looked up instead of the longest; a phrase longer
+    // than a word finding nothing; a word that is no ending found at the
+    // end of a longer phrase (よう in おはよう).
+    void nextWordsFile()
+    {
+        int skipped = 0;
+        const NextWords next = NextWords::fromText(u"+が\tのみたい 0.3\tいく 0.1\n"
+                                                   u"+みたい\tです 0.5\n"
+                                                   u"+たい\tです 0.2\n"
+                                                   u"よう\tすい 0.2\n"
+                                                   u"を\tください\n"
+                                                   u"に\tいく 1.5\n"
+                                                   u"\tいく 0.5\n", &skipped);
+        QCOMPARE(skipped, 3);
+        QCOMPARE(next.size(), 4);
+        QCOMPARE(NextWords::fromText(next.toText()).toText(), next.toText());
+        const auto first = [&](QStringView phrase) {
+            const auto after = next.after(phrase);
+            return after.empty() ? QString() : after.front().reading.toString() + u' ' + QString::number(after.front().chance);
+        };
+        QCOMPARE(first(u"みずが"), QStringLiteral("のみたい 0.3"));
+        QCOMPARE(first(u"のみたい"), QStringLiteral("です 0.5"));
+        QCOMPARE(first(u"いきたい"), QStringLiteral("です 0.2"));
+        QCOMPARE(first(u"ながいながいながいが"), QStringLiteral("のみたい 0.3"));
+        QCOMPARE(first(u"みずを"), QString());
+        QCOMPARE(first(u"おはよう"), QString());
+        QCOMPARE(first(u"よう"), QStringLiteral("すい 0.2"));
+    }
+
     // Faults: particles and auxiliaries learnt as words of their own or
     // not joined to the word before them; a phrase running on over a
     // symbol; a word with nothing attached given twice; a particle at the

@@ -16,7 +16,7 @@ std::shared_ptr<const Lexicon> smallLexicon()
         {"おはよう", 90}, {"おはし", 20}, {"おちゃ", 60}, {"おかし", 40}, {"おかね", 50},
         {"おきる", 30}, {"おんがく", 10}, {"おや", 5}, {"おに", 4}, {"おと", 3}, {"お", 500},
         {"ありがとう", 80}, {"あし", 30}, {"いたい", 70}, {"いく", 50}, {"ください", 90},
-        {"がっこう", 80}, {"かさ", 50}, {"ごはん", 40}, {"きょう", 60},
+        {"がっこう", 80}, {"かさ", 50}, {"ごはん", 40}, {"きょう", 60}, {"のはら", 20}, {"のみたい", 5},
     });
 }
 
@@ -99,6 +99,45 @@ private slots:
         if (!learnt.isEmpty())
             p.learn({learnt}, kNow);
         QCOMPARE(Predictor::worthAScanStep(p.predict(run, kNow).words), worth);
+    }
+
+    // Faults: no next words after a space or a phrase the run ends; next
+    // words after a tail of one kana (which ends some word nearly always);
+    // next words put after every completion, or ranked without the chance
+    // that a phrase ends there; the phrase before not ranking the words
+    // after it, before a space or inside the run; a next word that is
+    // likely not worth a scan step.
+    void nextWords_data()
+    {
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("worth");
+        QTest::newRow("after a space") << "" << "みずが" << QStringList{"のみたい/0", "いく/0"} << true;
+        QTest::newRow("nothing before") << "" << "" << QStringList{} << false;
+        QTest::newRow("the run a whole phrase") << "おはよう" << "" << QStringList{"ございます/0"} << true;
+        // お weighs 500 of the 812 of the words that begin with it: きる
+        // 0.15 after it comes to 0.09, between おはよう 0.11 and おちゃ 0.07.
+        QTest::newRow("among the completions by their chance") << "お" << ""
+            << QStringList{"おはよう/1", "きる/0", "おちゃ/1", "おかね/1", "おかし/1", "おきる/1"} << false;
+        QTest::newRow("a tail of one kana ends nothing") << "ごはんお" << ""
+            << QStringList{"おはよう/1", "おちゃ/1", "おかね/1", "おかし/1", "おきる/1", "おはし/1"} << false;
+        QTest::newRow("the phrase before the space ranks") << "の" << "みずが" << QStringList{"のみたい/1", "のはら/1"} << true;
+        QTest::newRow("the phrase before in the run ranks") << "みずがの" << "" << QStringList{"のみたい/1", "のはら/1"} << true;
+        QTest::newRow("no phrase before: by weight") << "の" << "" << QStringList{"のはら/1", "のみたい/1"} << true;
+    }
+    void nextWords()
+    {
+        QFETCH(QString, run);
+        QFETCH(QString, before);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, worth);
+        Predictor p = predictor();
+        p.setNextWords(std::make_shared<const NextWords>(NextWords::fromText(
+            u"+が\tのみたい 0.3\tいく 0.1\nおはよう\tございます 0.6\nお\tきる 0.15\n")));
+        const Prediction got = p.predict(TypedText{run, before}, kNow);
+        QCOMPARE(words(got), expected);
+        QCOMPARE(Predictor::worthAScanStep(got.words), worth);
     }
 
     // Faults: a voiced or small form not counted for its board cell; more
@@ -201,19 +240,27 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("run");
-        QTest::newRow("after a space") << "みずが のみ_" << 6 << "のみ";
-        QTest::newRow("after kanji") << "水がのみ_" << 4 << "がのみ";
-        QTest::newRow("after a mark") << "はい。おは_" << 5 << "おは";
-        QTest::newRow("katakana ends the run") << "テレビを_" << 4 << "を";
-        QTest::newRow("caret inside") << "おはよう_" << 2 << "おは";
-        QTest::newRow("empty") << "" << 0 << "";
+        QTest::addColumn<QString>("before");
+        QTest::newRow("after a space") << "みずが のみ_" << 6 << "のみ" << "みずが";
+        QTest::newRow("after kanji") << "水がのみ_" << 4 << "がのみ" << "";
+        QTest::newRow("after a mark") << "はい。おは_" << 5 << "おは" << "";
+        QTest::newRow("katakana ends the run") << "テレビを_" << 4 << "を" << "";
+        QTest::newRow("caret inside") << "おはよう_" << 2 << "おは" << "";
+        QTest::newRow("empty") << "" << 0 << "" << "";
+        QTest::newRow("the phrase before the spaces") << "みずが　 の_" << 6 << "の" << "みずが";
+        QTest::newRow("nothing typed after a space") << "みずが _" << 4 << "" << "みずが";
+        QTest::newRow("no phrase before a mark") << "はい。_" << 3 << "" << "";
     }
     void kanaText()
     {
         QFETCH(QString, message);
         QFETCH(int, caret);
         QFETCH(QString, run);
+        QFETCH(QString, before);
         QCOMPARE(typedRun(message, caret), run);
+        const TypedText typed = typedText(message, caret);
+        QCOMPARE(typed.run, run);
+        QCOMPARE(typed.before, before);
     }
     void boardCells()
     {
