@@ -31,10 +31,13 @@ if(PELUMO_IPADIC_CSV)
   else()
     message(WARNING "libkkc-data or libmarisa not found: the prediction lexicon is weighted by mecab-ipadic's costs")
   endif()
+  # Greetings, requests and polite endings, which prose rarely holds.
+  set(core_vocabulary ${CMAKE_SOURCE_DIR}/prediction/data/core_vocabulary.txt)
   add_custom_command(OUTPUT ${PELUMO_LEXICON} ${next_words}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/share/pelumo
-                     COMMAND pelumo-make-lexicon ${PELUMO_LEXICON} ${model_args} ${PELUMO_IPADIC_CSV}
-                     DEPENDS pelumo-make-lexicon ${PELUMO_IPADIC_CSV} ${model_files}
+                     COMMAND pelumo-make-lexicon ${PELUMO_LEXICON} --core ${core_vocabulary} ${model_args}
+                             ${PELUMO_IPADIC_CSV}
+                     DEPENDS pelumo-make-lexicon ${PELUMO_IPADIC_CSV} ${model_files} ${core_vocabulary}
                      COMMENT "Making the prediction lexicon")
   add_custom_target(pelumo_lexicon ALL DEPENDS ${PELUMO_LEXICON})
   install(FILES ${PELUMO_LEXICON} ${next_words} DESTINATION ${CMAKE_INSTALL_DATADIR}/pelumo)

@@ -7,7 +7,9 @@
 // kMaxReadings), which rank words by their class more than by their use.
 // With the word model it also writes next-words.txt beside OUT.txt: the
 // phrases likely after each common word (NextWords' file form).
-//   pelumo-make-lexicon OUT.txt [--kkc MODEL_DIR] IN.csv...
+// With --core, the phrases of a core vocabulary (prediction/data/) are added,
+// each with kCoreWeight of the commonest phrase's weight.
+//   pelumo-make-lexicon OUT.txt [--core FILE] [--kkc MODEL_DIR] IN.csv...
 #ifdef PELUMO_WITH_KKC
 #include "KkcModel.h"
 #endif
@@ -27,6 +29,10 @@ using namespace pelumo;
 namespace {
 
 constexpr size_t kMaxReadings = 120000;
+// A core phrase weighs a quarter of the lexicon's commonest phrase (の in
+// running text): enough to come first after its first kana or two among
+// the prose's words, which rarely hold a greeting or a request.
+constexpr double kCoreWeight = 0.25;
 
 std::optional<QString> readCsv(const char *path)
 {
@@ -129,18 +135,45 @@ std::optional<std::vector<LexiconWord>> kkcPhrases(const char *, char **, int, c
 }
 #endif
 
+bool addCore(const char *path, std::vector<LexiconWord> &words)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "pelumo-make-lexicon: cannot read %s\n", path);
+        return false;
+    }
+    double commonest = 1;
+    for (const LexiconWord &w : words)
+        commonest = std::max(commonest, w.weight);
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.startsWith(u'#') && !line.trimmed().isEmpty())
+            words.push_back({line.trimmed(), kCoreWeight * commonest});
+    return true;
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: pelumo-make-lexicon OUT.txt [--core FILE] [--kkc MODEL_DIR] IN.csv...\n");
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const bool kkc = argc >= 5 && std::strcmp(argv[2], "--kkc") == 0;
-    if (argc < 3 || (std::strcmp(argv[2], "--kkc") == 0 && !kkc)) {
-        std::fprintf(stderr, "usage: pelumo-make-lexicon OUT.txt [--kkc MODEL_DIR] IN.csv...\n");
-        return 2;
-    }
+    if (argc < 3)
+        return usage();
     const QString out = QString::fromLocal8Bit(argv[1]);
+    int next = 2;
+    const char *core = nullptr, *kkc = nullptr;
+    for (; next + 1 < argc && std::strncmp(argv[next], "--", 2) == 0; next += 2)
+        (std::strcmp(argv[next], "--core") == 0 ? core : kkc) = argv[next + 1];
+    if (next >= argc || std::strncmp(argv[next], "--", 2) == 0)
+        return usage();
     const QString nextWords = QFileInfo(out).dir().filePath(QStringLiteral("next-words.txt"));
-    std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(argv[3], argv + 4, argc - 4, nextWords)
-                                                        : ipadicWords(argv + 2, argc - 2);
-    return words && writeFile(out, Lexicon(std::move(*words)).toText()) ? 0 : 1;
+    std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(kkc, argv + next, argc - next, nextWords)
+                                                        : ipadicWords(argv + next, argc - next);
+    if (!words || (core && !addCore(core, *words)))
+        return 1;
+    return writeFile(out, Lexicon(std::move(*words)).toText()) ? 0 : 1;
 }
