@@ -166,8 +166,14 @@ int main(int argc, char **argv)
     const QString out = QString::fromLocal8Bit(argv[1]);
     int next = 2;
     const char *core = nullptr, *kkc = nullptr;
-    for (; next + 1 < argc && std::strncmp(argv[next], "--", 2) == 0; next += 2)
-        (std::strcmp(argv[next], "--core") == 0 ? core : kkc) = argv[next + 1];
+    for (; next + 1 < argc && std::strncmp(argv[next], "--", 2) == 0; next += 2) {
+        if (std::strcmp(argv[next], "--core") == 0)
+            core = argv[next + 1];
+        else if (std::strcmp(argv[next], "--kkc") == 0)
+            kkc = argv[next + 1];
+        else
+            return usage();
+    }
     if (next >= argc || std::strncmp(argv[next], "--", 2) == 0)
         return usage();
     const QString nextWords = QFileInfo(out).dir().filePath(QStringLiteral("next-words.txt"));
