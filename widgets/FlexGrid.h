@@ -17,6 +17,8 @@ class QPainter;
 
 namespace pelumo {
 
+struct GlyphPicture;
+
 class FlexGrid : public QWidget {
     Q_OBJECT
 public:
@@ -98,9 +100,10 @@ private:
     void invalidateAll();
     int maxTopRow() const;
     QString visiblePart(const QString &text, int width) const;   // what fits, and one more
+    QRect cellsArea() const;   // the cells from the top row on, in pixels
     void paintCell(QPainter &p, const QRect &box, int row, int col);
     void paintText(QPainter &p, const QRect &inner, const QString &text, int alignment);
-    const QPixmap *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);   // null when too large to keep
+    const GlyphPicture *renderedGrapheme(const QString &grapheme, const QFontMetrics &fm);   // null when too large to keep
     void drawGraphemeText(QPainter &p, const QPoint &baseline, const QString &grapheme) const;
     // The font or colour changed: pictures of the old style are no longer
     // this grid's (they age out of the shared cache).

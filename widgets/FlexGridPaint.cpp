@@ -11,9 +11,8 @@ namespace {
 const QColor kGridLine(192, 192, 192);
 const QColor kOutsideCells(128, 128, 128);   // area beyond the last row or column
 
-// Room on either side of a character's picture for strokes that overhang its
-// advance: a quarter of the line's height is more than the Gothic faces need.
-int overhang(const QFontMetrics &fm) { return (fm.height() + 3) / 4; }
+// Room around a character's ink for its antialiased edge.
+constexpr int kInkMargin = 2;
 }
 
 // Only the rows in view are visited, however many the grid holds.
@@ -21,7 +20,9 @@ void FlexGrid::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect clip = event->rect();
-    p.fillRect(clip, kOutsideCells);
+    // Each pixel once: the cells fill their own boxes.
+    for (const QRect &r : QRegion(clip).subtracted(cellsArea()))
+        p.fillRect(r, kOutsideCells);
     int x = 0;
     for (int c = 0; c < cols() && x <= clip.right(); ++c) {
         const int w = columnPixels(c);
@@ -35,6 +36,14 @@ void FlexGrid::paintEvent(QPaintEvent *event)
         }
         x += w;
     }
+}
+
+QRect FlexGrid::cellsArea() const
+{
+    int width = 0;
+    for (int c = 0; c < cols(); ++c)
+        width += columnPixels(c);
+    return QRect(0, 0, width, (rows() - m_topRow) * m_rowHeight);
 }
 
 void FlexGrid::paintCell(QPainter &p, const QRect &box, int row, int col)
@@ -72,9 +81,10 @@ void FlexGrid::paintText(QPainter &p, const QRect &inner, const QString &text, i
     int x = at.x();
     for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end) {
         const QString g = shown.mid(start, end - start);
-        if (const QPixmap *glyph = renderedGrapheme(g, fm))
-            p.drawPixmap(QPointF(x - overhang(fm), at.y()), *glyph);
-        else
+        if (const GlyphPicture *glyph = renderedGrapheme(g, fm)) {
+            if (!glyph->picture.isNull())
+                p.drawPixmap(QPoint(x, at.y() + fm.ascent()) + glyph->offset, glyph->picture);
+        } else
             drawGraphemeText(p, QPoint(x, at.y() + fm.ascent()), g);
         x += fm.horizontalAdvance(g);
     }
@@ -105,26 +115,30 @@ void FlexGrid::restyleRenderedTexts()
                   + QString::number(devicePixelRatioF());
 }
 
-const QPixmap *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMetrics &fm)
+const GlyphPicture *FlexGrid::renderedGrapheme(const QString &grapheme, const QFontMetrics &fm)
 {
     RenderedTexts &store = RenderedTexts::shared();
-    if (QPixmap *cached = store.find(m_renderStyle, grapheme))
+    if (const GlyphPicture *cached = store.find(m_renderStyle, grapheme))
         return cached;
-    // Wide enough for overhanging strokes on either side.
-    const int advance = qMax(1, fm.horizontalAdvance(grapheme));
-    const QSize size(advance + 2 * overhang(fm), fm.height());
+    // The ink alone, with room for its antialiased edge: a large kana's
+    // advance and line height hold more than twice its ink, and more kept
+    // pictures mean fewer drawn from their outlines at a touch.
+    const QRect tight = fm.tightBoundingRect(grapheme);
+    const QRect ink = tight.adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin);
     const qreal ratio = devicePixelRatioF();
-    if (!store.fits(size * ratio))
+    if (!store.fits(ink.size() * ratio))
         return nullptr;
-    auto *pixmap = new QPixmap(size * ratio);
-    pixmap->setDevicePixelRatio(ratio);
-    pixmap->fill(Qt::transparent);
-    QPainter p(pixmap);
-    p.setFont(font());
-    p.setPen(toQColor(m_foreColor));
-    p.drawText(QPointF(overhang(fm), fm.ascent()), grapheme);
-    p.end();
-    return store.keep(m_renderStyle, grapheme, pixmap);
+    auto *glyph = new GlyphPicture{QPixmap(), ink.topLeft()};
+    if (!tight.isEmpty()) {
+        glyph->picture = QPixmap(ink.size() * ratio);
+        glyph->picture.setDevicePixelRatio(ratio);
+        glyph->picture.fill(Qt::transparent);
+        QPainter p(&glyph->picture);
+        p.setFont(font());
+        p.setPen(toQColor(m_foreColor));
+        p.drawText(-ink.topLeft(), grapheme);
+    }
+    return store.keep(m_renderStyle, grapheme, glyph);
 }
 
 } // namespace pelumo

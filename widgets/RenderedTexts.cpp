@@ -20,16 +20,16 @@ void RenderedTexts::gridGone()
         shared().clear();
 }
 
-QPixmap *RenderedTexts::find(const QString &style, const QString &text) const
+const GlyphPicture *RenderedTexts::find(const QString &style, const QString &text) const
 {
     return m_pictures.object(key(style, text));
 }
 
-const QPixmap *RenderedTexts::keep(const QString &style, const QString &text, QPixmap *picture)
+const GlyphPicture *RenderedTexts::keep(const QString &style, const QString &text, GlyphPicture *glyph)
 {
     const QString k = key(style, text);
-    const qsizetype cost = bytesOf(picture->size());
-    return m_pictures.insert(k, picture, cost) ? m_pictures.object(k) : nullptr;
+    const qsizetype cost = bytesOf(glyph->picture.size());
+    return m_pictures.insert(k, glyph, cost) ? m_pictures.object(k) : nullptr;
 }
 
 } // namespace pelumo

@@ -5,14 +5,22 @@
 // after the first minutes, and the least recently drawn pictures go first.
 // The budget holds every kana, mark and key of the boards at the board's
 // size and more: a budget smaller than the characters a list shows has them
-// drawn from their outlines again at every entry. A picture is keyed by the
-// drawing grid's style (its font and colour) and the character. The store is
-// emptied when the last grid goes.
+// drawn from their outlines again at every entry. A picture holds only the
+// character's ink, not the room around it. It is keyed by the drawing grid's
+// style (its font and colour) and the character. The store is emptied when
+// the last grid goes.
 #include <QCache>
 #include <QPixmap>
 #include <QString>
 
 namespace pelumo {
+
+// One character's ink, and where it stands from the pen's place on the
+// baseline (logical pixels). A character with no ink has a null picture.
+struct GlyphPicture {
+    QPixmap picture;
+    QPoint offset;
+};
 
 class RenderedTexts {
 public:
@@ -25,16 +33,16 @@ public:
     static qsizetype bytesOf(QSize devicePixels) { return qsizetype(devicePixels.width()) * devicePixels.height() * 4; }
     bool fits(QSize devicePixels) const { return bytesOf(devicePixels) <= m_pictures.maxCost(); }
 
-    QPixmap *find(const QString &style, const QString &text) const;
+    const GlyphPicture *find(const QString &style, const QString &text) const;
     // Takes the picture; it stays valid until the next keep.
-    const QPixmap *keep(const QString &style, const QString &text, QPixmap *picture);
+    const GlyphPicture *keep(const QString &style, const QString &text, GlyphPicture *glyph);
     qsizetype bytes() const { return m_pictures.totalCost(); }
     void clear() { m_pictures.clear(); }
 
 private:
     static QString key(const QString &style, const QString &text) { return style + QChar(0x1f) + text; }
 
-    QCache<QString, QPixmap> m_pictures{kBudget};
+    QCache<QString, GlyphPicture> m_pictures{kBudget};
 };
 
 } // namespace pelumo

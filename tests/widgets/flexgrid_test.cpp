@@ -1,5 +1,6 @@
 #include "widgets/FlexGrid.h"
 #include "widgets/RenderedTexts.h"
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -33,6 +34,17 @@ bool showAndForgetPaints(CountingGrid &g)
     g.paints = 0;
     g.painted = QRegion();
     return true;
+}
+
+// The pixels darker than mid-grey: the ink of black text on white.
+QList<QPoint> inkOf(const QImage &image)
+{
+    QList<QPoint> ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100)
+                ink << QPoint(x, y);
+    return ink;
 }
 
 void fillColumn(FlexGrid &g, int col, const QStringList &texts)
@@ -73,6 +85,45 @@ private slots:
             QVERIFY(bytes <= RenderedTexts::kBudget);
         }
         QCOMPARE(RenderedTexts::shared().bytes(), qsizetype(0));
+    }
+
+    // Faults: a character's picture cut to less than its ink (strokes that
+    // overhang the advance, marks above or below the line, a combining mark),
+    // or put down away from where the text itself would be drawn.
+    void aCharacterIsDrawnWholeFromItsPicture_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char *t : {"あ", "ぎ", "ゃ", "ー", "「", "W", "gj", "か\u309a", "ヴ"})
+            QTest::newRow(t) << QString::fromUtf8(t);
+    }
+    void aCharacterIsDrawnWholeFromItsPicture()
+    {
+        QFETCH(QString, text);
+        FlexGrid g;
+        QFont font(QStringLiteral("IPAGothic"));
+        font.setPixelSize(150);
+        g.setFont(font);
+        g.resize(600, 300);
+        g.setRows(1);
+        g.setCols(1);
+        g.setColWidth(0, 600 * 15);
+        g.setTextMatrix(0, 0, text);
+        // Where the grid puts a general cell's text: 2 px in, centred on the row.
+        const QFontMetrics fm(font);
+        const QPoint pen(2, (g.rowHeightPixels() - fm.height()) / 2 + fm.ascent());
+        QImage drawn(600, 300, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        {
+            QPainter p(&drawn);
+            p.setClipRect(0, 0, 600, g.rowHeightPixels());
+            p.setFont(font);
+            p.setPen(Qt::black);
+            p.drawText(pen, text);
+        }
+        const QImage grabbed = g.grab().toImage();
+        QCOMPARE(inkOf(grabbed), inkOf(drawn));
+        g.update();
+        QCOMPARE(g.grab().toImage(), grabbed);   // from the kept pictures, the same
     }
 
     void resizingKeepsTextAndEmptiesNewCells()
