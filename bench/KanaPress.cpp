@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <ctime>
 #include <random>
 
 namespace bench {
@@ -34,32 +35,60 @@ public:
     {
         if (event->type() == QEvent::Paint) {
             auto *w = qobject_cast<QWidget *>(object);
-            if (w && w->window() == m_window)
+            if (w && w->window() == m_window) {
                 ++paints;
+                if (clock.isValid()) {
+                    const QRect r = static_cast<QPaintEvent *>(event)->rect();
+                    std::fprintf(stderr, "paint %.3f %s/%s %dx%d\n", clock.nsecsElapsed() / 1e6,
+                                 w->metaObject()->className(), qPrintable(w->objectName()), r.width(), r.height());
+                }
+            }
         }
         return false;
     }
     int paints = 0;
+    QElapsedTimer clock;   // started while each paint is traced
 private:
     QWidget *m_window;
 };
 
-// From the press until a round of the event loop brings no more paints of
-// the window, and the display has taken the last one.
-double timedPress(PaintCounter &counter, QWidget *grid, const QPoint &at)
+double threadCpuMs()
 {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// From the press until a round of the event loop brings no more paints of
+// the window, and the display has taken the last one. With
+// PELUMO_BENCH_TRACE set, each press also goes to stderr in parts: the
+// handler, the rounds of the loop that paint, the display's answer, and the
+// GUI thread's own CPU time over the whole (less than the whole: it waited).
+double timedPress(PaintCounter &counter, QWidget *grid, const QPoint &at, const char *what)
+{
+    static const bool trace = qEnvironmentVariableIsSet("PELUMO_BENCH_TRACE");
     QElapsedTimer timer;
+    const double cpu = threadCpuMs();
     timer.start();
+    if (trace)
+        counter.clock = timer;
     QTest::mousePress(grid, Qt::LeftButton, {}, at);
     QTest::mouseRelease(grid, Qt::LeftButton, {}, at);
-    for (int round = 0; round < 50; ++round) {
+    const double handled = timer.nsecsElapsed() / 1e6;
+    int rounds = 0;
+    for (; rounds < 50; ++rounds) {
         const int before = counter.paints;
         QCoreApplication::processEvents();
         if (counter.paints == before)
             break;
     }
+    const double painted = timer.nsecsElapsed() / 1e6;
     syncWithDisplay();
-    return timer.nsecsElapsed() / 1e6;
+    const double total = timer.nsecsElapsed() / 1e6;
+    if (trace)
+        std::fprintf(stderr, "trace %s total %.2f handler %.2f paint %.2f sync %.2f cpu %.2f rounds %d\n", what,
+                     total, handled, painted - handled, total - painted, threadCpuMs() - cpu, rounds);
+    return total;
 }
 
 QPoint cellCentre(pelumo::FlexGrid *grid, int row, int col)
@@ -76,9 +105,9 @@ void pressKana(pelumo::frmTalk &f)
     std::mt19937 rng(11);
     std::uniform_int_distribution<int> row(0, 4), col(0, 9), cell(0, 2);
     for (int i = 0; i < kPressesPerChild; ++i) {
-        std::printf("board %.3f\n", timedPress(counter, f.grdBoard, cellCentre(f.grdBoard, row(rng), col(rng))));
+        std::printf("board %.3f\n", timedPress(counter, f.grdBoard, cellCentre(f.grdBoard, row(rng), col(rng)), "board"));
         QTest::qWait(kPauseMs);
-        std::printf("select %.3f\n", timedPress(counter, f.grdBoard2, cellCentre(f.grdBoard2, 1, cell(rng))));
+        std::printf("select %.3f\n", timedPress(counter, f.grdBoard2, cellCentre(f.grdBoard2, 1, cell(rng)), "select"));
         QTest::qWait(kPauseMs);
         f.showScreen(pelumo::Screen::Board);
         if (i % 8 == 7)
@@ -105,7 +134,7 @@ int repaintFloor(int argc, char *argv[])
     std::mt19937 rng(11);
     std::uniform_int_distribution<int> row(0, 4), col(0, 9);
     for (int i = 0; i < 2 * kPressesPerChild; ++i) {
-        std::printf("floor %.3f\n", timedPress(counter, grid, cellCentre(grid, row(rng), col(rng))));
+        std::printf("floor %.3f\n", timedPress(counter, grid, cellCentre(grid, row(rng), col(rng)), "floor"));
         QTest::qWait(kPauseMs);
     }
     std::fflush(stdout);
@@ -117,6 +146,8 @@ void readChild(const QString &mode, const QString &dataHome, Samples &board, Sam
     QTemporaryDir home;
     QProcess child;
     child.setProcessEnvironment(childEnvironment(home, dataHome));
+    if (qEnvironmentVariableIsSet("PELUMO_BENCH_TRACE"))
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), {"--child", mode});
     child.waitForFinished(300000);
     for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
