@@ -6,7 +6,9 @@
 // spellings' costs (all of the dictionary's 98,000 readings fit under
 // kMaxReadings), which rank words by their class more than by their use.
 // With the word model it also writes next-words.txt beside OUT.txt: the
-// phrases likely after each common word (NextWords' file form).
+// phrases likely after each common word (NextWords' file form), each piece
+// of a phrase made whole by the lexicon written, core vocabulary included
+// (WholePhrases).
 // With --core, the phrases of a core vocabulary (prediction/data/) are added,
 // each with kCoreWeight of the commonest phrase's weight.
 //   pelumo-make-lexicon OUT.txt [--core FILE] [--kkc MODEL_DIR] IN.csv...
@@ -14,6 +16,8 @@
 #include "KkcModel.h"
 #endif
 #include "prediction/core/IpadicEntry.h"
+#include "prediction/core/NextWords.h"
+#include "prediction/core/WholePhrases.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -110,7 +114,7 @@ std::optional<QSet<QString>> namesOnly(char **csv, int count)
     return names.subtract(others);
 }
 
-std::optional<std::vector<LexiconWord>> kkcPhrases(const char *dir, char **csv, int count, const QString &nextWordsPath)
+std::optional<std::vector<LexiconWord>> kkcPhrases(const char *dir, char **csv, int count, std::vector<NextPhrases> &next)
 {
     const std::optional<QSet<QString>> names = namesOnly(csv, count);
     if (!names)
@@ -123,12 +127,11 @@ std::optional<std::vector<LexiconWord>> kkcPhrases(const char *dir, char **csv, 
     }
     ChainLimits limits;
     limits.kept = kMaxReadings;
-    if (!writeFile(nextWordsPath, NextWords(nextPhrasesOf(*model, limits)).toText()))
-        return std::nullopt;
+    next = nextPhrasesOf(*model, limits);
     return phrasesOf(*model, limits);
 }
 #else
-std::optional<std::vector<LexiconWord>> kkcPhrases(const char *, char **, int, const QString &)
+std::optional<std::vector<LexiconWord>> kkcPhrases(const char *, char **, int, std::vector<NextPhrases> &)
 {
     std::fprintf(stderr, "pelumo-make-lexicon: built without libkkc-data's model\n");
     return std::nullopt;
@@ -176,10 +179,17 @@ int main(int argc, char **argv)
     }
     if (next >= argc || std::strncmp(argv[next], "--", 2) == 0)
         return usage();
-    const QString nextWords = QFileInfo(out).dir().filePath(QStringLiteral("next-words.txt"));
-    std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(kkc, argv + next, argc - next, nextWords)
+    std::vector<NextPhrases> nextPhrases;
+    std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(kkc, argv + next, argc - next, nextPhrases)
                                                         : ipadicWords(argv + next, argc - next);
     if (!words || (core && !addCore(core, *words)))
         return 1;
-    return writeFile(out, Lexicon(std::move(*words)).toText()) ? 0 : 1;
+    const Lexicon lexicon(std::move(*words));
+    if (kkc) {
+        makePhrasesWhole(nextPhrases, lexicon);
+        const QString nextWords = QFileInfo(out).dir().filePath(QStringLiteral("next-words.txt"));
+        if (!writeFile(nextWords, NextWords(std::move(nextPhrases)).toText()))
+            return 1;
+    }
+    return writeFile(out, lexicon.toText()) ? 0 : 1;
 }
