@@ -16,6 +16,12 @@ bool isPredictedKana(QChar ch)
     return (ch.unicode() >= kFirstHiragana && ch.unicode() <= kLastHiragana) || ch == u'ー';
 }
 
+bool beginsAPhrase(QChar kana)
+{
+    static const QString never = QStringLiteral("ぁぃぅぇぉっゃゅょゎゕゖんー");
+    return !never.contains(kana);
+}
+
 QString toHiragana(QStringView text)
 {
     QString out;

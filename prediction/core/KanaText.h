@@ -8,6 +8,10 @@ namespace pelumo {
 // Hiragana (ぁ to ゖ) or ー: what the lexicon's readings are made of.
 bool isPredictedKana(QChar ch);
 
+// Whether a phrase can begin with the kana: no word of Japanese begins with
+// a small kana, っ, ん or ー.
+bool beginsAPhrase(QChar kana);
+
 // Katakana turned into hiragana; every other character kept.
 QString toHiragana(QStringView text);
 

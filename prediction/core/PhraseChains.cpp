@@ -1,4 +1,5 @@
 #include "prediction/core/PhraseChains.h"
+#include "prediction/core/KanaText.h"
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -162,7 +163,8 @@ std::vector<NextPhrases> nextPhrasesOf(const WordModel &model, const ChainLimits
                 continue;
             const double share = std::pow(10.0, model.words[size_t(w)].logChance) / total;
             for (const auto &[first, logChance] : model.next[size_t(w)])
-                if (const ChainWord &f = model.words[size_t(first)]; !f.reading.isEmpty() && f.logChance >= limits.lowest)
+                if (const ChainWord &f = model.words[size_t(first)];
+                    !f.reading.isEmpty() && beginsAPhrase(f.reading.front()) && f.logChance >= limits.lowest)
                     for (const auto &[phrase, chainLog] : startsOf(first))
                         after[phrase] += share * std::pow(10.0, logChance + chainLog);
         }

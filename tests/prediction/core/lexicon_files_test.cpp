@@ -79,7 +79,8 @@ private slots:
 
     // Faults: a phrase of one kana offered (が after みず); an attached word
     // not offered as the next phrase (たい after のみ, typed apart); a name
-    // (never beginning a phrase) offered; an ending not marked as one (が);
+    // (never beginning a phrase) offered; a piece that no phrase begins with
+    // (って) offered; an ending not marked as one (が);
     // homophones not weighted by their shares; a phrase's chain not counted
     // (のみたい and のみ each the whole chance of のみ); the bounds on words
     // and phrases dropping the commonest.
@@ -101,10 +102,11 @@ private slots:
         QFETCH(int, phrases);
         QFETCH(QString, table);
         // 0 みず 1 が 2 のみ 3 たい 4 いく 5 みず (a rarer homophone) 6 たろう (a name)
+        // 7 って (a piece no phrase begins with)
         WordModel model;
         model.words = {{"みず", -2}, {"が", -1, true}, {"のみ", -3}, {"たい", -2, true},
-                       {"いく", -2.5}, {"みず", -4}, {"たろう", -99}};
-        model.next = {{{1, -0.3}, {2, -1.5}}, {{2, -1}, {4, -2}, {6, -0.5}}, {{3, -0.2}}, {}, {}, {{4, -0.5}}, {}};
+                       {"いく", -2.5}, {"みず", -4}, {"たろう", -99}, {"って", -1.5}};
+        model.next = {{{1, -0.3}, {2, -1.5}, {7, -0.1}}, {{2, -1}, {4, -2}, {6, -0.5}}, {{3, -0.2}}, {}, {}, {{4, -0.5}}, {}, {}};
         NextLimits limits;
         limits.words = size_t(words);
         limits.phrases = size_t(phrases);
