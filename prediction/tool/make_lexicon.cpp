@@ -10,13 +10,15 @@
 // of a phrase made whole by the lexicon written, core vocabulary included
 // (WholePhrases).
 // With --core, the phrases of a core vocabulary (prediction/data/) are added,
-// each with kCoreWeight of the commonest phrase's weight.
+// each with kCoreWeight of the commonest phrase's weight, and its phrases
+// after an ending to next-words.txt (OwnNextPhrases).
 //   pelumo-make-lexicon OUT.txt [--core FILE] [--kkc MODEL_DIR] IN.csv...
 #ifdef PELUMO_WITH_KKC
 #include "KkcModel.h"
 #endif
 #include "prediction/core/IpadicEntry.h"
 #include "prediction/core/NextWords.h"
+#include "prediction/core/OwnNextPhrases.h"
 #include "prediction/core/WholePhrases.h"
 #include <QDir>
 #include <QFile>
@@ -138,7 +140,9 @@ std::optional<std::vector<LexiconWord>> kkcPhrases(const char *, char **, int, s
 }
 #endif
 
-bool addCore(const char *path, std::vector<LexiconWord> &words)
+// The core vocabulary's phrases, and its phrases after an ending (lines
+// "ending<TAB>phrase").
+bool addCore(const char *path, std::vector<LexiconWord> &words, std::vector<OwnNextPhrase> &next)
 {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -148,9 +152,14 @@ bool addCore(const char *path, std::vector<LexiconWord> &words)
     double commonest = 1;
     for (const LexiconWord &w : words)
         commonest = std::max(commonest, w.weight);
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts))
-        if (!line.startsWith(u'#') && !line.trimmed().isEmpty())
-            words.push_back({line.trimmed(), kCoreWeight * commonest});
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.trimmed().split(u'\t', Qt::SkipEmptyParts);
+        if (line.startsWith(u'#') || fields.isEmpty())
+            continue;
+        if (fields.size() == 2)
+            next.push_back({fields[0], fields[1]});
+        words.push_back({fields.back(), kCoreWeight * commonest});
+    }
     return true;
 }
 
@@ -180,13 +189,15 @@ int main(int argc, char **argv)
     if (next >= argc || std::strncmp(argv[next], "--", 2) == 0)
         return usage();
     std::vector<NextPhrases> nextPhrases;
+    std::vector<OwnNextPhrase> ownNext;
     std::optional<std::vector<LexiconWord>> words = kkc ? kkcPhrases(kkc, argv + next, argc - next, nextPhrases)
                                                         : ipadicWords(argv + next, argc - next);
-    if (!words || (core && !addCore(core, *words)))
+    if (!words || (core && !addCore(core, *words, ownNext)))
         return 1;
     const Lexicon lexicon(std::move(*words));
     if (kkc) {
         makePhrasesWhole(nextPhrases, lexicon);
+        addOwnNextPhrases(nextPhrases, ownNext);
         const QString nextWords = QFileInfo(out).dir().filePath(QStringLiteral("next-words.txt"));
         if (!writeFile(nextWords, NextWords(std::move(nextPhrases)).toText()))
             return 1;

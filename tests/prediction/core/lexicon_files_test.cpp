@@ -1,5 +1,6 @@
 #include "prediction/core/IpadicEntry.h"
 #include "prediction/core/Lexicon.h"
+#include "prediction/core/OwnNextPhrases.h"
 #include "prediction/core/PhraseChains.h"
 #include "prediction/core/TaggedPhrases.h"
 #include "prediction/core/UserWords.h"
@@ -7,6 +8,24 @@
 #include <QTest>
 
 using namespace pelumo;
+
+namespace {
+// A next-words table in its file form, as the build tool holds it.
+std::vector<NextPhrases> tableOf(const QString &text)
+{
+    std::vector<NextPhrases> table;
+    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        QStringList f = line.split(u'\t');
+        NextPhrases entry{f.takeFirst(), {}, false};
+        if (entry.word.startsWith(u'+'))
+            entry = {entry.word.mid(1), {}, true};
+        for (const QString &n : f)
+            entry.next.push_back({n.section(u' ', 0, 0), n.section(u' ', 1).toDouble()});
+        table.push_back(entry);
+    }
+    return table;
+}
+}
 
 class LexiconFilesTest : public QObject {
     Q_OBJECT
@@ -134,18 +153,30 @@ private slots:
     {
         QFETCH(QString, lexicon);
         QFETCH(QString, table);
-        std::vector<NextPhrases> next;
-        for (const QString &line : table.split(u'\n', Qt::SkipEmptyParts)) {
-            QStringList f = line.split(u'\t');
-            NextPhrases entry{f.takeFirst(), {}, false};
-            if (entry.word.startsWith(u'+'))
-                entry = {entry.word.mid(1), {}, true};
-            for (const QString &n : f)
-                entry.next.push_back({n.section(u' ', 0, 0), n.section(u' ', 1).toDouble()});
-            next.push_back(entry);
-        }
+        std::vector<NextPhrases> next = tableOf(table);
         makePhrasesWhole(next, Lexicon::fromText(lexicon));
         QTEST(NextWords(std::move(next)).toText(), "whole");
+    }
+
+    // Faults: our phrase put after the model's likelier ones, or twice where
+    // the model has it; the model's higher chance lowered; an ending the
+    // model lacks left out, or not marked as an ending (so みずを would not
+    // find it).
+    void ownNextPhrases_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("withOurs");
+        QTest::newRow("a new phrase") << "+て\tから 0.005\n" << "+て\tください 0.05\tから 0.005\n";
+        QTest::newRow("the model's, rarer") << "+て\tから 0.005\tください 0.002\n" << "+て\tください 0.05\tから 0.005\n";
+        QTest::newRow("the model's, likelier") << "+て\tください 0.2\n" << "+て\tください 0.2\n";
+        QTest::newRow("an ending the model lacks") << "みず\tのみ 0.1\n" << "+て\tください 0.05\nみず\tのみ 0.1\n";
+    }
+    void ownNextPhrases()
+    {
+        QFETCH(QString, table);
+        std::vector<NextPhrases> next = tableOf(table);
+        addOwnNextPhrases(next, {{"て", "ください"}});
+        QTEST(NextWords(std::move(next)).toText(), "withOurs");
     }
 
     // Faults: a damaged line (no chance, a chance above 1, no word) taken;
