@@ -98,8 +98,13 @@ void frmTalk::showScreen(Screen screen)
     };
     for (const auto &[control, flag] : controls)
         control->setVisible(shown & flag);
-    if (shown & SelectionScreen)
+    if (shown & SelectionScreen) {
         fraSet->raise();
+        // The frame reaches past the board, under the side panel's first
+        // column: the panel's buttons stay whole and touchable above it.
+        if (m_panelShown)
+            panel->raise();
+    }
 
     cmdSamp->setCaption(phraseCaption(s));
     cmdSampADD->setVisible(phraseKeyOn(s) == PhraseKey::Add);

@@ -56,6 +56,23 @@ private slots:
         QVERIFY(r.panel->geometry().right() < 1018);
     }
 
+    // Fault: the selection screen's frame, wider than the board, laid over
+    // the panel's first column (もう一度 and はい half hidden, their left
+    // halves dead to a touch).
+    void staysWholeOverTheSelectionScreen()
+    {
+        TestWindow t;
+        t.putPhrases({});
+        frmTalk &w = t.start();
+        sized(w, QSize(1920, 1080));
+        TestWindow::press(w.grdBoard, 0, 0);
+        QCOMPARE(w.state.screen.shown, Screen::Selection);
+        for (CommandButton *b : {w.panel->cmdCall, w.panel->cmdAgain, w.panel->cmdYes}) {
+            const QPoint leftEdge = b->mapTo(&w, QPoint(2, b->height() / 2));
+            QCOMPARE(w.childAt(leftEdge), b);
+        }
+    }
+
     // 始め → ＯＫ → 元に戻す: the message back with its highlight.
     void undoAfterStartingOver()
     {
