@@ -73,6 +73,8 @@ void frmTalk::connectSubsystems()
             [this] { phrases->CheckAutoPhrases(message->text(), message->selStart()); });
     connect(board, &BoardController::entryMade, this, &frmTalk::predictAfterEntry);
     connect(board, &BoardController::spaceEntered, message, &MessageArea::InsertBoardText);
+    // A space is an entry too: the phrases likely after the one it ends.
+    connect(board, &BoardController::spaceEntered, this, &frmTalk::predictAfterEntry);
     connect(board, &BoardController::screenWanted, this, &frmTalk::showScreen);
     connect(board, &BoardController::touchDone, this, [this](TouchEnd end) {
         if (end == TouchEnd::Focus || (end == TouchEnd::SelectUnlessSelection

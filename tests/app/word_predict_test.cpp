@@ -185,6 +185,29 @@ private slots:
         QCOMPARE(w.message->text(), QStringLiteral("おは_"));
     }
 
+    // Faults: a space, which is an entry, leaving the completions of the
+    // kana before it on the buttons (a touch on them only beeps) instead of
+    // the phrases likely after them.
+    void aSpaceOffersWhatFollows()
+    {
+        TestWindow t({{"WordPredict", "1"}, {"SidePanel", "1"}});
+        t.putPhrases({});
+        putLearnt(t, {"おはよう"});
+        frmTalk &w = t.start();
+        typeOha(w);
+        QCOMPARE(shownWords(w).value(0), QStringLiteral("おはよう"));
+        TestWindow::press(w.grdBoard, 4, 9);
+        TestWindow::tap(w.cmdspace);
+        TestWindow::tap(w.cmdEnd2);   // back on the board, where the words are shown
+        const QString text = w.message->text();
+        QCOMPARE(text, QStringLiteral("おは\u3000_"));
+        QStringList expected;
+        for (const Completion &c : w.wordPredictor().predict(typedText(text, w.message->selStart()), 0).words)
+            expected << c.word;
+        QCOMPARE(shownWords(w), expected);
+        QVERIFY(!shownWords(w).contains(QStringLiteral("おはよう")));
+    }
+
     // Faults: tints with the setting off; the likely kana's cell left white,
     // or other cells tinted; the old tints left when the prediction moves
     // on; 予測 not first under scanning, or there while off.
