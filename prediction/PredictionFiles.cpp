@@ -2,7 +2,6 @@
 #include "platform/AppPaths.h"
 #include "platform/Background.h"
 #include "platform/core/RegularFile.h"
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -36,11 +35,6 @@ QString lexiconPath()
         if (QFileInfo(path).isFile())
             return path;
     return {};
-}
-
-QString nextWordsPath(const QString &lexiconPath)
-{
-    return QFileInfo(lexiconPath).dir().filePath(QStringLiteral("next-words.txt"));
 }
 
 BaseLexicon readBaseLexicon(const QString &path)

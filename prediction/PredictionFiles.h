@@ -19,8 +19,6 @@ namespace pelumo {
 // The first of the places that holds a lexicon file (the build tree's,
 // then the installed one), or an empty text.
 QString lexiconPath();
-// The next words' file made with it, beside it.
-QString nextWordsPath(const QString &lexiconPath);
 
 // The base lexicon with its n-gram, and the phrases likely after each word.
 struct BaseLexicon {

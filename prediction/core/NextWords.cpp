@@ -1,4 +1,6 @@
 #include "prediction/core/NextWords.h"
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace pelumo {
@@ -8,6 +10,11 @@ namespace {
 constexpr qsizetype kLongestWord = 8;
 
 } // namespace
+
+QString nextWordsPath(const QString &lexiconPath)
+{
+    return QFileInfo(lexiconPath).dir().filePath(QStringLiteral("next-words.txt"));
+}
 
 NextWords::NextWords(std::vector<NextPhrases> table)
 {
@@ -41,6 +48,11 @@ NextWords::Text NextWords::add(const QString &reading)
 
 NextWords NextWords::fromText(QStringView text, int *skipped)
 {
+    return NextWords(tableFromText(text, skipped));
+}
+
+std::vector<NextPhrases> NextWords::tableFromText(QStringView text, int *skipped)
+{
     std::vector<NextPhrases> table;
     int bad = 0;
     for (QStringView line : text.split(u'\n', Qt::SkipEmptyParts)) {
@@ -65,7 +77,7 @@ NextWords NextWords::fromText(QStringView text, int *skipped)
     }
     if (skipped)
         *skipped = bad;
-    return NextWords(std::move(table));
+    return table;
 }
 
 QString NextWords::toText() const

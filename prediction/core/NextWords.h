@@ -30,6 +30,9 @@ struct NextPhraseView {
     double chance = 0;
 };
 
+// The file made beside a lexicon file: next-words.txt in its folder.
+QString nextWordsPath(const QString &lexiconPath);
+
 class NextWords {
 public:
     NextWords() = default;
@@ -39,6 +42,8 @@ public:
     // the word marked "+word" when it attaches. Lines not of that form are
     // skipped and counted in *skipped.
     static NextWords fromText(QStringView text, int *skipped = nullptr);
+    // The same lines as a table, before it is made compact (for the build tool).
+    static std::vector<NextPhrases> tableFromText(QStringView text, int *skipped = nullptr);
     QString toText() const;
 
     bool isEmpty() const { return m_words.empty(); }

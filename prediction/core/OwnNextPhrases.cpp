@@ -15,7 +15,6 @@ void addOwnNextPhrases(std::vector<NextPhrases> &table, const std::vector<OwnNex
             next.push_back({o.phrase, kOwnNextChance});
         else
             same->chance = std::max(same->chance, kOwnNextChance);
-        std::stable_sort(next.begin(), next.end(), [](const NextPhrase &a, const NextPhrase &b) { return a.chance > b.chance; });
     }
 }
 

@@ -12,9 +12,11 @@ QString wholeOf(const QString &piece, const Lexicon &lexicon)
     int best = -1;
     lexicon.forEachWithPrefix(piece, [&](int i) {
         total += lexicon.weight(i);
-        const bool heavier = lexicon.weight(i) > heaviest
+        if (lexicon.reading(i).size() <= piece.size())
+            return;
+        const bool heavier = best < 0 || lexicon.weight(i) > heaviest
                           || (lexicon.weight(i) == heaviest && lexicon.reading(i).size() < lexicon.reading(best).size());
-        if (lexicon.reading(i).size() > piece.size() && heavier) {
+        if (heavier) {
             heaviest = lexicon.weight(i);
             best = i;
         }
@@ -35,8 +37,7 @@ void makeWhole(NextPhrases &entry, const Lexicon &lexicon, QHash<QString, QStrin
         else
             same->chance = std::min(1.0, same->chance + n.chance);
     }
-    std::stable_sort(merged.begin(), merged.end(), [](const NextPhrase &a, const NextPhrase &b) { return a.chance > b.chance; });
-    entry.next = std::move(merged);
+    entry.next = std::move(merged);   // NextWords puts them in order
 }
 
 } // namespace

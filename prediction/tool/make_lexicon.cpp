@@ -20,9 +20,7 @@
 #include "prediction/core/NextWords.h"
 #include "prediction/core/OwnNextPhrases.h"
 #include "prediction/core/WholePhrases.h"
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -198,8 +196,7 @@ int main(int argc, char **argv)
     if (kkc) {
         makePhrasesWhole(nextPhrases, lexicon);
         addOwnNextPhrases(nextPhrases, ownNext);
-        const QString nextWords = QFileInfo(out).dir().filePath(QStringLiteral("next-words.txt"));
-        if (!writeFile(nextWords, NextWords(std::move(nextPhrases)).toText()))
+        if (!writeFile(nextWordsPath(out), NextWords(std::move(nextPhrases)).toText()))
             return 1;
     }
     return writeFile(out, lexicon.toText()) ? 0 : 1;

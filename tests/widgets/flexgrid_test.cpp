@@ -120,10 +120,7 @@ private slots:
             p.setPen(Qt::black);
             p.drawText(pen, text);
         }
-        const QImage grabbed = g.grab().toImage();
-        QCOMPARE(inkOf(grabbed), inkOf(drawn));
-        g.update();
-        QCOMPARE(g.grab().toImage(), grabbed);   // from the kept pictures, the same
+        QCOMPARE(inkOf(g.grab().toImage()), inkOf(drawn));
     }
 
     void resizingKeepsTextAndEmptiesNewCells()

@@ -9,24 +9,6 @@
 
 using namespace pelumo;
 
-namespace {
-// A next-words table in its file form, as the build tool holds it.
-std::vector<NextPhrases> tableOf(const QString &text)
-{
-    std::vector<NextPhrases> table;
-    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
-        QStringList f = line.split(u'\t');
-        NextPhrases entry{f.takeFirst(), {}, false};
-        if (entry.word.startsWith(u'+'))
-            entry = {entry.word.mid(1), {}, true};
-        for (const QString &n : f)
-            entry.next.push_back({n.section(u' ', 0, 0), n.section(u' ', 1).toDouble()});
-        table.push_back(entry);
-    }
-    return table;
-}
-}
-
 class LexiconFilesTest : public QObject {
     Q_OBJECT
 
@@ -153,7 +135,7 @@ private slots:
     {
         QFETCH(QString, lexicon);
         QFETCH(QString, table);
-        std::vector<NextPhrases> next = tableOf(table);
+        std::vector<NextPhrases> next = NextWords::tableFromText(table);
         makePhrasesWhole(next, Lexicon::fromText(lexicon));
         QTEST(NextWords(std::move(next)).toText(), "whole");
     }
@@ -174,7 +156,7 @@ private slots:
     void ownNextPhrases()
     {
         QFETCH(QString, table);
-        std::vector<NextPhrases> next = tableOf(table);
+        std::vector<NextPhrases> next = NextWords::tableFromText(table);
         addOwnNextPhrases(next, {{"て", "ください"}});
         QTEST(NextWords(std::move(next)).toText(), "withOurs");
     }
