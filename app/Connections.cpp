@@ -75,6 +75,9 @@ void frmTalk::connectSubsystems()
     connect(board, &BoardController::spaceEntered, message, &MessageArea::InsertBoardText);
     // A space is an entry too: the phrases likely after the one it ends.
     connect(board, &BoardController::spaceEntered, this, &frmTalk::predictAfterEntry);
+    // After ＢＳ, an arrow or a paste the words offered are those for what
+    // now stands before the caret: stale ones would only beep.
+    connect(edit, &EditController::edited, this, &frmTalk::predictAfterEntry);
     connect(board, &BoardController::screenWanted, this, &frmTalk::showScreen);
     connect(board, &BoardController::touchDone, this, [this](TouchEnd end) {
         if (end == TouchEnd::Focus || (end == TouchEnd::SelectUnlessSelection

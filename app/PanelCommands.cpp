@@ -33,8 +33,8 @@ void frmTalk::createPanel()
 }
 
 // 元に戻す. Not while a diary entry is open: a message from before the entry
-// would then be saved as the day's entry by 日記終了. Candidates offered
-// for the text taken back no longer fit it, and go.
+// would then be saved as the day's entry by 日記終了. Candidates and words
+// offered for the text taken back no longer fit it, and go.
 void frmTalk::cmdUndo_Click()
 {
     if (state.screen.diaryOpen || !message->undo())
@@ -42,6 +42,7 @@ void frmTalk::cmdUndo_Click()
     if (state.screen.shown == Screen::Candidates || state.screen.shown == Screen::Conversion)
         showScreen(Screen::Board);
     message->focus();
+    predictAfterEntry();
 }
 
 void frmTalk::placePanel(QSize client)

@@ -19,8 +19,17 @@ void EditController::cmdRes_MouseDown(int Index)
     c.cmdRes[Index]->setBackColor(colors::Grey);
     m_repeat.start([this, Index] {
         m_message.focus();
-        return editStep(Index);
+        const bool goOn = editStep(Index);
+        tellEdited();
+        return goOn;
     });
+}
+
+void EditController::tellEdited()
+{
+    // Queued behind the text box's own queued keys, so that whoever hears
+    // it sees the message as the keys have left it.
+    QMetaObject::invokeMethod(this, &EditController::edited, Qt::QueuedConnection);
 }
 
 void EditController::cmdRes_MouseUp(int Index)
@@ -127,6 +136,7 @@ void EditController::cmdPaste_Click()
     // emptying it after a cut-down paste would lose the rest of the text.
     if (m_message.paste(m_clipboard.text()))
         m_clipboard.clear();
+    tellEdited();
 }
 
 } // namespace pelumo

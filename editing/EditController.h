@@ -40,7 +40,13 @@ public:
     void SetWideLayout();     // heights from the form height; the caption stays
     void widen();             // the wide layout with the caption "狭める"
 
+signals:
+    // An editing key or a paste changed the message or moved the caret;
+    // sent once the text box has applied the keys it queued.
+    void edited();
+
 private:
+    void tellEdited();
     bool editStep(int index);   // false ends the repeat
 
     EditControls c;

@@ -208,6 +208,42 @@ private slots:
         QVERIFY(!shownWords(w).contains(QStringLiteral("おはよう")));
     }
 
+    // Faults: after ＢＳ, ← or 元に戻す the words for the text before the
+    // edit stay (a touch on them only beeps); words left up when the caret
+    // has moved away from the end.
+    void anEditOffersWhatNowStandsBeforeTheCaret_data()
+    {
+        QTest::addColumn<int>("key");   // an editing key, or -1 for 元に戻す
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("ＢＳ") << 1 << "お_" << true;
+        QTest::newRow("← leaves the end") << 2 << "おか_" << false;
+        QTest::newRow("元に戻す") << -1 << "お_" << true;
+    }
+    void anEditOffersWhatNowStandsBeforeTheCaret()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(bool, offered);
+        TestWindow t({{"WordPredict", "1"}, {"SidePanel", "1"}});
+        t.putPhrases({});
+        putLearnt(t, {"おはよう", "おかゆ"});
+        frmTalk &w = t.start();
+        for (const auto &[row, col] : {std::pair{4, 9}, std::pair{0, 8}}) {   // お, か
+            TestWindow::press(w.grdBoard, row, col);
+            TestWindow::press(w.grdBoard2, 1, 1);
+        }
+        QCOMPARE(shownWords(w), QStringList{"おかゆ"});
+        TestWindow::tap(key < 0 ? w.panel->cmdUndo : w.cmdRes[size_t(key)]);
+        QCOMPARE(w.message->text(), text);
+        QStringList expected;
+        if (offered)
+            for (const Completion &c : w.wordPredictor().predict(typedText(text, w.message->selStart()), 0).words)
+                expected << c.word;
+        QCOMPARE(shownWords(w), expected);
+        QCOMPARE(shownWords(w).contains(QStringLiteral("おはよう")), offered);
+    }
+
     // Faults: tints with the setting off; the likely kana's cell left white,
     // or other cells tinted; the old tints left when the prediction moves
     // on; 予測 not first under scanning, or there while off.
