@@ -107,10 +107,20 @@ const NextWords::Word *NextWords::find(QStringView word) const
 std::vector<NextPhraseView> NextWords::after(QStringView phrase) const
 {
     std::vector<NextPhraseView> out;
-    for (qsizetype length = std::min(phrase.size(), kLongestWord); length > 0 && out.empty(); --length)
+    const auto take = [&](const Word &found) {
+        for (quint32 i = found.first; i < found.first + found.count; ++i) {
+            const NextPhraseView next{view(m_next[i].reading), m_next[i].chance};
+            const auto same = std::find_if(out.begin(), out.end(), [&](const NextPhraseView &n) { return n.reading == next.reading; });
+            if (same == out.end())
+                out.push_back(next);
+            else
+                same->chance = std::max(same->chance, next.chance);
+        }
+    };
+    for (qsizetype length = std::min(phrase.size(), kLongestWord); length > 0; --length)
         if (const Word *found = find(phrase.last(length)); found && (found->attaches || length == phrase.size()))
-            for (quint32 i = found->first; i < found->first + found->count; ++i)
-                out.push_back({view(m_next[i].reading), m_next[i].chance});
+            take(*found);
+    std::stable_sort(out.begin(), out.end(), [](const NextPhraseView &a, const NextPhraseView &b) { return a.chance > b.chance; });
     return out;
 }
 

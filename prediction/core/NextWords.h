@@ -50,8 +50,9 @@ public:
     int size() const { return int(m_words.size()); }
 
     // The phrases after `phrase`, likeliest first: after the phrase as a
-    // whole, or after its longest tail that the table knows as an ending
-    // (のみたい by たい, みずが by が; おはよう not by よう); none when none.
+    // whole and after every tail that the table knows as an ending (して
+    // by して and by て, のみたい by みたい and たい; おはよう not by よう),
+    // each phrase once with its best chance; none when none.
     std::vector<NextPhraseView> after(QStringView phrase) const;
 
 private:

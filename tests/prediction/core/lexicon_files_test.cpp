@@ -162,9 +162,10 @@ private slots:
     }
 
     // Faults: a damaged line (no chance, a chance above 1, no word) taken;
-    // the shortest tail looked up instead of the longest; a phrase longer
-    // than a word finding nothing; a word that is no ending found at the
-    // end of a longer phrase (よう in おはよう).
+    // the phrases after a phrase known whole, or after the longest ending,
+    // hiding those after its ending (して by て), or not ranked together;
+    // a phrase longer than a word finding nothing; a word that is no ending
+    // found at the end of a longer phrase (よう in おはよう).
     void nextWordsFile()
     {
         int skipped = 0;
@@ -172,17 +173,22 @@ private slots:
                                                    u"+みたい\tです 0.5\n"
                                                    u"+たい\tです 0.2\n"
                                                    u"よう\tすい 0.2\n"
+                                                   u"みずが\tほしい 0.2\tいく 0.05\n"
                                                    u"を\tください\n"
                                                    u"に\tいく 1.5\n"
                                                    u"\tいく 0.5\n", &skipped);
         QCOMPARE(skipped, 3);
-        QCOMPARE(next.size(), 4);
+        QCOMPARE(next.size(), 5);
         QCOMPARE(NextWords::fromText(next.toText()).toText(), next.toText());
         const auto first = [&](QStringView phrase) {
             const auto after = next.after(phrase);
             return after.empty() ? QString() : after.front().reading.toString() + u' ' + QString::number(after.front().chance);
         };
-        QCOMPARE(first(u"みずが"), QStringLiteral("のみたい 0.3"));
+        QStringList afterMizuga;
+        for (const NextPhraseView &n : next.after(u"みずが"))
+            afterMizuga << n.reading.toString() + u' ' + QString::number(n.chance);
+        QCOMPARE(afterMizuga, (QStringList{"のみたい 0.3", "ほしい 0.2", "いく 0.1"}));
+        QCOMPARE(first(u"ながいが"), QStringLiteral("のみたい 0.3"));
         QCOMPARE(first(u"のみたい"), QStringLiteral("です 0.5"));
         QCOMPARE(first(u"いきたい"), QStringLiteral("です 0.2"));
         QCOMPARE(first(u"ながいながいながいが"), QStringLiteral("のみたい 0.3"));
