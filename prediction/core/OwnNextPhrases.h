@@ -1,6 +1,7 @@
 #pragma once
-// Next phrases of our own: what people in care say after an ending (て
-// ください), which the prose the word model was counted from rarely holds.
+// Next phrases of our own: what people in care say after an ending or a
+// particle (て ください, が いたい), which the prose the word model was
+// counted from rarely holds.
 // Each is put in the ending's next phrases with kOwnNextChance, about the
 // chance of the commonest phrase after an ending in the model (で ある,
 // 0.03), or keeps the model's own chance where that is higher. An ending
