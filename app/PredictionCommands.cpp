@@ -153,7 +153,8 @@ void frmTalk::showPrediction(const Prediction &p)
 }
 
 // The word in place of the kana it completes (a next word, which replaces
-// none, at the caret), the end marker kept and the highlight after the
+// none, at the caret, after a space where the phrase before ends there),
+// the end marker kept and the highlight after the
 // word: one step for 元に戻す. A word that no longer
 // fits the message (edited since) does nothing.
 void frmTalk::cmdWord_Click(int index)
@@ -164,7 +165,8 @@ void frmTalk::cmdWord_Click(int index)
     const QString text = message->text();
     const int caret = message->selStart();
     const QStringView before = QStringView(text).first(qBound(0, caret, int(text.size())));
-    if (!before.endsWith(QStringView(chosen.word).first(chosen.replaced)) || !message->decideCandidate(chosen.word, chosen.replaced)) {
+    if (!before.endsWith(QStringView(chosen.word).first(chosen.replaced))
+        || !message->decideCandidate(chosen.written(), chosen.replaced)) {
         services.beeper.beep();
         return;
     }

@@ -70,7 +70,8 @@ QStringList loadSentences(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
-    return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    // The kana board's full-width space counted as the half-width one.
+    return QString::fromUtf8(file.readAll()).replace(QChar(0x3000), kSpace).split('\n', Qt::SkipEmptyParts);
 }
 
 // The 3 × 3 cells the selection screen shows around a board cell.
@@ -228,8 +229,10 @@ std::pair<int, int> usefulWord(const Prediction &p, QStringView rest, int shorte
     std::pair<int, int> best{-1, 0};
     for (int i = 0; i < p.words.size(); ++i) {
         const Completion &c = p.words[i];
-        const int gain = int(c.word.size()) - c.replaced;
-        if (gain >= shortest && gain > best.second && rest.startsWith(QStringView(c.word).sliced(c.replaced)))
+        // The sentences are written with the half-width space.
+        const QString added = c.written().sliced(c.replaced).replace(QChar(Completion::kKanaSpace), kSpace);
+        const int gain = int(added.size());
+        if (gain >= shortest && gain > best.second && rest.startsWith(added))
             best = {i, gain};
     }
     return best;
@@ -276,9 +279,7 @@ Tally typeAll(const QStringList &sentences, const Order &order, const Predictor 
     Tally t;
     qint64 now = 0;
     const bool predicting = order.words || order.predictedCells;
-    for (const QString &line : sentences) {
-        QString sentence = line;
-        sentence.replace(QChar(0x3000), u' ');
+    for (const QString &sentence : sentences) {
         bool wordTaken = false;
         for (int i = 0; i < sentence.size();) {
             const Prediction p = predicting ? predictor.predict(typedAt(sentence, i, wordTaken), 0) : Prediction();
@@ -310,7 +311,7 @@ int touchesFor(QChar ch, TouchMode mode)
 {
     if (mode == TouchMode::Direct)
         return 1;
-    return ch == u' ' || ch == QChar(0x3000) ? 3 : 2;
+    return ch == u' ' ? 3 : 2;
 }
 
 // Touches without and with the word buttons beside the board. A word, one
@@ -322,6 +323,9 @@ std::pair<int, int> touches(const QStringList &sentences, const Predictor &predi
     const int shortest = mode == TouchMode::Direct ? 2 : 1;
     int without = 0, with = 0;
     QElapsedTimer clock;
+    // With PELUMO_BENCH_TRACE set, each sentence goes to stderr as typed:
+    // a word taken in brackets.
+    static const bool trace = qEnvironmentVariableIsSet("PELUMO_BENCH_TRACE");
     for (const QString &sentence : sentences) {
         for (const QChar ch : sentence)
             without += touchesFor(ch, mode);
@@ -333,8 +337,15 @@ std::pair<int, int> touches(const QStringList &sentences, const Predictor &predi
             const auto [word, gain] = usefulWord(p, QStringView(sentence).sliced(i), shortest);
             wordTaken = word >= 0;
             with += wordTaken ? 1 : touchesFor(sentence[i], mode);
-            i += wordTaken ? gain : 1;
+            const int typed = wordTaken ? gain : 1;
+            if (trace && mode == TouchMode::ThroughScreen) {
+                const QString text = sentence.sliced(i, typed);
+                std::fprintf(stderr, "%s", qPrintable(wordTaken ? u'[' + text + u']' : text));
+            }
+            i += typed;
         }
+        if (trace && mode == TouchMode::ThroughScreen)
+            std::fprintf(stderr, "\n");
     }
     return {without, with};
 }

@@ -49,8 +49,10 @@ TypedText typedText(QStringView message, int position)
     const int runStart = at;
     while (at > 0 && (message.at(at - 1) == u' ' || message.at(at - 1) == QChar(0x3000)))
         --at;
-    if (at < runStart)
+    if (at < runStart) {
         typed.before = typedRun(message, at);
+        typed.spaceTyped = typed.run.isEmpty();
+    }
     return typed;
 }
 

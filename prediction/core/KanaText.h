@@ -21,10 +21,12 @@ QString typedRun(QStringView message, int position);
 
 // What stands before the caret, for prediction: the run being typed, and
 // the phrase written before it (the kana run before the run when only
-// spaces come between; empty otherwise).
+// spaces come between; empty otherwise), and whether a space stands
+// between that phrase and the caret.
 struct TypedText {
     QString run;
     QString before;
+    bool spaceTyped = false;
 };
 TypedText typedText(QStringView message, int position);
 

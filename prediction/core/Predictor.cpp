@@ -57,7 +57,10 @@ std::pair<std::vector<NextPhraseView>, double> phrasesBeginning(std::span<const 
 
 bool Predictor::worthAScanStep(const QList<Completion> &words)
 {
-    return std::any_of(words.begin(), words.end(), [](const Completion &c) { return c.share >= kWorthAScanStep; });
+    double saved = 0;
+    for (const Completion &c : words)
+        saved += c.share * double(c.written().size() - c.replaced);
+    return saved >= kWorthAScanStep;
 }
 
 Predictor::Predictor()
@@ -109,7 +112,20 @@ void Predictor::rebuildUserGram()
         m_userGram.add(w.reading, w.uses);
 }
 
-double Predictor::addCompletions(QStringView key, std::span<const NextPhraseView> context, qint64 now,
+double Predictor::endsAt(QStringView phrase) const
+{
+    double total = 0, itself = 0;
+    m_base->forEachWithPrefix(phrase, [&](int i) {
+        total += m_base->weight(i);
+        if (m_base->reading(i).size() == phrase.size())
+            itself = m_base->weight(i);
+    });
+    // A phrase the lexicon knows nothing of (a name) has ended, as far as
+    // anyone can tell.
+    return total > 0 ? itself / total : 1;
+}
+
+double Predictor::addCompletions(QStringView key, std::span<const NextPhraseView> context, double scale, qint64 now,
                                  QList<Completion> &out) const
 {
     std::vector<Ranked> found;
@@ -154,17 +170,17 @@ double Predictor::addCompletions(QStringView key, std::span<const NextPhraseView
             return c.word.endsWith(r.word) && c.replaced - key.size() == c.word.size() - r.word.size();
         });
         if (!known && !same)
-            out.push_back({r.word.toString(), int(key.size()), r.share});
+            out.push_back({r.word.toString(), int(key.size()), r.share * scale});
     }
     return total > 0 ? itself / total : 0;
 }
 
 // The phrases likely after phrase, each where its chance puts it among the
 // words already there (whose order stays), the last ones falling off.
-void Predictor::addNextWords(QStringView phrase, double ends, QList<Completion> &out) const
+void Predictor::addNextWords(QStringView phrase, double ends, bool spaced, QList<Completion> &out) const
 {
     for (const NextPhraseView &n : m_next->after(phrase)) {
-        const Completion next{n.reading.toString(), 0, ends * n.chance};
+        const Completion next{n.reading.toString(), 0, ends * n.chance, spaced};
         if (std::any_of(out.begin(), out.end(), [&](const Completion &c) { return c.word == next.word && c.replaced == 0; }))
             continue;
         const auto at = std::find_if(out.begin(), out.end(), [&](const Completion &c) { return c.share < next.share; });
@@ -264,7 +280,8 @@ Prediction Predictor::predict(const TypedText &typed, qint64 now) const
     QStringView ended = run.isEmpty() ? QStringView(typed.before) : QStringView();
     double ends = run.isEmpty() ? 1 : 0;
     // The whole run first; when it is more than one word, its later parts,
-    // each after the phrase before it.
+    // each after the phrase before it, and each as likely as a phrase ends
+    // before it (the tail たまが of あたまが is as unlikely as a phrase あ).
     for (qsizetype start = 0; start < key.size(); ++start) {
         if (!canBeginWord(key.at(start)))
             continue;
@@ -275,14 +292,15 @@ Prediction Predictor::predict(const TypedText &typed, qint64 now) const
         if (p.words.size() >= kMaxWords && (!ended.isEmpty() || tail.size() < kShortestTailPhrase))
             break;
         const std::vector<NextPhraseView> context = m_next->after(before);
-        const double itself = addCompletions(tail, context, now, p.words);
+        const double headEnds = start == 0 ? 1 : endsAt(run.first(run.size() - tail.size()));
+        const double itself = addCompletions(tail, context, headEnds, now, p.words);
         if (ended.isEmpty() && itself > 0 && (start == 0 || tail.size() >= kShortestTailPhrase)) {
             ended = tail;
-            ends = itself;
+            ends = itself * headEnds;
         }
     }
     if (!ended.isEmpty())
-        addNextWords(ended, ends, p.words);
+        addNextWords(ended, ends, !typed.spaceTyped, p.words);
     const QHash<QChar, double> forms = nextKana(key);
     QHash<QChar, double> cells;
     for (auto it = forms.cbegin(); it != forms.cend(); ++it)

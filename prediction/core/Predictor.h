@@ -35,6 +35,13 @@ struct Completion {
     // phrase before; for a next word, the chance that a phrase ends at the
     // caret times its chance after that phrase; 1 for the user's own words.
     double share = 0;
+    // A next word offered where the phrase before ends at the caret is
+    // written after a space, the kana board's, as the user who types the
+    // phrases apart would write it.
+    bool spaced = false;
+    // What a touch puts in place of the `replaced` kana.
+    QString written() const { return spaced ? QChar(kKanaSpace) + word : word; }
+    static constexpr char16_t kKanaSpace = u'\u3000';
     bool operator==(const Completion &) const = default;
 };
 
@@ -58,9 +65,12 @@ public:
     static constexpr int kLongestRun = 8;
 
     // Under scanning the words are a group that the frame passes before
-    // every kana: they are offered only when one of them is likely enough
-    // to be worth that step.
-    static constexpr double kWorthAScanStep = 0.2;
+    // every kana: they are offered only when they are worth that step, when
+    // the kana they are expected to save (each word's share times the kana
+    // it adds) come to this many. A kana costs about seven highlights by
+    // the default order, so half a kana pays for the step over the group
+    // and for the steps to the word when it is taken.
+    static constexpr double kWorthAScanStep = 0.5;
     static bool worthAScanStep(const QList<Completion> &words);
 
     Predictor();
@@ -92,9 +102,13 @@ private:
     void rebuildUserGram();
     // Returns the chance that a phrase ends at the key: the lexicon's weight
     // of the key itself among the words that begin with it.
-    double addCompletions(QStringView key, std::span<const NextPhraseView> context, qint64 now,
+    // Each word's share is given times scale.
+    double addCompletions(QStringView key, std::span<const NextPhraseView> context, double scale, qint64 now,
                           QList<Completion> &out) const;
-    void addNextWords(QStringView phrase, double ends, QList<Completion> &out) const;
+    // The chance that a phrase ends where phrase does, as addCompletions
+    // returns it; 1 when no word of the lexicon begins with it.
+    double endsAt(QStringView phrase) const;
+    void addNextWords(QStringView phrase, double ends, bool spaced, QList<Completion> &out) const;
     QHash<QChar, double> nextKana(QStringView run) const;
     QHash<QChar, double> prefixChances(QStringView run, bool user) const;
 

@@ -147,7 +147,8 @@ private slots:
     // kana kept beside the word; the end marker lost or the highlight
     // elsewhere; more than one step for 元に戻す; a tail of the chosen word
     // completed in place of the words after it; a next word put in place
-    // of kana, or not at the caret.
+    // of kana, or not at the caret, or without the space that sets it apart
+    // from the word before.
     void touchReplacesTheKana()
     {
         TestWindow t({{"WordPredict", "1"}, {"SidePanel", "1"}});
@@ -176,8 +177,8 @@ private slots:
         }
         const QString word = next.front();
         TestWindow::tap(w.cmdWord[0]);
-        QCOMPARE(w.message->text(), QStringLiteral("おはよう") + word + u'_');
-        QCOMPARE(w.message->selStart(), 4 + word.size());
+        QCOMPARE(w.message->text(), QStringLiteral("おはよう\u3000") + word + u'_');
+        QCOMPARE(w.message->selStart(), 5 + word.size());
         QCOMPARE(w.message->selLength(), 1);
         TestWindow::tap(w.panel->cmdUndo);
         QCOMPARE(w.message->text(), QStringLiteral("おはよう_"));
