@@ -71,7 +71,7 @@ QStringList loadSentences(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     // The kana board's full-width space counted as the half-width one.
-    return QString::fromUtf8(file.readAll()).replace(QChar(0x3000), kSpace).split('\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(file.readAll()).replace(QChar(kKanaSpace), kSpace).split('\n', Qt::SkipEmptyParts);
 }
 
 // The 3 × 3 cells the selection screen shows around a board cell.
@@ -230,7 +230,7 @@ std::pair<int, int> usefulWord(const Prediction &p, QStringView rest, int shorte
     for (int i = 0; i < p.words.size(); ++i) {
         const Completion &c = p.words[i];
         // The sentences are written with the half-width space.
-        const QString added = c.written().sliced(c.replaced).replace(QChar(Completion::kKanaSpace), kSpace);
+        const QString added = c.written().sliced(c.replaced).replace(QChar(kKanaSpace), kSpace);
         const int gain = int(added.size());
         if (gain >= shortest && gain > best.second && rest.startsWith(added))
             best = {i, gain};

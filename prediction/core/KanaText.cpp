@@ -47,7 +47,7 @@ TypedText typedText(QStringView message, int position)
     TypedText typed{typedRun(message, position), {}};
     int at = qBound(0, position, int(message.size())) - int(typed.run.size());
     const int runStart = at;
-    while (at > 0 && (message.at(at - 1) == u' ' || message.at(at - 1) == QChar(0x3000)))
+    while (at > 0 && (message.at(at - 1) == u' ' || message.at(at - 1) == QChar(kKanaSpace)))
         --at;
     if (at < runStart) {
         typed.before = typedRun(message, at);

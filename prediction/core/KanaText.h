@@ -5,6 +5,9 @@
 
 namespace pelumo {
 
+// The kana board's space (its スペース), the full-width one.
+inline constexpr char16_t kKanaSpace = u'\u3000';
+
 // Hiragana (ぁ to ゖ) or ー: what the lexicon's readings are made of.
 bool isPredictedKana(QChar ch);
 

@@ -41,7 +41,6 @@ struct Completion {
     bool spaced = false;
     // What a touch puts in place of the `replaced` kana.
     QString written() const { return spaced ? QChar(kKanaSpace) + word : word; }
-    static constexpr char16_t kKanaSpace = u'\u3000';
     bool operator==(const Completion &) const = default;
 };
 
